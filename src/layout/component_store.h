@@ -1,0 +1,26 @@
+// Components: positioned private copies of library symbols, held by items.
+#pragma once
+
+#include "library/library_table.h"
+
+// A component has exactly the fields of a library symbol.
+using Component = LibrarySymbol;
+
+// A new component copied from library symbol `symbol`; the symbol must exist.
+Component* newComponent(int symbol);
+
+// Appends a copy of `symbol` to item `item`'s component list and returns it,
+// or returns null (and adds nothing) when the symbol is outside 0..199, its
+// slot is empty or it has no draw entries.
+Component* addComponent(int item, int symbol);
+
+// Releases a component and its arrays.
+void freeComponent(Component* component);
+
+// Frees every component of every item; all component counts become 0.
+void freeAllComponents();
+
+// Point operations on a component or a library symbol.
+void translateComponent(LibrarySymbol& record, int dx, int dy);
+void scaleComponent(LibrarySymbol& record, float f);  // trunc(coordinate x f)
+void multiplyComponent(LibrarySymbol& record, int mx, int my);

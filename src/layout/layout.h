@@ -1,0 +1,28 @@
+// The layout pass: turns notes, rests, clefs, misc symbols and key and time
+// signatures into components in window pixels for the current view.
+#pragma once
+
+// Refills the staff tables and lays out every item. Every component list must
+// be empty (a freshly read file, or freeAllComponents just called).
+void layoutScore();
+
+// Per-family cases, called with the item number (1-based).
+void layoutNote(int item);
+void layoutRest(int item);
+void layoutClef(int item);
+void layoutMiscSymbol(int item);
+void layoutKeySignature(int item);
+void layoutTimeSignature(int item);
+
+// Page height of a point d steps above the bottom line of staff s.
+double staffY(int s, double d);
+
+// Standard scale of a laid-out symbol on staff s, single precision.
+float symbolFactor(int s);
+
+// Step patterns of key signatures: [clef 0..3][place 0..6].
+extern const int sharpSteps[4][7];
+extern const int flatSteps[4][7];
+
+// Design factor of misc symbol m.
+float miscSymbolFactor(int m);

@@ -1,0 +1,46 @@
+// View mapping: page positions (horizontal units, staff steps) to window
+// pixels for the current zoom and view offsets, and the four staff tables.
+#pragma once
+
+struct ViewState {
+  int pixelsPerInch = 0;
+  double zoom = 1.0;
+  int viewOffsetX = 0;
+  int viewOffsetY = 0;
+  double stepUnit = 0;    // pixels per staff step at zoom 1, staff size 1
+  double hUnit = 0;       // pixels per horizontal unit at zoom 1
+  double symbolUnit = 0;  // base scale of laid-out library symbols
+  int leftMargin = 0;
+  int bottomMargin = 0;
+  int pageHeight = 0;
+};
+
+constexpr int kStaffCount = 32;
+
+// Indexed by staff number 1..32; index 0 is never used.
+struct StaffTables {
+  float staffDefaultY[kStaffCount + 1] = {};
+  float staffOffset[kStaffCount + 1] = {};
+  float staffSize[kStaffCount + 1] = {};
+  float staffBase[kStaffCount + 1] = {};
+};
+
+extern ViewState viewState;
+extern StaffTables staffTables;
+
+// Sets every field of the view state to its start value for this resolution.
+void initViewState(int pixelsPerInch);
+
+// Nearest integer, halves away from zero; saturates like truncToInt.
+int roundToInt(double v);
+
+// Page pixels at zoom 1 (x right of the page origin, y above it) to window pixels.
+int toWindowX(double x);
+int toWindowY(double y);
+
+// True for staff numbers 1..32, the only ones the staff tables hold.
+bool isStaffNumber(int s);
+
+// Refills the staff tables from the staff items of the item table. Staff items
+// whose staff number lies outside 1..32 are passed over.
+void prepareStaffTables();

@@ -1,0 +1,31 @@
+// Reading and writing SCORE .mus files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The serial number put into every trailer we write.
+constexpr int32_t kWrittenSerialNumber = 19660;
+// Files larger than this cannot be SCORE pages (the word count is 16-bit).
+constexpr long kMaxMusFileSize = 1 << 20;
+
+// Reads the MUS file at path. On success the previous item table is released
+// and replaced by the new one (items with componentCount 0) and the load
+// statistics are set; returns true. On failure returns false, sets *error to
+// the message for the user ("Unable to open file scorfile.mus", ...), and
+// leaves the item table and statistics exactly as they were.
+bool readMusFile(const std::string& path, std::string* error);
+
+// The same for a file image already in memory (its size is the file size).
+bool readMusImage(std::vector<uint8_t> image, std::string* error);
+
+// Writes the item table to path as a hand-over file (items bit for bit, our
+// own 6-word trailer). Refuses tables of more than 65,535 words. Writes to a
+// temporary file beside path and renames it, so a failure leaves nothing
+// half-written. Returns false with *error set on failure.
+bool writeMusFile(const std::string& path, std::string* error);
+
+// The bytes writeMusFile writes, or false with *error when they cannot be
+// represented.
+bool musFileBytes(std::vector<uint8_t>* bytes, std::string* error);

@@ -1,0 +1,11 @@
+// The desktop program: the main window and everything it opens.
+#pragma once
+
+#include <string>
+
+class QApplication;
+
+// Runs the main window until the user exits; returns the exit status.
+// libraryDirectory holds the twenty .drw files; fileToOpen may be empty.
+int runDesktopProgram(QApplication& application, const std::string& libraryDirectory,
+                      const std::string& fileToOpen);

@@ -1,0 +1,16 @@
+// Where the program's fixed files live.
+#pragma once
+
+#include <string>
+
+// The symbol-library directory: the --lib option when given (non-empty),
+// else MELIBRON_LIB, else the libraries next to the build or installation.
+std::string libraryDirectory(const std::string& libOption);
+
+// The user's data directory (MELIBRON_SCORE_DIR, else
+// $XDG_DATA_HOME/melibron, else ~/.local/share/melibron), created if needed.
+std::string scoreDirectory();
+
+// Files in the user's data directory.
+std::string settingsFilePath();  // melibron.ini
+std::string handOverFilePath();  // tempfile.mus

@@ -1,0 +1,60 @@
+#include "support/mus_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "score/mus_file.h"
+#include "score/words.h"
+
+namespace {
+
+void appendFloat(std::vector<uint8_t>& bytes, float v) {
+  uint8_t word[4];
+  writeFloatAt(word, v);
+  bytes.insert(bytes.end(), word, word + 4);
+}
+
+void appendInt(std::vector<uint8_t>& bytes, int32_t v) {
+  uint8_t word[4];
+  writeInt32At(word, v);
+  bytes.insert(bytes.end(), word, word + 4);
+}
+
+}  // namespace
+
+std::vector<uint8_t> musImage(const std::vector<ItemParams>& items, int32_t serial,
+                              float units) {
+  std::vector<uint8_t> bytes = {0, 0};
+  for (const ItemParams& item : items) {
+    appendFloat(bytes, static_cast<float>(item.size()));
+    for (float p : item) appendFloat(bytes, p);
+  }
+  appendFloat(bytes, 0.0f);
+  appendInt(bytes, serial);
+  appendFloat(bytes, 3.0f);
+  appendFloat(bytes, units);
+  appendFloat(bytes, 5.0f);
+  appendFloat(bytes, -9999.0f);
+  writeUint16At(bytes.data(), static_cast<uint16_t>((bytes.size() - 2) / 4));
+  return bytes;
+}
+
+std::vector<uint8_t> textItemWords(const ItemParams& p1to13, const std::string& text) {
+  std::vector<uint8_t> bytes;
+  for (float p : p1to13) appendFloat(bytes, p);
+  bytes.insert(bytes.end(), text.begin(), text.end());
+  while (bytes.size() % 4 != 0) bytes.push_back(' ');
+  return bytes;
+}
+
+void loadItems(const std::vector<ItemParams>& items) {
+  std::string error;
+  ASSERT_TRUE(readMusImage(musImage(items), &error)) << error;
+}
+
+std::string corpusPath(const std::string& name) {
+  std::filesystem::path path = std::filesystem::path(MELIBRON_CORPUS_DIR) / name;
+  return std::filesystem::exists(path) ? path.string() : std::string();
+}
