@@ -50,8 +50,14 @@ const LibrarySymbol* findLibrarySymbol(int symbol);
 // File name of library L (0..19): "libra.drw" .. "librt.drw".
 std::string libraryFileName(int library);
 
-// Parses one library file image into slots 10L .. 10L+9. Never reads outside
-// the image, whatever its size or end positions.
+// The data stream of a library file image: from byte 76 on, the first 128
+// bytes of every 130-byte block, and of a shorter last block all but its
+// final 2 bytes. Empty for images of 76 bytes or fewer.
+std::vector<uint8_t> libraryDataStream(const std::vector<uint8_t>& image);
+
+// Parses one library file image into slots 10L .. 10L+9 (all ten are filled,
+// possibly with empty symbols). Never reads outside the image, whatever its
+// size or end positions; a library number outside 0..19 changes nothing.
 void loadLibraryImage(int library, const std::vector<uint8_t>& image);
 
 // Reads the twenty library files from directory into the table. On failure
