@@ -7,6 +7,10 @@
 
 // The serial number put into every trailer we write.
 constexpr int32_t kWrittenSerialNumber = 19660;
+// The last word of every SCORE file, compared bit for bit.
+constexpr float kEndMark = -9999.0f;
+// The 16-bit word count at byte 0 limits a file to this many words.
+constexpr int32_t kMaxWordCount = 65535;
 // Files larger than this cannot be SCORE pages (the word count is 16-bit).
 constexpr long kMaxMusFileSize = 1 << 20;
 
