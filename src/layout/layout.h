@@ -2,6 +2,8 @@
 // signatures into components in window pixels for the current view.
 #pragma once
 
+#include "layout/component_store.h"
+
 // Refills the staff tables and lays out every item. Every component list must
 // be empty (a freshly read file, or freeAllComponents just called).
 void layoutScore();
@@ -14,11 +16,19 @@ void layoutMiscSymbol(int item);
 void layoutKeySignature(int item);
 void layoutTimeSignature(int item);
 
-// Page height of a point d steps above the bottom line of staff s.
+// Page height of a point d steps above the bottom line of staff s (1..32;
+// any other staff gives 0).
 double staffY(int s, double d);
 
-// Standard scale of a laid-out symbol on staff s, single precision.
+// Standard scale of a laid-out symbol on staff s (1..32; any other staff
+// gives 0), single precision.
 float symbolFactor(int s);
+
+// Places symbol n on item: adds it, mirrors it top to bottom when asked,
+// scales it by factor and moves it to window pixels (x, y). Returns the
+// component, or null (nothing added) when the symbol cannot be copied.
+Component* placeSymbol(int item, int symbol, float factor, int x, int y,
+                       bool mirrored = false);
 
 // Step patterns of key signatures: [clef 0..3][place 0..6].
 extern const int sharpSteps[4][7];

@@ -1,0 +1,40 @@
+#include "layout/layout.h"
+#include "paint/view.h"
+#include "score/conversions.h"
+#include "score/item_table.h"
+
+namespace {
+
+constexpr int kSmallClefMark = 100;  // P4 of 100 or more (or -100 or less): small clef
+constexpr float kSmallClefSize = 0.8f;
+constexpr int kTenorClef = 3;
+constexpr int kTenorSymbol = 2;  // the alto symbol, two steps higher
+
+}  // namespace
+
+void layoutClef(int item) {
+  const ItemRecord& record = itemAt(item);
+  int s = truncToInt(param(record, 2));
+  if (!isStaffNumber(s)) return;
+  int v = truncToInt(param(record, 4));
+  float sizeFactor = 1.0f;
+  // The mark works in both directions so that a small clef keeps the offset
+  // it was written with below the staff as well as above it.
+  if (v >= kSmallClefMark) {
+    sizeFactor = kSmallClefSize;
+    v -= kSmallClefMark;
+  } else if (v <= -kSmallClefMark) {
+    sizeFactor = kSmallClefSize;
+    v += kSmallClefMark;
+  }
+  int symbol = truncToInt(param(record, 5));
+  if (symbol == kTenorClef) {
+    symbol = kTenorSymbol;
+    v += 2;
+  }
+  int x = toWindowX(param(record, 3) * viewState.hUnit);
+  int y = toWindowY(staffY(s, v));
+  float factor = static_cast<float>(double{sizeFactor} * staffTables.staffSize[s] *
+                                    viewState.symbolUnit * viewState.zoom * 0.25);
+  placeSymbol(item, symbol, factor, x, y);
+}

@@ -1,0 +1,46 @@
+#include "layout/layout.h"
+#include "paint/view.h"
+#include "score/conversions.h"
+#include "score/item_table.h"
+
+namespace {
+
+// Design factors of the symbol libraries, single precision as drawn.
+struct FactorRange {
+  int first;
+  int last;
+  float factor;
+};
+
+constexpr float kTwelfthInverse = static_cast<float>(1.0 / 0.0833);  // 12.0048018
+
+constexpr FactorRange kFactorRanges[] = {
+    {0, 17, 4.0f},    {20, 44, 4.0f},   {87, 89, 4.0f},    {119, 119, 4.0f},
+    {95, 95, kTwelfthInverse},          {120, 129, kTwelfthInverse},
+    {74, 75, 1.25f},  {115, 118, 1.25f},
+    {18, 19, 1.3333f}, {45, 47, 1.3333f},
+    {48, 49, 2.5f},
+    {93, 94, 0.6666f},
+};
+
+}  // namespace
+
+float miscSymbolFactor(int m) {
+  for (const FactorRange& range : kFactorRanges) {
+    if (m >= range.first && m <= range.last) return range.factor;
+  }
+  return 1.0f;  // the ranges of factor 1.0, and every other number
+}
+
+void layoutMiscSymbol(int item) {
+  const ItemRecord& record = itemAt(item);
+  int s = truncToInt(param(record, 2));
+  if (!isStaffNumber(s)) return;
+  int m = truncToInt(param(record, 5));
+  float multiplier = paramOr(record, 6, 1.0f);
+  int x = toWindowX(param(record, 3) * viewState.hUnit);
+  int y = toWindowY(staffY(s, param(record, 4) - 3.0));
+  float factor = static_cast<float>(double{miscSymbolFactor(m)} * staffTables.staffSize[s] *
+                                    multiplier * viewState.symbolUnit * viewState.zoom * 0.25);
+  placeSymbol(item, m, factor, x, y);
+}

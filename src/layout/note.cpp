@@ -1,0 +1,125 @@
+#include <cmath>
+
+#include "layout/layout.h"
+#include "paint/view.h"
+#include "score/conversions.h"
+#include "score/item_table.h"
+
+namespace {
+
+constexpr int kFlagSymbol = 20;
+constexpr int kDotSymbol = 24;
+constexpr int kAccidentalBase = 5;  // accidental digit 1..9 gives symbol 6..14
+constexpr double kNoteHeadWidth = 2.8;
+constexpr double kFirstDotOffset = 3.0;
+constexpr double kDotSpacing = 2.15;
+constexpr float kTenth = 0.1f;  // single precision on purpose: 0.100000001...
+
+// What one note asks for, from local copies of its parameters.
+struct NoteShape {
+  int s;
+  float x;      // horizontal position after the note head shift
+  float p;      // vertical position after folding
+  float l;      // stem length adjustment after folding
+  int stem;     // tens digit of P5
+  int accidental;  // units digit of P5
+  int flags;    // units digit of P9
+  int dotGate;  // tens digit of P9
+  float dotMeasure;  // P9 x 0.1, counts the dots after the first
+  double yNote;
+  double stepPixels;  // one step of this staff
+};
+
+float shiftedX(float x, float shift, float size) {
+  if (shift == 0.0f) return x;
+  if (shift == 10.0f) return static_cast<float>(x + kNoteHeadWidth * size);
+  if (shift == 20.0f) return static_cast<float>(x - kNoteHeadWidth * size);
+  return static_cast<float>(x + static_cast<double>(size) * shift * kNoteHeadWidth);
+}
+
+float foldedStem(float l) {
+  if (l >= 100.0f) return l - 100.0f;
+  if (l <= -100.0f) return l + 100.0f;
+  return l;
+}
+
+// Hundreds in P9 carry no meaning here: they are stripped (fmod is exact, so
+// 100 becomes 0 and 123.5 becomes 23.5), which keeps the tens digit as the
+// dot count and the units digit as the flag count for every value.
+NoteShape readNote(const ItemRecord& record) {
+  NoteShape n{};
+  n.s = truncToInt(param(record, 2));
+  float size = staffTables.staffSize[n.s];
+  n.p = param(record, 4);
+  if (n.p > 100.0f) n.p -= 100.0f;
+  n.x = shiftedX(param(record, 3), param(record, 10), size);
+  n.l = foldedStem(param(record, 8));
+  int digits = truncToInt(param(record, 5));
+  n.stem = digits / 10;
+  n.accidental = digits % 10;
+  float rhythm = static_cast<float>(std::fmod(param(record, 9), 100.0));
+  int rhythmDigits = truncToInt(rhythm);
+  n.flags = rhythmDigits % 10;
+  n.dotGate = rhythmDigits / 10;
+  n.dotMeasure = static_cast<float>(static_cast<double>(rhythm) * kTenth);
+  float d = n.p - 3.0f;
+  n.yNote = staffY(n.s, d);
+  n.stepPixels = size * viewState.stepUnit;
+  return n;
+}
+
+void placeFlags(int item, const NoteShape& n, int anchorX, float factor) {
+  if (n.flags < 1 || (n.stem != 1 && n.stem != 2)) return;
+  bool up = n.stem == 1;
+  double sign = up ? 1.0 : -1.0;
+  int x = anchorX;
+  if (up) {
+    x = toWindowX(staffTables.staffSize[n.s] * viewState.hUnit * kNoteHeadWidth +
+                  n.x * viewState.hUnit);
+  }
+  if (n.flags == 1) {
+    int y = toWindowY(n.yNote + sign * (n.l + 1.0) * n.stepPixels);
+    placeSymbol(item, kFlagSymbol, factor, x, y, up);
+    return;
+  }
+  for (int j = 0; j < n.flags; ++j) {
+    int k = 2 + 2 * j;
+    int y = toWindowY(n.yNote + sign * (k - 1.5 + n.l) * n.stepPixels);
+    placeSymbol(item, kFlagSymbol, factor, x, y, up);
+  }
+}
+
+// Dots of a note on a line sit one step higher, below the staff as well as
+// on and above it.
+void placeDots(int item, const NoteShape& n, float factor) {
+  if (n.dotGate < 1) return;
+  int raise = truncToInt(n.p) % 2 != 0 ? 1 : 0;
+  int yDot = toWindowY(n.yNote + raise * n.stepPixels);
+  double size = staffTables.staffSize[n.s];
+  placeSymbol(item, kDotSymbol, factor,
+              toWindowX((n.x + kFirstDotOffset * size) * viewState.hUnit), yDot);
+  for (int k = 2; k <= n.dotMeasure; ++k) {
+    double offset = size * (kFirstDotOffset + kDotSpacing * (k - 1));
+    placeSymbol(item, kDotSymbol, factor, toWindowX((n.x + offset) * viewState.hUnit), yDot);
+  }
+}
+
+}  // namespace
+
+void layoutNote(int item) {
+  const ItemRecord& record = itemAt(item);
+  if (!isStaffNumber(truncToInt(param(record, 2)))) return;
+  NoteShape n = readNote(record);
+  float factor = symbolFactor(n.s);
+  int anchorX = toWindowX(n.x * viewState.hUnit);
+  int anchorY = toWindowY(n.yNote);
+  float head = param(record, 6);
+  if (head != -1.0f) {
+    placeSymbol(item, truncToInt(head + 11.0), factor, anchorX, anchorY);
+  }
+  placeFlags(item, n, anchorX, factor);
+  placeDots(item, n, factor);
+  if (n.accidental >= 1) {
+    placeSymbol(item, kAccidentalBase + n.accidental, factor, anchorX, anchorY);
+  }
+}
