@@ -22,3 +22,25 @@ void paintNote(DrawingSurface& surface, const ItemRecord& item);
 void paintLine(DrawingSurface& surface, const ItemRecord& item);
 void paintBeam(DrawingSurface& surface, const ItemRecord& item);
 void paintBarline(DrawingSurface& surface, const ItemRecord& item);
+
+// Helpers shared by the per-code routines.
+
+// Staff lines and ledger lines drawn per item at most. Real pages need fewer
+// than a hundred; hostile counts (billions from a P4 or P7) would otherwise
+// keep a paint busy for minutes, and lines past the first thousand lie
+// several page heights away from the staff at any usual size.
+constexpr int kMaxRuledLines = 1000;
+
+// A move to (x1, y1), then a line to (x2, y2) with the current pen.
+void drawLine(DrawingSurface& surface, int x1, int y1, int x2, int y2);
+
+// Staff number of an item: P2 truncated (0 when absent).
+int staffOfItem(const ItemRecord& item);
+
+// Window y of a height of v steps above the bottom line of a staff of size z
+// whose bottom line lies at page height b: toWindowY(v * z * stepUnit + b).
+int stepToWindowY(double v, double z, double b);
+
+// truncate(v x 0.01), with the factor and the product in single precision,
+// so that whole hundreds give whole counts (100 x 0.01f rounds to 1).
+int hundredsOf(float v);

@@ -1,5 +1,7 @@
 // A drawing surface that records each call as one text line: the .ops
-// listing ("moveto X Y", "polygon black 4 ...").
+// listing ("moveto X Y", "polygon black 4 ..."). Brush selection writes no
+// line; it shows as the brush of the next polygon. Line breaks inside text
+// are written as spaces, so every call stays one line.
 #pragma once
 
 #include <string>

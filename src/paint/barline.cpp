@@ -1,0 +1,67 @@
+#include <cstdint>
+
+#include "paint/painter.h"
+#include "paint/view.h"
+#include "score/conversions.h"
+#include "score/item_table.h"
+
+namespace {
+
+constexpr float kInvisibleBarline = -1.0f;
+constexpr float kSingle = 0.0f;
+constexpr float kDouble = 1.0f;
+constexpr float kFinal = 2.0f;
+constexpr double kDoubleGap = 1.25;  // units left of P3: second thin stroke
+constexpr double kFinalThinGap = 2.3;  // units left of P3: thin stroke of a final barline
+constexpr double kFinalThickCentre = 0.5;  // units left of P3: centre of the thick stroke
+constexpr int kStaffTopStep = 8;  // top line, in steps above the bottom line
+
+// Highest staff a barline of span p4 reaches from staff s (1..32), or 0 when
+// it reaches past the staff tables.
+int topStaff(int s, float p4) {
+  int64_t u = s;
+  if (p4 > 1.0f) u += truncToInt(p4 - 1.0);
+  return u <= kStaffCount ? static_cast<int>(u) : 0;
+}
+
+void drawFinalStrokes(DrawingSurface& surface, double p3, double z, int yBottom, int yTop) {
+  const ViewState& v = viewState;
+  int x3 = toWindowX(p3 * v.hUnit - z * v.hUnit * kFinalThinGap);
+  drawLine(surface, x3, yBottom, x3, yTop);
+  // The thick stroke: a wide flat-capped pen, used once as a stroked path.
+  surface.selectWidePen(truncToInt(z * v.hUnit));
+  surface.beginPath();
+  int x4 = toWindowX(p3 * v.hUnit - z * v.hUnit * kFinalThickCentre);
+  drawLine(surface, x4, yBottom, x4, yTop);
+  surface.endPath();
+  surface.strokePath();
+  surface.restorePen();
+}
+
+}  // namespace
+
+void paintBarline(DrawingSurface& surface, const ItemRecord& item) {
+  int s = staffOfItem(item);
+  float p4 = param(item, 4);
+  if (p4 == 0.0f) p4 = 1.0f;
+  if (p4 == kInvisibleBarline) return;
+  // A barline whose lowest or highest staff lies outside the staff tables
+  // cannot be placed.
+  int u = isStaffNumber(s) ? topStaff(s, p4) : 0;
+  if (u == 0) return;
+
+  const ViewState& v = viewState;
+  const StaffTables& t = staffTables;
+  float p3 = param(item, 3);
+  float p5 = param(item, 5);
+  double z = t.staffSize[s];
+  int x = toWindowX(p3 * v.hUnit);
+  int yBottom = toWindowY(t.staffBase[s]);
+  int yTop = toWindowY(t.staffBase[u] + t.staffSize[u] * v.stepUnit * kStaffTopStep);
+  if (p5 == kSingle || p5 == kDouble) drawLine(surface, x, yBottom, x, yTop);
+  if (p5 == kDouble) {
+    int x2 = toWindowX(p3 * v.hUnit - z * v.hUnit * kDoubleGap);
+    drawLine(surface, x2, yBottom, x2, yTop);
+  }
+  if (p5 == kFinal) drawFinalStrokes(surface, p3, z, yBottom, yTop);
+}

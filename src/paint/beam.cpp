@@ -1,0 +1,78 @@
+#include "paint/painter.h"
+#include "paint/view.h"
+#include "score/conversions.h"
+#include "score/item_table.h"
+
+namespace {
+
+constexpr double kHeadWidth = 2.8;  // up-stems stand this many units right of P3
+constexpr double kBeamSpacing = 1.5;  // steps between the edges of two beams
+
+// Quadrilaterals of one beam group: the edges at the first and last note, in
+// steps above the staff's bottom line.
+struct BeamGeometry {
+  int xFirst;
+  int xLast;
+  float first;  // P4 plus the stem, single precision
+  float last;   // P5 plus the stem, single precision
+  double z;
+  double b;
+};
+
+// One beam with its edges at the given heights (steps) at the first and the
+// last note.
+void drawBeam(DrawingSurface& surface, const BeamGeometry& g, double firstNear,
+              double lastNear, double lastFar, double firstFar) {
+  Vector points[4] = {
+      {g.xFirst, stepToWindowY(firstNear, g.z, g.b)},
+      {g.xLast, stepToWindowY(lastNear, g.z, g.b)},
+      {g.xLast, stepToWindowY(lastFar, g.z, g.b)},
+      {g.xFirst, stepToWindowY(firstFar, g.z, g.b)},
+  };
+  // Filled with whatever brush the surface holds: the last symbol's.
+  surface.polygon(points, 4);
+}
+
+}  // namespace
+
+void paintBeam(DrawingSurface& surface, const ItemRecord& item) {
+  int s = staffOfItem(item);
+  // Staff numbers outside the staff tables cannot be placed.
+  if (!isStaffNumber(s)) return;
+  const ViewState& v = viewState;
+  // A beam should carry seven parameters; missing ones read as 0.0.
+  float p3 = param(item, 3);
+  float p4 = param(item, 4);
+  float p5 = param(item, 5);
+  float p6 = param(item, 6);
+  if (p4 >= 100.0f || p4 <= -100.0f) p4 = static_cast<float>(p4 - 100.0 * hundredsOf(p4));
+  float length = p6 - p3;
+  double z = staffTables.staffSize[s];
+  double b = staffTables.staffBase[s];
+
+  int q = truncToInt(param(item, 7));
+  int count = q % 10;
+  if (count == 0) count = 1;
+  int direction = q / 10;
+  BeamGeometry g{};
+  if (direction == 1) {
+    g = {toWindowX(z * v.hUnit * kHeadWidth + p3 * v.hUnit),
+         toWindowX((z * kHeadWidth + length) * v.hUnit + p3 * v.hUnit),
+         static_cast<float>(p4 + 4.0), static_cast<float>(p5 + 4.0), z, b};
+  } else if (direction == 2) {
+    g = {toWindowX(p3 * v.hUnit), toWindowX(length * v.hUnit + p3 * v.hUnit),
+         static_cast<float>(p4 - 10.0), static_cast<float>(p5 - 10.0), z, b};
+  } else {
+    return;
+  }
+  for (int j = 0; j < count; ++j) {
+    double o = kBeamSpacing * j;
+    double a = g.first;
+    double last = g.last;
+    if (direction == 1) {
+      drawBeam(surface, g, a - 1 - o, last - 1 - o, last - o, a - o);
+    } else {
+      drawBeam(surface, g, a + 1 + o, last + 1 + o, last + o, a + o);
+    }
+  }
+}
