@@ -1,0 +1,236 @@
+#include "shell/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <utility>
+
+namespace {
+
+constexpr int kMinDpi = 10;
+constexpr int kMaxDpi = 2400;
+constexpr double kMinZoom = 0.05;
+constexpr double kMaxZoom = 16.0;
+
+constexpr std::array<std::pair<const char*, OutputFormat>, 6> kExtensions = {{
+    {".pmx", OutputFormat::kPmx},
+    {".mus", OutputFormat::kMus},
+    {".png", OutputFormat::kPng},
+    {".svg", OutputFormat::kSvg},
+    {".pdf", OutputFormat::kPdf},
+    {".ops", OutputFormat::kOps},
+}};
+
+bool parseDpi(const std::string& text, int* dpi, std::string* error) {
+  int value = 0;
+  auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (status != std::errc() || end != text.data() + text.size() || text.empty() ||
+      value < kMinDpi || value > kMaxDpi) {
+    *error = "--dpi needs a whole number from 10 to 2400, not '" + text + "'";
+    return false;
+  }
+  *dpi = value;
+  return true;
+}
+
+bool parseZoom(const std::string& text, double* zoom, std::string* error) {
+  double value = 0;
+  auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (status != std::errc() || end != text.data() + text.size() || text.empty() ||
+      !std::isfinite(value) || value < kMinZoom || value > kMaxZoom) {
+    *error = "--zoom needs a number from 0.05 to 16, not '" + text + "'";
+    return false;
+  }
+  *zoom = value;
+  return true;
+}
+
+bool formatOfPath(const std::string& path, OutputFormat* format, std::string* error) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
+  for (const auto& [name, value] : kExtensions) {
+    if (extension == name) {
+      *format = value;
+      return true;
+    }
+  }
+  *error = "cannot tell the output type of '" + path +
+           "' (use .png, .svg, .pdf, .ops, .pmx or .mus)";
+  return false;
+}
+
+// Walks the arguments, handing out option values in both the "--dpi 96" and
+// the "--dpi=96" form.
+class ArgumentReader {
+ public:
+  explicit ArgumentReader(const std::vector<std::string>& args) : args_(args) {}
+
+  bool atEnd() const { return next_ >= args_.size(); }
+
+  // The next argument, split into option name and inline value at '='.
+  std::string take() {
+    std::string argument = args_[next_++];
+    inlineValue_.reset();
+    if (argument.rfind("--", 0) == 0) {
+      size_t equals = argument.find('=');
+      if (equals != std::string::npos) {
+        inlineValue_ = argument.substr(equals + 1);
+        argument.resize(equals);
+      }
+    }
+    return argument;
+  }
+
+  bool hasInlineValue() const { return inlineValue_.has_value(); }
+
+  bool value(const std::string& option, std::string* value, std::string* error) {
+    if (inlineValue_) {
+      *value = *inlineValue_;
+      return true;
+    }
+    if (atEnd()) {
+      *error = "option " + option + " needs a value";
+      return false;
+    }
+    *value = args_[next_++];
+    return true;
+  }
+
+ private:
+  const std::vector<std::string>& args_;
+  size_t next_ = 0;
+  std::optional<std::string> inlineValue_;
+};
+
+bool setAction(CommandLine* line, CommandAction action, std::string* error) {
+  if (line->action != CommandAction::kWindow && line->action != action) {
+    *error = "--info, -o and --symbols cannot be combined";
+    return false;
+  }
+  line->action = action;
+  return true;
+}
+
+bool takeFile(CommandLine* line, const std::string& argument, std::string* error) {
+  if (!line->file.empty()) {
+    *error = "more than one file given ('" + line->file + "' and '" + argument + "')";
+    return false;
+  }
+  line->file = argument;
+  return true;
+}
+
+bool takeOption(ArgumentReader& reader, const std::string& option, CommandLine* line,
+                std::string* error) {
+  std::string value;
+  if (option == "--info" || option == "--antialias") {
+    if (reader.hasInlineValue()) {
+      *error = "option " + option + " takes no value";
+      return false;
+    }
+    if (option == "--info") return setAction(line, CommandAction::kInfo, error);
+    line->page.antialias = true;
+    return true;
+  }
+  if (option == "-o" || option == "--output") {
+    return reader.value(option, &line->output, error) &&
+           setAction(line, CommandAction::kConvert, error);
+  }
+  if (option == "--symbols") {
+    return reader.value(option, &line->output, error) &&
+           setAction(line, CommandAction::kSymbols, error);
+  }
+  if (option == "--lib") return reader.value(option, &line->libOption, error);
+  if (option == "--dpi") {
+    return reader.value(option, &value, error) && parseDpi(value, &line->page.pixelsPerInch, error);
+  }
+  if (option == "--zoom") {
+    return reader.value(option, &value, error) && parseZoom(value, &line->page.zoom, error);
+  }
+  *error = "unknown option '" + option + "' (see melibron --help)";
+  return false;
+}
+
+// What each action needs besides its options.
+bool checkArguments(CommandLine* line, std::string* error) {
+  switch (line->action) {
+    case CommandAction::kInfo:
+    case CommandAction::kConvert:
+      if (line->file.empty()) {
+        *error = "missing file argument";
+        return false;
+      }
+      return line->action == CommandAction::kInfo || formatOfPath(line->output, &line->format, error);
+    case CommandAction::kSymbols:
+      if (!line->file.empty()) {
+        *error = "--symbols takes no score file";
+        return false;
+      }
+      if (!formatOfPath(line->output, &line->format, error)) return false;
+      if (line->format != OutputFormat::kPng) {
+        *error = "--symbols writes a .png image";
+        return false;
+      }
+      return true;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line,
+                      std::string* error) {
+  *line = CommandLine();
+  ArgumentReader reader(args);
+  bool optionsEnded = false;
+  while (!reader.atEnd()) {
+    std::string argument = reader.take();
+    if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
+      if (!takeFile(line, argument, error)) return false;
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--help" || argument == "-h") {
+      line->action = CommandAction::kHelp;
+      return true;
+    } else if (argument == "--version") {
+      line->action = CommandAction::kVersion;
+      return true;
+    } else if (!takeOption(reader, argument, line, error)) {
+      return false;
+    }
+  }
+  return checkArguments(line, error);
+}
+
+bool needsGuiApplication(const CommandLine& line) {
+  if (line.action == CommandAction::kSymbols) return true;
+  return line.action == CommandAction::kConvert &&
+         (line.format == OutputFormat::kPng || line.format == OutputFormat::kSvg ||
+          line.format == OutputFormat::kPdf);
+}
+
+std::string helpText() {
+  return "Usage:\n"
+         "  melibron [--lib DIR] [FILE]      open the window, showing FILE when given\n"
+         "  melibron --info FILE             print the File Info values of FILE\n"
+         "  melibron -o OUT.pmx FILE         write the Save As PMX listing\n"
+         "  melibron -o OUT.mus FILE         write the items as a hand-over .mus file\n"
+         "  melibron -o OUT.png|OUT.svg|OUT.pdf|OUT.ops [PAGE OPTIONS] FILE\n"
+         "                                   draw the page (.ops: its list of drawing calls)\n"
+         "  melibron --symbols OUT.png [--lib DIR]\n"
+         "                                   draw the 200 library symbols with their numbers\n"
+         "  melibron --help | --version\n"
+         "Page options:\n"
+         "  --dpi N      pixels per inch, 10 to 2400 (default 96)\n"
+         "  --zoom Z     zoom factor, 0.05 to 16 (default 1)\n"
+         "  --antialias  smooth edges (PNG, SVG, PDF)\n"
+         "  --lib DIR    directory of the twenty .drw symbol libraries\n"
+         "Environment: MELIBRON_LIB (symbol libraries), MELIBRON_SCORE_DIR (settings and\n"
+         "hand-over file; default $XDG_DATA_HOME/melibron).\n";
+}

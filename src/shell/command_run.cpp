@@ -1,0 +1,120 @@
+// Carrying out the commands that run without the window.
+#include <QByteArray>
+#include <filesystem>
+
+#include "library/library_table.h"
+#include "score/mus_file.h"
+#include "score/pmx_export.h"
+#include "shell/command_line.h"
+#include "shell/file_info.h"
+#include "shell/page_export.h"
+#include "shell/paths.h"
+#include "shell/save_file.h"
+#include "shell/symbol_chart.h"
+
+namespace {
+
+int fail(std::ostream& err, const std::string& message) {
+  err << "melibron: " << message << "\n";
+  return 1;
+}
+
+// Reads the score file into the item table; a directory is refused before
+// the reader sees it, since opening one may succeed on this platform.
+bool loadScore(const std::string& path, std::string* error) {
+  std::error_code status;
+  if (std::filesystem::is_directory(path, status)) {
+    *error = path + ": is a directory";
+    return false;
+  }
+  if (readMusFile(path, error)) return true;
+  *error = path + ": " + *error;
+  return false;
+}
+
+bool isPageFormat(OutputFormat format) {
+  return format != OutputFormat::kPmx && format != OutputFormat::kMus;
+}
+
+PageFormat pageFormat(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kSvg:
+      return PageFormat::kSvg;
+    case OutputFormat::kPdf:
+      return PageFormat::kPdf;
+    case OutputFormat::kOps:
+      return PageFormat::kOps;
+    default:
+      return PageFormat::kPng;
+  }
+}
+
+bool writeOutput(const CommandLine& line, std::string* error) {
+  switch (line.format) {
+    case OutputFormat::kPmx:
+      return saveBytes(line.output, QByteArray::fromStdString(pmxListing()), error);
+    case OutputFormat::kMus:
+      return writeMusFile(line.output, error);
+    default:
+      return exportPage(line.output, pageFormat(line.format), line.page, error);
+  }
+}
+
+int convert(const CommandLine& line, std::ostream& err) {
+  std::string error;
+  if (!loadScore(line.file, &error)) return fail(err, error);
+  // Pages are drawn from library symbols; the listings need none.
+  if (isPageFormat(line.format) && !loadLibraries(libraryDirectory(line.libOption), &error)) {
+    return fail(err, error);
+  }
+  if (!writeOutput(line, &error)) return fail(err, line.output + ": " + error);
+  return 0;
+}
+
+int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  std::string error;
+  if (!loadScore(line.file, &error)) return fail(err, error);
+  for (auto [label, value] : fileInfoValues()) {
+    if (!label.empty() && label.back() == ':') label.pop_back();
+    out << label << ": " << value << "\n";
+  }
+  return 0;
+}
+
+int drawSymbols(const CommandLine& line, std::ostream& err) {
+  std::string error;
+  if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
+  if (!writeSymbolChart(line.output, line.page, &error)) {
+    return fail(err, line.output + ": " + error);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  switch (line.action) {
+    case CommandAction::kHelp:
+      out << helpText();
+      return 0;
+    case CommandAction::kVersion:
+      out << "melibron " MELIBRON_VERSION "\n";
+      return 0;
+    case CommandAction::kInfo:
+      return printInfo(line, out, err);
+    case CommandAction::kConvert:
+      return convert(line, err);
+    case CommandAction::kSymbols:
+      return drawSymbols(line, err);
+    case CommandAction::kWindow:
+      break;
+  }
+  return fail(err, "the window cannot be opened from here");
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CommandLine line;
+  std::string error;
+  if (!parseCommandLine(args, &line, &error)) return fail(err, error);
+  return runCommand(line, out, err);
+}

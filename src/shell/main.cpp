@@ -1,0 +1,33 @@
+// Entry point: the window, or a command that runs without one.
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/command_line.h"
+#include "shell/desktop.h"
+#include "shell/paths.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  CommandLine line;
+  std::string error;
+  if (!parseCommandLine(args, &line, &error)) {
+    std::cerr << "melibron: " << error << "\n";
+    return 1;
+  }
+  if (line.action == CommandAction::kWindow) {
+    QApplication application(argc, argv);
+    return runDesktopProgram(application, libraryDirectory(line.libOption), line.file);
+  }
+  std::unique_ptr<QGuiApplication> application;
+  if (needsGuiApplication(line)) {
+    // Drawing into files needs no display; an explicit choice still wins.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  return runCommand(line, std::cout, std::cerr);
+}

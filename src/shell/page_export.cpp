@@ -1,0 +1,127 @@
+#include "shell/page_export.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "layout/component_store.h"
+#include "layout/layout.h"
+#include "paint/painter.h"
+#include "paint/recording_surface.h"
+#include "paint/view.h"
+#include "shell/qt_surface.h"
+#include "shell/save_file.h"
+
+namespace {
+
+constexpr double kPageWidthInches = 8.5;
+constexpr double kPageHeightInches = 11.0;
+// A raster page beyond this many pixels (1 GiB at 4 bytes each) is refused
+// rather than left to fail somewhere inside the allocator.
+constexpr qint64 kMaxImagePixels = qint64(1) << 28;
+
+bool writePng(const std::string& path, const PageOptions& options, std::string* error) {
+  QSize size = pageSize(options);
+  if (qint64(size.width()) * size.height() > kMaxImagePixels) {
+    *error = "a page image of " + std::to_string(size.width()) + " x " +
+             std::to_string(size.height()) + " pixels is too large";
+    return false;
+  }
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) {
+    *error = "not enough memory for the page image";
+    return false;
+  }
+  QPainter painter(&image);
+  paintPage(painter, size, options.antialias);
+  painter.end();
+  QSaveFile file(QString::fromStdString(path));
+  if (!openForSaving(file, error)) return false;
+  if (!image.save(&file, "PNG")) {
+    *error = "the PNG image could not be written";
+    return false;  // the unsaved file removes its temporary file
+  }
+  return finishSaving(file, error);
+}
+
+bool writeSvg(const std::string& path, const PageOptions& options, std::string* error) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!openForSaving(file, error)) return false;
+  QSize size = pageSize(options);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&file);
+  generator.setSize(size);
+  generator.setViewBox(QRect(QPoint(0, 0), size));
+  generator.setResolution(options.pixelsPerInch);
+  generator.setTitle("MELIBRON page");
+  QPainter painter(&generator);
+  paintPage(painter, size, options.antialias);
+  painter.end();
+  return finishSaving(file, error);
+}
+
+bool writePdf(const std::string& path, const PageOptions& options, std::string* error) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!openForSaving(file, error)) return false;
+  QPdfWriter writer(&file);
+  writer.setCreator("MELIBRON");
+  writer.setResolution(options.pixelsPerInch);
+  // The zoom enlarges the sheet as it enlarges the raster image, so every
+  // format shows the same picture.
+  QSizeF inches(kPageWidthInches * options.zoom, kPageHeightInches * options.zoom);
+  writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch), QPageLayout::Portrait,
+                                   QMarginsF(0, 0, 0, 0)));
+  QPainter painter(&writer);
+  paintPage(painter, QSize(writer.width(), writer.height()), options.antialias);
+  painter.end();
+  return finishSaving(file, error);
+}
+
+}  // namespace
+
+void layoutPage(const PageOptions& options) {
+  initViewState(options.pixelsPerInch);
+  viewState.zoom = options.zoom;
+  freeAllComponents();
+  layoutScore();
+}
+
+QSize pageSize(const PageOptions& options) {
+  double scale = options.pixelsPerInch * options.zoom;
+  return QSize(static_cast<int>(std::ceil(kPageWidthInches * scale)),
+               static_cast<int>(std::ceil(kPageHeightInches * scale)));
+}
+
+void paintPage(QPainter& painter, const QSize& size, bool antialias) {
+  QtSurface surface(painter);
+  surface.fillRectangle(0, 0, size.width(), size.height());
+  painter.setRenderHint(QPainter::Antialiasing, antialias);
+  paintScore(surface);
+}
+
+std::string pageOperations() {
+  RecordingSurface recording;
+  paintScore(recording);
+  return recording.listing();
+}
+
+bool exportPage(const std::string& path, PageFormat format, const PageOptions& options,
+                std::string* error) {
+  layoutPage(options);
+  switch (format) {
+    case PageFormat::kPng:
+      return writePng(path, options, error);
+    case PageFormat::kSvg:
+      return writeSvg(path, options, error);
+    case PageFormat::kPdf:
+      return writePdf(path, options, error);
+    case PageFormat::kOps:
+      return saveBytes(path, QByteArray::fromStdString(pageOperations()), error);
+  }
+  return false;
+}

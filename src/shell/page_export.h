@@ -1,0 +1,39 @@
+// Rendering the loaded page to files: PNG, SVG, PDF and the .ops listing of
+// the drawing calls. The page is drawn as the window draws it with zero view
+// offsets.
+#pragma once
+
+#include <QSize>
+#include <string>
+
+class QPainter;
+
+struct PageOptions {
+  int pixelsPerInch = 96;
+  double zoom = 1.0;
+  bool antialias = false;
+};
+
+enum class PageFormat { kPng, kSvg, kPdf, kOps };
+
+// Sets the view state for the options (zero offsets), frees every component
+// and runs the layout pass on the loaded items.
+void layoutPage(const PageOptions& options);
+
+// Device pixels of the 8.5 x 11 inch page at the options' resolution and
+// zoom, each side rounded up.
+QSize pageSize(const PageOptions& options);
+
+// Paints the laid-out page onto an active painter the way the window does:
+// a white fill of size with the black stock pen and white brush selected,
+// then paintScore.
+void paintPage(QPainter& painter, const QSize& size, bool antialias);
+
+// The drawing calls of paintScore for the laid-out page, one line each.
+std::string pageOperations();
+
+// Lays out the loaded page and writes it to path in the given format.
+// Returns false with *error set when it cannot be written; then nothing is
+// left at path.
+bool exportPage(const std::string& path, PageFormat format, const PageOptions& options,
+                std::string* error);

@@ -1,0 +1,43 @@
+// The drawing surface over a QPainter: the same calls draw into the window's
+// offscreen image, a PNG, an SVG or a PDF page.
+#pragma once
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPoint>
+
+#include "paint/drawing_surface.h"
+
+class QtSurface : public DrawingSurface {
+ public:
+  // Takes over an active painter and gives it the state of a fresh drawing
+  // context: the black one-pixel stock pen, the white stock brush, origin
+  // (0, 0), no antialiasing. The painter must outlive the surface.
+  explicit QtSurface(QPainter& painter);
+
+  void moveTo(int x, int y) override;
+  void lineTo(int x, int y) override;
+  void polyline(const Vector* points, int count) override;
+  void polygon(const Vector* points, int count) override;
+  void polyBezier(const Vector* points, int count) override;
+  void selectStockBrush(StockBrush brush) override;
+  void selectWidePen(int width) override;
+  void restorePen() override;
+  void beginPath() override;
+  void endPath() override;
+  void strokePath() override;
+  void setViewportOrigin(int x, int y) override;
+  void textOut(int x, int y, const char* text, int length) override;
+  void fillRectangle(int x, int y, int width, int height) override;
+
+  // The stock pen: black, one pixel, cosmetic (unaffected by any scaling).
+  static QPen stockPen();
+
+ private:
+  QPainter& painter_;
+  QPoint position_;
+  QPen rememberedPen_;
+  bool pathOpen_ = false;
+  QPainterPath path_;
+};
