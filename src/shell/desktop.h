@@ -9,3 +9,11 @@ class QApplication;
 // libraryDirectory holds the twenty .drw files; fileToOpen may be empty.
 int runDesktopProgram(QApplication& application, const std::string& libraryDirectory,
                       const std::string& fileToOpen);
+
+class Interaction;
+
+// The same with messages and dialogs going through interaction (null: real
+// message boxes and dialogs). Returns 1 without showing the window when the
+// symbol libraries cannot be read.
+int runDesktopProgram(QApplication& application, const std::string& libraryDirectory,
+                      const std::string& fileToOpen, Interaction* interaction);

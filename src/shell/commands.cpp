@@ -1,0 +1,74 @@
+#include "shell/commands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+const std::array<MenuDefinition, 4>& menuDefinitions() {
+  static const std::array<MenuDefinition, 4> menus = {{
+      {"&File",
+       {{"&Open SCORE file...\t        Ctrl+O", kOpenCommand},
+        {nullptr, 0},
+        {"&Save SCORE file...\t        Ctrl+S", kSaveCommand},
+        {"Save &As PMX", kSavePmxCommand},
+        {nullptr, 0},
+        {"File &Info", kFileInfoCommand},
+        {nullptr, 0},
+        {"E&xit\t        Alt+F4", kExitCommand}}},
+      {"&Edit", {{"&Reset\t        F3", kResetCommand}, {"&Edit item", kEditItemCommand}}},
+      {"&Utilities",
+       {{"&Run external utils\t        Ctrl+R", kRunUtilitiesCommand},
+        {"&Show library items\t        Ctrl+L", kShowLibraryCommand}}},
+      {"&Help",
+       {{"&Help Topics\t        F1", kHelpCommand},
+        {nullptr, 0},
+        {"&About MELIBRON...", kAboutCommand}}},
+  }};
+  return menus;
+}
+
+const std::array<Accelerator, 8>& accelerators() {
+  static const std::array<Accelerator, 8> table = {{
+      {QKeySequence(Qt::Key_F1), kHelpCommand},
+      {QKeySequence(Qt::Key_F2), kOpenCommand},
+      {QKeySequence(Qt::Key_F3), kResetCommand},
+      {QKeySequence(Qt::ALT | Qt::Key_F4), kExitCommand},
+      {QKeySequence(Qt::CTRL | Qt::Key_L), kShowLibraryCommand},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), kOpenCommand},
+      {QKeySequence(Qt::CTRL | Qt::Key_R), kRunUtilitiesCommand},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), kRunUtilitiesCommand},
+  }};
+  return table;
+}
+
+void buildMenuBar(QMenuBar* bar, const CommandHandler& handler) {
+  const auto& menus = menuDefinitions();
+  for (size_t m = 0; m < menus.size(); ++m) {
+    // Styles that honour it put the menus after a bar separator at the right.
+    if (m + 1 == menus.size()) bar->addSeparator();
+    QMenu* menu = bar->addMenu(menus[m].title);
+    for (const MenuItem& item : menus[m].items) {
+      if (item.id == 0) {
+        menu->addSeparator();
+        continue;
+      }
+      // The shortcut text comes from the tab part; the keys themselves are
+      // the accelerators, so the action carries none.
+      QAction* action = menu->addAction(item.text);
+      action->setData(item.id);
+      QObject::connect(action, &QAction::triggered, bar, [handler, id = item.id] { handler(id); });
+    }
+  }
+}
+
+void addAccelerators(QWidget* window, const CommandHandler& handler) {
+  for (const Accelerator& accelerator : accelerators()) {
+    auto* action = new QAction(window);
+    action->setShortcut(accelerator.keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setData(accelerator.command);
+    QObject::connect(action, &QAction::triggered, window,
+                     [handler, id = accelerator.command] { handler(id); });
+    window->addAction(action);
+  }
+}

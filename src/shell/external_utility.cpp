@@ -1,0 +1,75 @@
+#include "shell/external_utility.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QStringList>
+
+#include "layout/layout.h"
+#include "score/mus_file.h"
+#include "shell/dialog_controls.h"
+#include "shell/external_utils_dialog.h"
+#include "shell/interaction.h"
+#include "shell/paths.h"
+#include "shell/settings.h"
+#include "shell/shell_words.h"
+
+namespace {
+
+void takeField(const ExternalUtilsDialog& dialog, int id, std::string& value) {
+  QString text = control<QLineEdit>(&dialog, id)->text().left(kMaxSettingLength);
+  if (!text.isEmpty()) value = text.toStdString();
+}
+
+// Starts the utility and waits for its end; false when it could not start.
+bool runAndWait(int k, const std::string& handOverPath) {
+  QStringList arguments{QString::fromStdString(handOverPath)};
+  for (const std::string& word : splitShellWords(utilityOptions[k])) {
+    arguments << QString::fromStdString(word);
+  }
+  QProcess process;
+  process.setProgram(QString::fromStdString(utilityPaths[k]));
+  process.setArguments(arguments);
+  // The utility talks to our terminal, not to pipes that nobody reads.
+  process.setProcessChannelMode(QProcess::ForwardedChannels);
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.start();
+  if (!process.waitForStarted(-1)) return false;
+  process.waitForFinished(-1);
+  return true;
+}
+
+}  // namespace
+
+void takeUtilityRow(const ExternalUtilsDialog& dialog, int k) {
+  takeField(dialog, kUtilityPathField + k, utilityPaths[k]);
+  takeField(dialog, kUtilityOptionsField + k, utilityOptions[k]);
+}
+
+std::string utilityCommandLine(int k, const std::string& handOverPath) {
+  return utilityPaths[k] + " " + handOverPath + " " + utilityOptions[k];
+}
+
+bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& messages) {
+  takeUtilityRow(dialog, k);
+  std::string handOverPath = handOverFilePath();
+  std::string error;
+  if (!writeMusFile(handOverPath, &error)) {
+    messages.showMessage({error, "MELIBRON", MessageIcon::kExclamation});
+    return false;
+  }
+  if (!runAndWait(k, handOverPath)) {
+    messages.showMessage({"Unable to run external utility:\n" + utilityCommandLine(k, handOverPath),
+                          "MELIBRON", MessageIcon::kExclamation});
+    return false;
+  }
+  // The reader replaces the table only when the file reads whole, so a bad
+  // hand-over file leaves the data and its components as they were.
+  if (readMusFile(handOverPath, &error)) {
+    layoutScore();
+  } else {
+    messages.showMessage({error, "File Open", MessageIcon::kExclamation});
+  }
+  // Not accept(): that would take the other rows too.
+  dialog.done(QDialog::Accepted);
+  return true;
+}

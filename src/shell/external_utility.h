@@ -1,0 +1,26 @@
+// Running a registered utility on the loaded data: the item table goes to the
+// hand-over file, the utility edits it, the program reads it back.
+#pragma once
+
+#include <string>
+
+class ExternalUtilsDialog;
+class MessageSink;
+
+// Copies row k (0..4) of the dialog into utilityPaths[k] and
+// utilityOptions[k]; an empty field leaves its stored value unchanged.
+void takeUtilityRow(const ExternalUtilsDialog& dialog, int k);
+
+// The command line shown for utility k: path, hand-over file and options
+// separated by single spaces, exactly as the user typed them.
+std::string utilityCommandLine(int k, const std::string& handOverPath);
+
+// Takes row k, writes the hand-over file, runs utility k without a shell
+// (its path is the program, then the hand-over path, then the options split
+// into words) and waits for it to end, then reads the hand-over file back,
+// lays it out and closes the dialog; returns true as the utility ran. A
+// hand-over file that cannot be read back is told with its "File Open"
+// message and the data from before the run stays loaded. When the hand-over
+// file cannot be written or the utility cannot be started, tells so through
+// messages, keeps the loaded data and the dialog open and returns false.
+bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& messages);

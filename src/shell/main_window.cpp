@@ -1,0 +1,152 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QUrl>
+
+#include "layout/component_store.h"
+#include "layout/layout.h"
+#include "library/library_table.h"
+#include "paint/painter.h"
+#include "paint/view.h"
+#include "score/mus_file.h"
+#include "shell/commands.h"
+#include "shell/paths.h"
+#include "shell/qt_surface.h"
+#include "shell/score_area.h"
+#include "shell/settings.h"
+
+namespace {
+
+// A white image of the screen's size, sharp on high-resolution screens.
+QImage screenImage(QSize size, qreal pixelRatio) {
+  QImage image(size * pixelRatio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(pixelRatio);
+  image.fill(Qt::white);
+  return image;
+}
+
+bool isMusFile(const QUrl& url) {
+  return url.isLocalFile() && url.toLocalFile().endsWith(".mus", Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
+  if (interaction_ == nullptr) {
+    ownInteraction_ = std::make_unique<WidgetInteraction>(this);
+    interaction_ = ownInteraction_.get();
+  }
+  setWindowTitle("Melibron");
+  QScreen* screen = QGuiApplication::primaryScreen();
+  screenSize_ = screen->size();
+  initViewState(qRound(screen->logicalDotsPerInchX()));
+  offscreen_ = screenImage(screenSize_, screen->devicePixelRatio());
+  libraryDisplay_ = offscreen_;
+  scrollPosition_ = QPoint(10, screenSize_.height() - 100);
+
+  area_ = new ScoreArea(this);
+  setCentralWidget(area_);
+  buildMenuBar(menuBar(), [this](int id) { command(id); });
+  addAccelerators(this, [this](int id) { command(id); });
+  setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
+  resetScrollBars();
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::initialise(const std::string& libraryDirectory) {
+  readSettings(settingsFilePath(), *interaction_);
+  std::string error;
+  if (!loadLibraries(libraryDirectory, &error)) {
+    message(error, "File Open", MessageIcon::kExclamation);
+    return false;
+  }
+  currentItem_ = 1;
+  ctrlFlag_ = false;
+  invalidate();
+  return true;
+}
+
+bool MainWindow::openFile(const std::string& path) {
+  std::string error;
+  // The reader replaces the table only once the new file has been read whole.
+  if (!readMusFile(path, &error)) {
+    message(error, "File Open", MessageIcon::kExclamation);
+    return false;
+  }
+  filePath_ = path;
+  setWindowTitle(QString::fromStdString("MELIBRON - " + path));
+  scrollPosition_ = QPoint(10, clientSize().height());
+  layoutScore();
+  resetScrollBars();
+  invalidate();
+  return true;
+}
+
+void MainWindow::paintOffscreen() {
+  QPainter painter(&offscreen_);
+  QtSurface surface(painter);  // selects the black pen and the white brush
+  surface.fillRectangle(0, 0, screenSize_.width(), screenSize_.height());
+  paintScore(surface);
+}
+
+void MainWindow::paintClientArea(QPainter& painter) {
+  if (!libraryDisplayShown_) paintOffscreen();
+  painter.drawImage(0, 0, libraryDisplayShown_ ? libraryDisplay_ : offscreen_);
+}
+
+QSize MainWindow::clientSize() const { return area_->viewport()->size(); }
+
+QScrollBar* MainWindow::verticalBar() const { return area_->verticalScrollBar(); }
+
+QScrollBar* MainWindow::horizontalBar() const { return area_->horizontalScrollBar(); }
+
+void MainWindow::relayout() {
+  freeAllComponents();
+  layoutScore();
+}
+
+void MainWindow::invalidate() {
+  libraryDisplayShown_ = false;
+  area_->viewport()->update();
+}
+
+void MainWindow::message(const std::string& text, const std::string& caption, MessageIcon icon) {
+  interaction_->showMessage(Message{text, caption, icon});
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) { keyDown(event->key()); }
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) keyUp(event->key());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The release of Ctrl goes elsewhere while a dialog or another window has
+  // the keyboard; a Ctrl flag left set would turn Page Up into a zoom.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) ctrlFlag_ = false;
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  writeSettings(settingsFilePath(), *interaction_);
+  event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && isMusFile(urls.front())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !isMusFile(urls.front())) return;
+  event->acceptProposedAction();
+  openFile(urls.front().toLocalFile().toStdString());
+}

@@ -1,0 +1,116 @@
+// The main window: the page of music in the client area, the menu bar, the
+// accelerators, two scroll bars and the keys. Events become calls of the
+// command functions below, which tests call directly.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPoint>
+#include <memory>
+#include <string>
+
+#include "shell/interaction.h"
+
+class QScrollBar;
+class ScoreArea;
+
+// Scroll-bar requests; horizontal bars read Up as left and Down as right.
+enum ScrollRequest {
+  kLineUp,
+  kLineDown,
+  kPageUp,
+  kPageDown,
+  kThumbPosition,
+  kThumbTrack,
+};
+constexpr ScrollRequest kLineLeft = kLineUp;
+constexpr ScrollRequest kLineRight = kLineDown;
+constexpr ScrollRequest kPageLeft = kPageUp;
+constexpr ScrollRequest kPageRight = kPageDown;
+
+// The virtual page behind the scroll bars, in pixels.
+constexpr int kPageAreaWidth = 2000;
+constexpr int kPageAreaHeight = 3000;
+// Pixels a line request moves the picture.
+constexpr int kLineScrollStep = 20;
+
+class MainWindow : public QMainWindow {
+ public:
+  // Creates the window, the view state for the screen's resolution and the
+  // offscreen bitmap. Messages and dialogs go through interaction, or
+  // through real message boxes and dialogs when it is null.
+  explicit MainWindow(Interaction* interaction = nullptr);
+  ~MainWindow() override;
+
+  // Reads the settings, then the symbol libraries from libraryDirectory;
+  // false (after the "File Open" message) when the libraries cannot be read.
+  bool initialise(const std::string& libraryDirectory);
+
+  // Loads path, lays it out, names it in the caption and resets the scroll
+  // bars. A file that cannot be read is told by its "File Open" message and
+  // the data loaded before stays; returns false then.
+  bool openFile(const std::string& path);
+
+  // Runs a menu or accelerator command; unknown ids do nothing.
+  void command(int id);
+  // Key-down and key-up of the key table (Qt key codes).
+  void keyDown(int key);
+  void keyUp(int key);
+  // Scroll-bar requests; position is the thumb position of thumb requests.
+  void verticalScroll(ScrollRequest request, int position = 0);
+  void horizontalScroll(ScrollRequest request, int position = 0);
+  // One wheel notch: a line request, horizontal when horizontal is set.
+  void wheelStep(bool towardStart, bool horizontal);
+  // Sets both scroll bars from the client size.
+  void resetScrollBars();
+
+  // Clears the offscreen bitmap and paints the score into it.
+  void paintOffscreen();
+  // What a paint of the client area shows: the library display while it
+  // stands, else the freshly painted offscreen bitmap.
+  void paintClientArea(QPainter& painter);
+
+  QSize clientSize() const;
+  QPoint scrollPosition() const { return scrollPosition_; }
+  bool ctrlFlag() const { return ctrlFlag_; }
+  int currentItem() const { return currentItem_; }
+  int shownLibrary() const { return shownLibrary_; }
+  const QImage& offscreenImage() const { return offscreen_; }
+  const QImage& libraryDisplayImage() const { return libraryDisplay_; }
+  bool libraryDisplayShown() const { return libraryDisplayShown_; }
+  QScrollBar* verticalBar() const;
+  QScrollBar* horizontalBar() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void openCommand();
+  void editItemCommand();
+  void savePmxCommand();
+  void showLibraryItems();
+  void renderLibraryDisplay();
+  void writeVectorList();
+  void zoomBy(double step);
+  void relayout();
+  void invalidate();
+  void message(const std::string& text, const std::string& caption, MessageIcon icon);
+
+  std::unique_ptr<Interaction> ownInteraction_;
+  Interaction* interaction_;
+  ScoreArea* area_;
+  QSize screenSize_;
+  QImage offscreen_;
+  QImage libraryDisplay_;
+  bool libraryDisplayShown_ = false;
+  QPoint scrollPosition_;
+  bool ctrlFlag_ = false;
+  int currentItem_ = 1;
+  int shownLibrary_ = 0;
+  std::string filePath_;
+};

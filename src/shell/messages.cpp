@@ -1,0 +1,25 @@
+#include "shell/messages.h"
+
+std::string aboutText() {
+  return "MELIBRON - Version 0.13\n"
+         "\n"
+         "0.13 14/08/01\n"
+         "------recalculate items after Edit item\n"
+         "------freeing components' memory\n"
+         "0.12 10/02/01\n"
+         "------display of library items\n"
+         "------save as PMX\n"
+         "\n"
+         "0.11 07/02/01\n"
+         "------code 9 items\n"
+         "------tails on up-stems\n"
+         "\n"
+         "0.10 04/02/01\n"
+         "------TT text handling\n"
+         "------accessing external utilities\n"
+         "------new menu\n"
+         "\n"
+         "0.09 (27/09/00)\n"
+         "------invisible barlines\n"
+         "------offseting accidental with dot\n";
+}

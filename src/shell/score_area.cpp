@@ -1,0 +1,67 @@
+#include "shell/score_area.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdlib>
+
+#include "shell/main_window.h"
+
+namespace {
+
+// One notch of an ordinary mouse wheel.
+constexpr int kWheelNotch = 120;
+
+}  // namespace
+
+ScoreArea::ScoreArea(MainWindow* window) : QAbstractScrollArea(window), window_(window) {
+  setFocusPolicy(Qt::NoFocus);  // keys belong to the window's key table
+  setFrameShape(QFrame::NoFrame);
+  // The bars stay visible, disabled when not needed.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this](int action) { forwardBarAction(true, action); });
+  connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this](int action) { forwardBarAction(false, action); });
+}
+
+void ScoreArea::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  window_->paintClientArea(painter);
+}
+
+void ScoreArea::wheelEvent(QWheelEvent* event) {
+  QPoint delta = event->angleDelta();
+  bool horizontal = (event->modifiers() & Qt::ShiftModifier) || delta.y() == 0;
+  wheelRemainder_ += delta.y() != 0 ? delta.y() : delta.x();
+  while (std::abs(wheelRemainder_) >= kWheelNotch) {
+    bool towardStart = wheelRemainder_ > 0;
+    wheelRemainder_ += towardStart ? -kWheelNotch : kWheelNotch;
+    window_->wheelStep(towardStart, horizontal);
+  }
+  event->accept();
+}
+
+void ScoreArea::scrollContentsBy(int, int) {}
+
+void ScoreArea::forwardBarAction(bool vertical, int action) {
+  QScrollBar* bar = vertical ? verticalScrollBar() : horizontalScrollBar();
+  ScrollRequest request;
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: request = kLineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: request = kLineDown; break;
+    case QAbstractSlider::SliderPageStepSub: request = kPageUp; break;
+    case QAbstractSlider::SliderPageStepAdd: request = kPageDown; break;
+    case QAbstractSlider::SliderMove: request = kThumbTrack; break;
+    case QAbstractSlider::SliderToMinimum:
+    case QAbstractSlider::SliderToMaximum: request = kThumbPosition; break;
+    default: return;
+  }
+  // The window sets the bar's position itself, before the slider applies it.
+  if (vertical) {
+    window_->verticalScroll(request, bar->sliderPosition());
+  } else {
+    window_->horizontalScroll(request, bar->sliderPosition());
+  }
+}

@@ -1,0 +1,23 @@
+// The client area of the main window: shows what the window paints and
+// carries the two scroll bars, whose requests go to the window's commands.
+#pragma once
+
+#include <QAbstractScrollArea>
+
+class MainWindow;
+
+class ScoreArea : public QAbstractScrollArea {
+ public:
+  explicit ScoreArea(MainWindow* window);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  // The bars only report requests; nothing scrolls by itself.
+  void scrollContentsBy(int dx, int dy) override;
+
+ private:
+  void forwardBarAction(bool vertical, int action);
+  MainWindow* window_;
+  int wheelRemainder_ = 0;
+};

@@ -1,0 +1,53 @@
+#include "shell/settings.h"
+
+#include <QSaveFile>
+#include <fstream>
+
+#include "shell/interaction.h"
+
+std::array<std::string, kUtilityCount> utilityPaths;
+std::array<std::string, kUtilityCount> utilityOptions;
+
+namespace {
+
+Message settingsMessage(const std::string& text) {
+  return Message{text, "MELIBRON", MessageIcon::kExclamation};
+}
+
+// One line without its line end (a CR of a file edited elsewhere goes too),
+// cut to the longest value a field holds.
+std::string readValue(std::istream& in) {
+  std::string line;
+  std::getline(in, line);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (line.size() > static_cast<size_t>(kMaxSettingLength)) line.resize(kMaxSettingLength);
+  return line;
+}
+
+}  // namespace
+
+void readSettings(const std::string& path, MessageSink& messages) {
+  std::ifstream in(path);
+  if (!in) {
+    messages.showMessage(settingsMessage("Unable to open user-defined settings file:\n" + path +
+                                         "\n- using default values instead."));
+    return;
+  }
+  for (std::string& value : utilityPaths) value = readValue(in);
+  for (std::string& value : utilityOptions) value = readValue(in);
+}
+
+void writeSettings(const std::string& path, MessageSink& messages) {
+  std::string text;
+  for (const std::string& value : utilityPaths) text += value + "\n";
+  for (const std::string& value : utilityOptions) text += value + "\n";
+  QSaveFile file(QString::fromStdString(path));
+  bool written = file.open(QIODevice::WriteOnly) &&
+                 file.write(text.data(), static_cast<qint64>(text.size())) ==
+                     static_cast<qint64>(text.size()) &&
+                 file.commit();
+  if (!written) {
+    messages.showMessage(settingsMessage("Unable to save user-defined settings file:\n" + path +
+                                         "\nWhen MELIBRON is run again, default values will be used."));
+  }
+}

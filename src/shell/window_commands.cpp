@@ -1,0 +1,74 @@
+// The menu and accelerator commands of the main window.
+#include <QFileInfo>
+
+#include "layout/component_store.h"
+#include "layout/layout.h"
+#include "score/item_table.h"
+#include "score/pmx_export.h"
+#include "shell/commands.h"
+#include "shell/external_utils_dialog.h"
+#include "shell/file_info_dialog.h"
+#include "shell/item_edit_dialog.h"
+#include "shell/main_window.h"
+#include "shell/messages.h"
+#include "shell/paths.h"
+#include "shell/settings.h"
+
+void MainWindow::command(int id) {
+  switch (id) {
+    case kOpenCommand: openCommand(); break;
+    case kResetCommand:
+      scrollPosition_ = QPoint(0, 0);
+      invalidate();
+      break;
+    case kEditItemCommand: editItemCommand(); break;
+    case kHelpCommand: message(kHelpText, "Help", MessageIcon::kNone); break;
+    case kExitCommand:
+      writeSettings(settingsFilePath(), *interaction_);
+      close();
+      break;
+    case kAboutCommand: message(aboutText(), "About MELIBRON", MessageIcon::kNone); break;
+    case kSaveCommand: message(kSaveText, "Save", MessageIcon::kNone); break;
+    case kSavePmxCommand: savePmxCommand(); break;
+    case kFileInfoCommand:
+      if (itemTable.itemCount > 0) {
+        FileInfoDialog dialog(this);
+        interaction_->runModal(dialog);
+        invalidate();
+      }
+      break;
+    case kRunUtilitiesCommand: {
+      ExternalUtilsDialog dialog(this, *interaction_);
+      interaction_->runModal(dialog);
+      invalidate();
+      break;
+    }
+    case kShowLibraryCommand: showLibraryItems(); break;
+    default: break;
+  }
+}
+
+void MainWindow::openCommand() {
+  // The dialog starts where the last file came from.
+  std::string start = filePath_.empty() ? std::string()
+                                        : QFileInfo(QString::fromStdString(filePath_)).path().toStdString();
+  std::string path = interaction_->chooseFileToOpen(start);
+  if (path.empty()) return;  // Cancel keeps everything as it was
+  openFile(path);
+}
+
+void MainWindow::editItemCommand() {
+  if (itemTable.itemCount <= 0) return;
+  ItemEditDialog dialog(this, currentItem_);
+  interaction_->runModal(dialog);
+  // Redraw the edited item at once.
+  relayout();
+  invalidate();
+}
+
+void MainWindow::savePmxCommand() {
+  if (itemTable.itemCount <= 0) return;
+  message(kSavePmxText, "Save As PMX", MessageIcon::kNone);
+  std::string error;
+  if (!exportPmx(kPmxFileName, &error)) message(error, "Save As PMX", MessageIcon::kExclamation);
+}
