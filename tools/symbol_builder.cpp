@@ -1,0 +1,104 @@
+#include "symbol_builder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "contour_join.h"
+
+namespace {
+
+struct Box {
+  double low = std::numeric_limits<double>::max();
+  double high = std::numeric_limits<double>::lowest();
+};
+
+// The glyphs side by side, in font units.
+bool setGlyphs(const FontFile& font, const std::vector<std::string>& glyphs, double tolerance,
+               std::vector<FontContour>* contours, std::string* error) {
+  double penX = 0;
+  for (const std::string& name : glyphs) {
+    GlyphOutline outline;
+    if (!loadGlyphOutline(font, name, tolerance, &outline, error)) return false;
+    for (FontContour& contour : outline.contours) {
+      for (FontPoint& p : contour) p.x += penX;
+      contours->push_back(std::move(contour));
+    }
+    penX += outline.advance;
+  }
+  return true;
+}
+
+// Font coordinate of the anchor on one axis.
+double anchorAt(const Placement& placement, const Box& box) {
+  switch (placement.anchor) {
+    case Anchor::kOrigin: return 0;
+    case Anchor::kLow: return box.low;
+    case Anchor::kCentre: return (box.low + box.high) / 2;
+    case Anchor::kHigh: return box.high;
+  }
+  return 0;
+}
+
+bool toLibrary(double value, int* out) {
+  double rounded = std::round(value);
+  if (rounded < std::numeric_limits<int16_t>::min() ||
+      rounded > std::numeric_limits<int16_t>::max()) {
+    return false;
+  }
+  *out = static_cast<int>(rounded);
+  return true;
+}
+
+// Rounding can make neighbours equal; a repeated point would only add a
+// zero-length edge.
+void dropRepeats(PointRun& run) {
+  auto same = [](LibraryPoint a, LibraryPoint b) { return a.x == b.x && a.y == b.y; };
+  run.erase(std::unique(run.begin(), run.end(), same), run.end());
+  while (run.size() > 1 && same(run.front(), run.back())) run.pop_back();
+}
+
+}  // namespace
+
+bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& entry,
+                 DrwSymbol* symbol, std::string* error) {
+  double kx = kUnitsPerStaffSpace / staffSpace * entry.scaleX;
+  double ky = kUnitsPerStaffSpace / staffSpace * entry.scaleY;
+  std::vector<FontContour> contours;
+  if (!setGlyphs(font, entry.glyphs, kFlatteningTolerance / std::max(kx, ky), &contours, error)) {
+    return false;
+  }
+  Box bx, by;
+  for (const FontContour& contour : contours) {
+    for (const FontPoint& p : contour) {
+      bx = {std::min(bx.low, p.x), std::max(bx.high, p.x)};
+      by = {std::min(by.low, p.y), std::max(by.high, p.y)};
+    }
+  }
+  double ax = anchorAt(entry.x, bx), ay = anchorAt(entry.y, by);
+  std::vector<PointRun> runs;
+  for (const FontContour& contour : contours) {
+    PointRun run;
+    for (const FontPoint& p : contour) {
+      LibraryPoint q{};
+      if (!toLibrary((p.x - ax) * kx + entry.x.offset, &q.x) ||
+          !toLibrary((p.y - ay) * ky + entry.y.offset, &q.y)) {
+        *error = "symbol " + std::to_string(entry.number) + " reaches outside 16-bit coordinates";
+        return false;
+      }
+      run.push_back(q);
+    }
+    dropRepeats(run);
+    if (run.size() >= 3) runs.push_back(std::move(run));
+  }
+  symbol->name = entry.name;
+  symbol->entries.clear();
+  for (const PointRun& polygon : joinContours(runs)) {
+    for (size_t i = 0; i < polygon.size(); ++i) {
+      int16_t op = i == 0 ? 2 : 0;
+      symbol->entries.push_back(
+          {static_cast<int16_t>(polygon[i].x), static_cast<int16_t>(polygon[i].y), op});
+    }
+  }
+  return true;
+}
