@@ -93,8 +93,10 @@ void layoutPage(const PageOptions& options) {
 
 QSize pageSize(const PageOptions& options) {
   double scale = options.pixelsPerInch * options.zoom;
-  return QSize(static_cast<int>(std::ceil(kPageWidthInches * scale)),
-               static_cast<int>(std::ceil(kPageHeightInches * scale)));
+  // The tolerance keeps a zoom such as 0.33, not exact in binary, from adding
+  // a pixel to a side that is a whole number on paper.
+  auto roundUp = [](double pixels) { return static_cast<int>(std::ceil(pixels - 1e-6)); };
+  return QSize(roundUp(kPageWidthInches * scale), roundUp(kPageHeightInches * scale));
 }
 
 void paintPage(QPainter& painter, const QSize& size, bool antialias) {
