@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -11,51 +12,15 @@
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/pmx_export.h"
+#include "score/pmx_reader.h"
+#include "score/words.h"
+#include "listing_tokens.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"
 
 namespace {
 
 const char* const kPages[] = {"chor005", "chopin2801", "brahms-op76n7-p1"};
-
-// One item of a listing: its numbers as printed, and for text items the text.
-struct ListedItem {
-  bool text = false;
-  std::vector<std::string> numbers;
-  std::string characters;
-};
-
-std::vector<std::string> splitLines(const std::string& listing) {
-  std::vector<std::string> lines;
-  std::istringstream in(listing);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::vector<ListedItem> listedItems(const std::string& listing) {
-  std::vector<std::string> lines = splitLines(listing);
-  std::vector<ListedItem> items;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    ListedItem item;
-    std::istringstream tokens(lines[i]);
-    for (std::string token; tokens >> token;) item.numbers.push_back(token);
-    if (!item.numbers.empty() && item.numbers[0] == "t") {
-      item.text = true;
-      item.numbers.erase(item.numbers.begin());
-      if (i + 1 < lines.size()) item.characters = lines[++i];
-    }
-    items.push_back(item);
-  }
-  return items;
-}
-
-int decimalsOf(const std::string& token) {
-  size_t point = token.find('.');
-  return point == std::string::npos ? 0 : static_cast<int>(token.size() - point - 1);
-}
 
 std::string fileText(const std::string& path) {
   std::vector<uint8_t> bytes = fileBytes(path);
@@ -120,12 +85,71 @@ TEST_F(Corpus, ListingMatchesScoresToItsPrintedPrecision) {
         EXPECT_LE(theirs[i].numbers.size(), ours[i].numbers.size()) << where;
       }
       for (size_t k = 0; k < compared; ++k) {
-        double tolerance = 0.5 * std::pow(10.0, -decimalsOf(theirs[i].numbers[k])) + 0.0005 + 1e-9;
+        double tolerance = printedTolerance(theirs[i].numbers[k]) + 0.0005;
         EXPECT_NEAR(std::stod(ours[i].numbers[k]), std::stod(theirs[i].numbers[k]), tolerance)
             << where << " number " << k + 1;
       }
       for (size_t k = theirs[i].numbers.size(); k < ours[i].numbers.size() && !ours[i].text; ++k) {
         EXPECT_EQ(std::stod(ours[i].numbers[k]), 0.0) << where << " unlisted number " << k + 1;
+      }
+    }
+  }
+}
+
+namespace {
+
+struct ItemSnapshot {
+  std::vector<float> params;  // all of the item's words as floats
+  std::string text;
+};
+
+std::vector<ItemSnapshot> snapshotItems() {
+  std::vector<ItemSnapshot> items;
+  for (int i = 1; i <= itemTable.itemCount; ++i) {
+    const ItemRecord& item = itemAt(i);
+    ItemSnapshot snapshot;
+    for (int k = 0; k < item.paramWords; ++k) {
+      snapshot.params.push_back(readFloatAt(item.params + 4 * k));
+    }
+    if (isTextItem(item)) snapshot.text = textOfItem(item);
+    items.push_back(snapshot);
+  }
+  return items;
+}
+
+}  // namespace
+
+// SCORE's own listing, read back, gives the page's items to the precision the
+// listing printed; text items keep their characters and their length.
+TEST_F(Corpus, ScoresListingReadsBackAsItsPage) {
+  for (const char* page : kPages) {
+    if (!loadPage(page)) GTEST_SKIP() << "corpus absent";
+    const std::vector<ItemSnapshot> original = snapshotItems();
+    const std::string pmxPath = corpusPath(std::string(page) + ".pmx");
+    const std::vector<ListedItem> listed = listedItems(fileText(pmxPath));
+    std::string error;
+    ASSERT_TRUE(readPmxFile(pmxPath, &error)) << page << ": " << error;
+    const std::vector<ItemSnapshot> read = snapshotItems();
+    ASSERT_EQ(read.size(), original.size()) << page;
+    for (size_t i = 0; i < read.size(); ++i) {
+      const std::string where = std::string(page) + " item " + std::to_string(i + 1);
+      const size_t first = listed[i].text ? 1 : 0;  // a text line starts at P2
+      const size_t compared = listed[i].text ? 10 : read[i].params.size();
+      const size_t expectedWords =
+          listed[i].text ? original[i].params.size() : listed[i].numbers.size();
+      ASSERT_EQ(read[i].params.size(), expectedWords) << where;
+      for (size_t k = first; k < first + compared && k < read[i].params.size(); ++k) {
+        const float expected = k < original[i].params.size() ? original[i].params[k] : 0.0f;
+        // The listed decimal is itself stored to single precision once more.
+        const double tolerance = printedTolerance(listed[i].numbers[k - first]) +
+                                 2 * std::fabs(expected) * FLT_EPSILON;
+        EXPECT_NEAR(read[i].params[k], expected, tolerance)
+            << where << " P" << k + 1;
+      }
+      if (listed[i].text) {
+        EXPECT_EQ(read[i].text, original[i].text) << where;
+        EXPECT_EQ(read[i].params[kTextLengthParam - 1], original[i].params[kTextLengthParam - 1])
+            << where;
       }
     }
   }
