@@ -39,12 +39,20 @@ std::vector<int> parents(const std::vector<PointRun>& contours, std::vector<int>
   }
   for (size_t c = 0; c < n; ++c) {
     for (size_t o = 0; o < n; ++o) {
-      if (o != c && (*depth)[o] == (*depth)[c] - 1 && inside(contours[o], contours[c][0])) {
+      if (o != c && inside(contours[o], contours[c][0]) &&
+          (parent[c] < 0 || (*depth)[o] > (*depth)[parent[c]])) {
         parent[c] = static_cast<int>(o);
       }
     }
   }
   return parent;
+}
+
+// A hole lies directly inside a contour that is not itself a hole; anything
+// else (which well-formed glyphs do not have) becomes an island of its own
+// rather than being lost.
+bool isHole(const std::vector<int>& parent, const std::vector<int>& depth, size_t c) {
+  return depth[c] % 2 != 0 && parent[c] >= 0 && depth[parent[c]] % 2 == 0;
 }
 
 int64_t squaredDistance(LibraryPoint a, LibraryPoint b) {
@@ -112,10 +120,10 @@ std::vector<PointRun> joinContours(const std::vector<PointRun>& contours) {
   std::vector<int> parent = parents(contours, &depth);
   std::vector<PointRun> polygons;
   for (size_t c = 0; c < contours.size(); ++c) {
-    if (depth[c] % 2 != 0) continue;
+    if (isHole(parent, depth, c)) continue;
     std::vector<size_t> island{c};
     for (size_t h = 0; h < contours.size(); ++h) {
-      if (parent[h] == static_cast<int>(c) && depth[h] % 2 != 0) island.push_back(h);
+      if (parent[h] == static_cast<int>(c) && isHole(parent, depth, h)) island.push_back(h);
     }
     PointRun polygon;
     walk(contours, bridgeTree(contours, island), c, 0, false, polygon);

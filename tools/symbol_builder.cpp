@@ -13,17 +13,18 @@ struct Box {
   double high = std::numeric_limits<double>::lowest();
 };
 
-// The glyphs side by side, in font units.
+// The glyphs side by side, in font units, each its own list of contours:
+// neighbouring glyphs may overlap, which their contours must not.
 bool setGlyphs(const FontFile& font, const std::vector<std::string>& glyphs, double tolerance,
-               std::vector<FontContour>* contours, std::string* error) {
+               std::vector<std::vector<FontContour>>* placed, std::string* error) {
   double penX = 0;
   for (const std::string& name : glyphs) {
     GlyphOutline outline;
     if (!loadGlyphOutline(font, name, tolerance, &outline, error)) return false;
     for (FontContour& contour : outline.contours) {
       for (FontPoint& p : contour) p.x += penX;
-      contours->push_back(std::move(contour));
     }
+    placed->push_back(std::move(outline.contours));
     penX += outline.advance;
   }
   return true;
@@ -58,47 +59,55 @@ void dropRepeats(PointRun& run) {
   while (run.size() > 1 && same(run.front(), run.back())) run.pop_back();
 }
 
+// Each polygon is one black-filled draw entry.
+void appendPolygons(const std::vector<PointRun>& polygons, std::vector<DrwEntry>& entries) {
+  for (const PointRun& polygon : polygons) {
+    for (size_t i = 0; i < polygon.size(); ++i) {
+      int16_t op = i == 0 ? 2 : 0;
+      entries.push_back({static_cast<int16_t>(polygon[i].x), static_cast<int16_t>(polygon[i].y), op});
+    }
+  }
+}
+
 }  // namespace
 
 bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& entry,
                  DrwSymbol* symbol, std::string* error) {
   double kx = kUnitsPerStaffSpace / staffSpace * entry.scaleX;
   double ky = kUnitsPerStaffSpace / staffSpace * entry.scaleY;
-  std::vector<FontContour> contours;
-  if (!setGlyphs(font, entry.glyphs, kFlatteningTolerance / std::max(kx, ky), &contours, error)) {
+  std::vector<std::vector<FontContour>> glyphs;
+  if (!setGlyphs(font, entry.glyphs, kFlatteningTolerance / std::max(kx, ky), &glyphs, error)) {
     return false;
   }
   Box bx, by;
-  for (const FontContour& contour : contours) {
-    for (const FontPoint& p : contour) {
-      bx = {std::min(bx.low, p.x), std::max(bx.high, p.x)};
-      by = {std::min(by.low, p.y), std::max(by.high, p.y)};
+  for (const auto& contours : glyphs) {
+    for (const FontContour& contour : contours) {
+      for (const FontPoint& p : contour) {
+        bx = {std::min(bx.low, p.x), std::max(bx.high, p.x)};
+        by = {std::min(by.low, p.y), std::max(by.high, p.y)};
+      }
     }
   }
   double ax = anchorAt(entry.x, bx), ay = anchorAt(entry.y, by);
-  std::vector<PointRun> runs;
-  for (const FontContour& contour : contours) {
-    PointRun run;
-    for (const FontPoint& p : contour) {
-      LibraryPoint q{};
-      if (!toLibrary((p.x - ax) * kx + entry.x.offset, &q.x) ||
-          !toLibrary((p.y - ay) * ky + entry.y.offset, &q.y)) {
-        *error = "symbol " + std::to_string(entry.number) + " reaches outside 16-bit coordinates";
-        return false;
-      }
-      run.push_back(q);
-    }
-    dropRepeats(run);
-    if (run.size() >= 3) runs.push_back(std::move(run));
-  }
   symbol->name = entry.name;
   symbol->entries.clear();
-  for (const PointRun& polygon : joinContours(runs)) {
-    for (size_t i = 0; i < polygon.size(); ++i) {
-      int16_t op = i == 0 ? 2 : 0;
-      symbol->entries.push_back(
-          {static_cast<int16_t>(polygon[i].x), static_cast<int16_t>(polygon[i].y), op});
+  for (const auto& contours : glyphs) {
+    std::vector<PointRun> runs;
+    for (const FontContour& contour : contours) {
+      PointRun run;
+      for (const FontPoint& p : contour) {
+        LibraryPoint q{};
+        if (!toLibrary((p.x - ax) * kx + entry.x.offset, &q.x) ||
+            !toLibrary((p.y - ay) * ky + entry.y.offset, &q.y)) {
+          *error = "symbol " + std::to_string(entry.number) + " reaches outside 16-bit coordinates";
+          return false;
+        }
+        run.push_back(q);
+      }
+      dropRepeats(run);
+      if (run.size() >= 3) runs.push_back(std::move(run));
     }
+    appendPolygons(joinContours(runs), symbol->entries);
   }
   return true;
 }

@@ -1,0 +1,165 @@
+// The libraries the build generated, read back through the program's own
+// loader: every catalogued symbol is there under its name, the symbols the
+// layout places exist, and their geometry fits the layout's anchors.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "library/library_table.h"
+#include "symbol_catalogue.h"
+
+namespace {
+
+// Symbol numbers the layout places by itself: clefs, accidentals, note heads,
+// time signs, flag, dot and rests.
+const int kLayoutSymbols[] = {0,  1,  2,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                              16, 17, 18, 19, 20, 24, 40, 41, 42, 43, 44};
+
+struct Box {
+  int left, right, top, bottom;  // y downward, as loaded
+  double centreX() const { return (left + right) / 2.0; }
+  double centreY() const { return (top + bottom) / 2.0; }
+};
+
+Box boxOf(const LibrarySymbol& s) {
+  Box b{INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN};
+  for (const Vector& v : s.vectors) {
+    b = {std::min(b.left, v.x), std::max(b.right, v.x), std::min(b.top, v.y),
+         std::max(b.bottom, v.y)};
+  }
+  return b;
+}
+
+// Whether the even-odd fill of the symbol's polygons covers (x, y).
+bool filled(const LibrarySymbol& s, double x, double y) {
+  bool any = false;
+  size_t first = 0;
+  for (const DrawEntry& e : s.drawList) {
+    bool in = false;
+    for (size_t i = first, j = first + e.pointCount - 1; i < first + e.pointCount; j = i++) {
+      const Vector& a = s.vectors[i];
+      const Vector& b = s.vectors[j];
+      if ((a.y > y) != (b.y > y) && x < a.x + (y - a.y) * (b.x - a.x) / double(b.y - a.y)) {
+        in = !in;
+      }
+    }
+    any |= in;
+    first += e.pointCount;
+  }
+  return any;
+}
+
+class GeneratedLibraries : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::string error;
+    loaded = loadLibraries(MELIBRON_GENERATED_LIB_DIR, &error);
+    loadError = error;
+    std::ifstream file(MELIBRON_CATALOGUE);
+    std::ostringstream text;
+    text << file.rdbuf();
+    parsed = parseCatalogue(text.str(), &catalogue, &error);
+    if (!parsed) loadError = error;
+  }
+  void SetUp() override { ASSERT_TRUE(loaded && parsed) << loadError; }
+
+  static const LibrarySymbol& symbol(int n) { return *findLibrarySymbol(n); }
+
+  static bool loaded, parsed;
+  static std::string loadError;
+  static std::vector<CatalogueEntry> catalogue;
+};
+
+bool GeneratedLibraries::loaded = false;
+bool GeneratedLibraries::parsed = false;
+std::string GeneratedLibraries::loadError;
+std::vector<CatalogueEntry> GeneratedLibraries::catalogue;
+
+TEST_F(GeneratedLibraries, HoldEveryCataloguedSymbolUnderItsName) {
+  std::set<int> listed;
+  for (const CatalogueEntry& entry : catalogue) {
+    listed.insert(entry.number);
+    const LibrarySymbol* s = findLibrarySymbol(entry.number);
+    ASSERT_NE(s, nullptr) << "symbol " << entry.number;
+    EXPECT_EQ(std::string(s->name, strnlen(s->name, 5)), entry.name) << "symbol " << entry.number;
+    EXPECT_FALSE(s->vectors.empty()) << "symbol " << entry.number << " " << entry.name;
+    size_t points = 0;
+    for (const DrawEntry& e : s->drawList) {
+      EXPECT_EQ(e.op, kBlackPolygon) << "symbol " << entry.number;
+      EXPECT_GE(e.pointCount, 3) << "symbol " << entry.number;
+      points += e.pointCount;
+    }
+    EXPECT_EQ(points, s->vectors.size()) << "symbol " << entry.number;
+  }
+  for (int n = 0; n < kSymbolCount; ++n) {
+    if (listed.count(n)) continue;
+    const LibrarySymbol* s = findLibrarySymbol(n);
+    ASSERT_NE(s, nullptr) << "symbol " << n;
+    EXPECT_TRUE(s->vectors.empty() && s->drawList.empty()) << "uncatalogued symbol " << n;
+  }
+}
+
+TEST_F(GeneratedLibraries, HoldEverySymbolTheLayoutPlaces) {
+  for (int n : kLayoutSymbols) {
+    EXPECT_FALSE(symbol(n).drawList.empty()) << "symbol " << n;
+  }
+}
+
+TEST_F(GeneratedLibraries, NoteHeadsStartAtTheAnchorAndSitOnTheStep) {
+  for (int n : {11, 12, 15, 16}) {
+    Box b = boxOf(symbol(n));
+    EXPECT_EQ(b.left, 0) << "symbol " << n;
+    // 2.8 horizontal units of 24 library units: the up-stem stands at 67.
+    EXPECT_NEAR(b.right, 67, 3) << "symbol " << n;
+    EXPECT_NEAR(b.centreY(), 0, 1) << "symbol " << n;
+  }
+}
+
+TEST_F(GeneratedLibraries, AccidentalsStandLeftOfTheNoteAnchor) {
+  for (int n : {6, 7, 8, 9, 10}) {
+    EXPECT_LT(boxOf(symbol(n)).right, 0) << "symbol " << n;
+  }
+}
+
+TEST_F(GeneratedLibraries, FlagReachesTheStemEnd) {
+  // The flag's origin is one step from the note, the stem's end seven steps:
+  // six steps of 28 units below the origin.
+  Box b = boxOf(symbol(20));
+  EXPECT_NEAR(b.bottom, 168, 1);
+  EXPECT_GT(b.top, 0);
+  EXPECT_LE(b.left, 0);
+}
+
+TEST_F(GeneratedLibraries, RestsHangFromTheirReferenceStep) {
+  // The reference point is step 5: the half rest sits on the middle line one
+  // step lower, the whole rest hangs from the fourth line one step higher.
+  EXPECT_NEAR(boxOf(symbol(41)).bottom, 28, 1);
+  EXPECT_NEAR(boxOf(symbol(42)).top, -28, 1);
+}
+
+TEST_F(GeneratedLibraries, TimeSignsCentreOnTheMiddleLine) {
+  // Drawn at three times the scale from three steps below the bottom line:
+  // the middle line is seven steps, 7 x 28 / 3 units, above the origin.
+  for (int n : {18, 19}) {
+    EXPECT_NEAR(boxOf(symbol(n)).centreY(), -7 * 28 / 3.0, 1) << "symbol " << n;
+  }
+}
+
+TEST_F(GeneratedLibraries, HolesLetTheStaffShowThrough) {
+  for (int n : {12, 13, 7, 8}) {
+    const LibrarySymbol& s = symbol(n);
+    Box b = boxOf(s);
+    EXPECT_FALSE(filled(s, b.centreX() + 0.5, b.centreY() + 0.5)) << "symbol " << n;
+  }
+  for (int n : {11, 24}) {
+    const LibrarySymbol& s = symbol(n);
+    Box b = boxOf(s);
+    EXPECT_TRUE(filled(s, b.centreX() + 0.5, b.centreY() + 0.5)) << "symbol " << n;
+  }
+}
+
+}  // namespace
