@@ -106,13 +106,6 @@ TEST_F(ViewTransformTest, NegativeZoomMirrorsThroughTheCorner) {
   EXPECT_EQ(toWindowY(0), 200 - 984);
 }
 
-TEST_F(ViewTransformTest, HalfPixelsRoundAwayFromZero) {
-  EXPECT_EQ(toWindowX(0.5), 49);
-  EXPECT_EQ(toWindowX(-48.5), -1);
-  EXPECT_EQ(toWindowY(0.5), 984);   // 983.5
-  EXPECT_EQ(toWindowY(984.5), -1);  // -0.5
-}
-
 class StaffTablesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -213,15 +206,6 @@ TEST_F(StaffTablesTest, StaffNumbersOutsideTheTablesTouchNothing) {
       EXPECT_EQ(staffTables.staffSize[s], 0.5f) << "staff number " << n << ", slot " << s;
     }
   }
-}
-
-TEST(StaffNumber, OnlyOneToThirtyTwo) {
-  EXPECT_FALSE(isStaffNumber(0));
-  EXPECT_TRUE(isStaffNumber(1));
-  EXPECT_TRUE(isStaffNumber(32));
-  EXPECT_FALSE(isStaffNumber(33));
-  EXPECT_FALSE(isStaffNumber(-1));
-  EXPECT_FALSE(isStaffNumber(INT_MIN));
 }
 
 }  // namespace
