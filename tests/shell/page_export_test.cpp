@@ -1,0 +1,111 @@
+#include "shell/page_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "library/library_table.h"
+#include "paint/view.h"
+#include "score/mus_file.h"
+#include "shell/support/cli_run.h"
+#include "shell/support/fake_libraries.h"
+#include "support/mus_bytes.h"
+
+namespace {
+
+bool ink(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+
+int inkedPixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += ink(image, x, y);
+  }
+  return count;
+}
+
+QImage renderPage(const PageOptions& options) {
+  layoutPage(options);
+  QImage image(pageSize(options), QImage::Format_RGB32);
+  image.fill(Qt::red);  // the page must cover every pixel with white
+  QPainter painter(&image);
+  paintPage(painter, image.size(), options.antialias);
+  return image;
+}
+
+TEST(PageExport, LayoutUsesTheOptionsWithZeroOffsets) {
+  viewState.viewOffsetX = 55;
+  viewState.viewOffsetY = -20;
+  layoutPage({120, 1.5, false});
+  EXPECT_EQ(viewState.pixelsPerInch, 120);
+  EXPECT_DOUBLE_EQ(viewState.zoom, 1.5);
+  EXPECT_EQ(viewState.viewOffsetX, 0);
+  EXPECT_EQ(viewState.viewOffsetY, 0);
+}
+
+TEST(PageExport, StaffWorkedExample) {
+  // Five lines from x 48 to 768 at y 984, 976, 968, 959, 951 (96 ppi, zoom 1).
+  loadItems({{8, 1}});
+  QImage image = renderPage({});
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(815, 1055), qRgb(255, 255, 255));
+  for (int y : {984, 976, 968, 959, 951}) {
+    EXPECT_FALSE(ink(image, 47, y)) << "y " << y;
+    EXPECT_TRUE(ink(image, 48, y)) << "y " << y;
+    EXPECT_TRUE(ink(image, 767, y)) << "y " << y;
+    EXPECT_FALSE(ink(image, 768, y)) << "the end pixel is left out, y " << y;
+  }
+  EXPECT_EQ(inkedPixels(image), 5 * 720);
+}
+
+TEST(PageExport, OperationsAreWhatThePainterDraws) {
+  loadItems({{8, 1, 0, 0, 1, 10, 1}});
+  layoutPage({});
+  EXPECT_EQ(pageOperations(), "moveto 48 984\nlineto 84 984\n");
+}
+
+TEST(PageExport, AntialiasingOnlyWhenAsked) {
+  loadItems({{8, 1}, {4, 1, 10, 0, 0, 150, 20}});  // a staff and a slanted line
+  auto greyPixels = [](const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        int grey = qGray(image.pixel(x, y));
+        count += grey > 0 && grey < 255;
+      }
+    }
+    return count;
+  };
+  EXPECT_EQ(greyPixels(renderPage({96, 1.0, false})), 0);
+  EXPECT_GT(greyPixels(renderPage({96, 1.0, true})), 0);
+}
+
+// Real pages render to all three formats with ink on them.
+TEST(PageExport, CorpusPages) {
+  QTemporaryDir directory;
+  ASSERT_TRUE(directory.isValid());
+  std::string root = directory.path().toStdString();
+  std::filesystem::create_directories(root + "/lib");
+  std::string error;
+  ASSERT_TRUE(loadLibraries(testLibraryDirectory(root + "/lib"), &error)) << error;
+  bool anyPage = false;
+  for (const char* name : {"chor005.mus", "chopin2801.mus", "brahms-op76n7-p1.mus"}) {
+    std::string path = corpusPath(name);
+    if (path.empty()) continue;
+    anyPage = true;
+    ASSERT_TRUE(readMusFile(path, &error)) << name << ": " << error;
+    std::string base = root + "/" + name;
+    ASSERT_TRUE(exportPage(base + ".png", PageFormat::kPng, {}, &error)) << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".svg", PageFormat::kSvg, {}, &error)) << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".pdf", PageFormat::kPdf, {}, &error)) << name << ": " << error;
+    QImage image(QString::fromStdString(base + ".png"));
+    EXPECT_GT(inkedPixels(image), 10000) << name;
+    EXPECT_GT(readFile(base + ".svg").size(), 10000u) << name;
+    EXPECT_GT(readFile(base + ".pdf").size(), 1000u) << name;
+  }
+  if (!anyPage) GTEST_SKIP() << "corpus folder absent";
+}
+
+}  // namespace
