@@ -115,6 +115,25 @@ TEST_F(LayoutPassTest, ItemsOffTheStaffTablesGetNothing) {
   }
 }
 
+// NaN, infinities and huge values in every parameter after the staff number:
+// the pass must finish with defined results (run under the sanitizers).
+TEST_F(LayoutPassTest, HostileParametersStayDefined) {
+  const float kInf = std::numeric_limits<float>::infinity();
+  const float values[] = {kNaN, kInf, -kInf, 3e38f, -3e38f, 2147483648.0f, -2147483904.0f};
+  const float codes[] = {1, 2, 3, 9, 17, 18};
+  for (float code : codes) {
+    for (float v : values) {
+      for (int k = 3; k <= 10; ++k) {
+        ItemParams item = {code, 1, 10, 5, 21, 0, 0, 0, 11, 0};
+        item[k - 1] = v;
+        loadItems({{8, 1}, item});
+        layoutScore();
+        EXPECT_LE(itemAt(2).componentCount, 256) << "code " << code << " P" << k << " = " << v;
+      }
+    }
+  }
+}
+
 TEST_F(LayoutPassTest, RelayoutAfterFreeAllGivesIdenticalComponents) {
   loadItems(kMixedPage);
   layoutScore();
