@@ -1,6 +1,7 @@
 // Keys, scroll-bar requests and zoom of the main window. Only line requests
 // and zoom move the picture; the scroll position only feeds the bars.
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "layout/component_store.h"
@@ -14,6 +15,13 @@ namespace {
 constexpr double kZoomStep = 0.25;
 // Step of the scroll position for a line request.
 constexpr int kLinePositionStep = 10;
+
+// Sets the bar's position without the bar reporting it back as a thumb
+// request; inside a bar's own action this is the position the action takes.
+void setBarPosition(QScrollBar* bar, int position) {
+  QSignalBlocker blocker(bar);
+  bar->setSliderPosition(position);
+}
 
 }  // namespace
 
@@ -92,7 +100,7 @@ void MainWindow::verticalScroll(ScrollRequest request, int position) {
     case kThumbTrack: y = kPageAreaHeight - position; break;
   }
   invalidate();
-  verticalBar()->setSliderPosition(kPageAreaHeight - y);
+  setBarPosition(verticalBar(), kPageAreaHeight - y);
 }
 
 void MainWindow::horizontalScroll(ScrollRequest request, int position) {
@@ -120,7 +128,7 @@ void MainWindow::horizontalScroll(ScrollRequest request, int position) {
     case kThumbTrack: x = -position; break;
   }
   invalidate();
-  horizontalBar()->setSliderPosition(-x);
+  setBarPosition(horizontalBar(), -x);
 }
 
 void MainWindow::wheelStep(bool towardStart, bool horizontal) {

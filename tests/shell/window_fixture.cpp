@@ -1,0 +1,98 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+#include "layout/component_store.h"
+#include "library/library_table.h"
+#include "paint/view.h"
+#include "score/item_table.h"
+#include "shell/dialog_controls.h"
+#include "shell/settings.h"
+
+namespace {
+
+void fillFakeLibraries() {
+  for (int n = 0; n < kSymbolCount; ++n) {
+    auto symbol = std::make_unique<LibrarySymbol>();
+    std::string name = "L" + std::to_string(n / 10) + "." + std::to_string(n % 10);
+    name.copy(symbol->name, std::min<size_t>(name.size(), 5));
+    symbol->vectors = {{0, 0}, {40, 0}, {20, -40}};
+    symbol->drawList = {{kBlackPolygon, 3}};
+    libraryTable[n] = std::move(symbol);
+  }
+}
+
+}  // namespace
+
+std::string FakeInteraction::chooseFileToOpen(const std::string& startDirectory) {
+  startDirectories.push_back(startDirectory);
+  if (fileAnswers.empty()) return {};
+  std::string answer = fileAnswers.front();
+  fileAnswers.erase(fileAnswers.begin());
+  return answer;
+}
+
+void FakeInteraction::runModal(QDialog& dialog) {
+  ++dialogsRun;
+  if (onDialog) onDialog(dialog);
+}
+
+void clickControl(QDialog& dialog, int id) {
+  QPushButton* button = control<QPushButton>(&dialog, id);
+  ASSERT_NE(button, nullptr) << "no button " << id;
+  button->click();
+}
+
+void setField(QDialog& dialog, int id, const std::string& text) {
+  QLineEdit* field = control<QLineEdit>(&dialog, id);
+  ASSERT_NE(field, nullptr) << "no field " << id;
+  field->setText(QString::fromStdString(text));
+}
+
+void ShellTest::SetUp() {
+  previousDirectory_ = std::filesystem::current_path();
+  char pattern[] = "/tmp/melibron-shell-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  directory = pattern;
+  std::filesystem::current_path(directory);
+  setenv("MELIBRON_SCORE_DIR", directory.c_str(), 1);
+  releaseItemTable();
+  initViewState(96);
+  fillFakeLibraries();
+  utilityPaths = {};
+  utilityOptions = {};
+}
+
+void ShellTest::TearDown() {
+  freeAllComponents();
+  releaseItemTable();
+  std::filesystem::current_path(previousDirectory_);
+  std::filesystem::remove_all(directory);
+}
+
+std::string ShellTest::writeFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+  std::filesystem::path path = directory / name;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return path.string();
+}
+
+void WindowTest::SetUp() {
+  ShellTest::SetUp();
+  window = std::make_unique<MainWindow>(&ui);
+  window->resize(800, 600);
+  window->show();
+  QApplication::processEvents();
+  // The view state of the screen the window found; tests start from 96.
+  initViewState(96);
+}
+
+void WindowTest::TearDown() {
+  window.reset();
+  ShellTest::TearDown();
+}

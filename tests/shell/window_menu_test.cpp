@@ -1,0 +1,116 @@
+// The menu bar and the accelerator table of the main window.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/commands.h"
+#include "window_fixture.h"
+
+namespace {
+
+// One row per entry of a menu: the text, or "-" for a separator, and the id.
+struct MenuRow {
+  std::string text;
+  int id;
+};
+
+std::vector<MenuRow> rowsOf(const QMenu* menu) {
+  std::vector<MenuRow> rows;
+  for (const QAction* action : menu->actions()) {
+    if (action->isSeparator()) {
+      rows.push_back({"-", 0});
+    } else {
+      rows.push_back({action->text().toStdString(), action->data().toInt()});
+    }
+  }
+  return rows;
+}
+
+using MenuBarTest = WindowTest;
+
+TEST_F(MenuBarTest, HoldsTheFourMenusWithTheirItemsIdsAndSeparators) {
+  const std::vector<std::pair<std::string, std::vector<MenuRow>>> expected = {
+      {"&File",
+       {{"&Open SCORE file...\t        Ctrl+O", 100},
+        {"-", 0},
+        {"&Save SCORE file...\t        Ctrl+S", 108},
+        {"Save &As PMX", 109},
+        {"-", 0},
+        {"File &Info", 110},
+        {"-", 0},
+        {"E&xit\t        Alt+F4", 106}}},
+      {"&Edit", {{"&Reset\t        F3", 101}, {"&Edit item", 104}}},
+      {"&Utilities",
+       {{"&Run external utils\t        Ctrl+R", 40003},
+        {"&Show library items\t        Ctrl+L", 40004}}},
+      {"&Help", {{"&Help Topics\t        F1", 105}, {"-", 0}, {"&About MELIBRON...", 107}}},
+  };
+  std::vector<const QMenu*> menus;
+  for (const QAction* action : window->menuBar()->actions()) {
+    if (action->menu() != nullptr) menus.push_back(action->menu());
+  }
+  ASSERT_EQ(menus.size(), expected.size());
+  for (size_t m = 0; m < menus.size(); ++m) {
+    EXPECT_EQ(menus[m]->title().toStdString(), expected[m].first);
+    std::vector<MenuRow> rows = rowsOf(menus[m]);
+    ASSERT_EQ(rows.size(), expected[m].second.size()) << expected[m].first;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(rows[i].text, expected[m].second[i].text) << expected[m].first << " row " << i;
+      EXPECT_EQ(rows[i].id, expected[m].second[i].id) << expected[m].first << " row " << i;
+    }
+  }
+}
+
+TEST_F(MenuBarTest, ChoosingAnItemRunsItsCommand) {
+  QMenu* help = window->menuBar()->actions().back()->menu();
+  ASSERT_NE(help, nullptr);
+  help->actions().front()->trigger();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "No help implemented");
+}
+
+TEST_F(MenuBarTest, MenuItemsCarryNoKeysOfTheirOwn) {
+  // The keys belong to the accelerator table; a key on an item as well would
+  // make Qt report an ambiguous shortcut and run neither.
+  for (const QAction* bar : window->menuBar()->actions()) {
+    if (bar->menu() == nullptr) continue;
+    for (const QAction* item : bar->menu()->actions()) {
+      EXPECT_TRUE(item->shortcut().isEmpty()) << item->text().toStdString();
+    }
+  }
+}
+
+TEST_F(MenuBarTest, AcceleratorTableHasExactlyTheEightEntries) {
+  const std::vector<std::pair<QKeySequence, int>> expected = {
+      {QKeySequence("F1"), 105},     {QKeySequence("F2"), 100},
+      {QKeySequence("F3"), 101},     {QKeySequence("Alt+F4"), 106},
+      {QKeySequence("Ctrl+L"), 40004}, {QKeySequence("Ctrl+O"), 100},
+      {QKeySequence("Ctrl+R"), 40003}, {QKeySequence("Ctrl+S"), 40003},
+  };
+  std::vector<std::pair<QKeySequence, int>> installed;
+  for (const QAction* action : window->actions()) {
+    installed.emplace_back(action->shortcut(), action->data().toInt());
+  }
+  ASSERT_EQ(installed.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(installed[i].first, expected[i].first) << "entry " << i;
+    EXPECT_EQ(installed[i].second, expected[i].second) << expected[i].first.toString().toStdString();
+  }
+}
+
+TEST_F(MenuBarTest, CtrlSRunsTheExternalUtilitiesWhileSaveOnlyTellsItsMessage) {
+  for (QAction* action : window->actions()) {
+    if (action->shortcut() == QKeySequence("Ctrl+S")) action->trigger();
+  }
+  EXPECT_EQ(ui.dialogsRun, 1);
+  EXPECT_TRUE(ui.messages.empty());
+
+  window->command(kSaveCommand);
+  EXPECT_EQ(ui.dialogsRun, 1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Saving as binary file not yet implemented");
+  EXPECT_EQ(ui.messages[0].caption, "Save");
+  EXPECT_FALSE(std::filesystem::exists(directory / "tempfile.mus"));
+}
+
+}  // namespace
