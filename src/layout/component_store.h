@@ -6,12 +6,14 @@
 // A component has exactly the fields of a library symbol.
 using Component = LibrarySymbol;
 
-// A new component copied from library symbol `symbol`; the symbol must exist.
+// A new component copied from library symbol `symbol` (name, points, draw
+// list), owned by the caller; null under the same conditions as addComponent.
 Component* newComponent(int symbol);
 
 // Appends a copy of `symbol` to item `item`'s component list and returns it,
-// or returns null (and adds nothing) when the symbol is outside 0..199, its
-// slot is empty or it has no draw entries.
+// or returns null (and adds nothing) when the item is outside 1..item count,
+// the symbol is outside 0..199, its slot is empty or it has no draw entries.
+// The list grows as needed; slot order is drawing order.
 Component* addComponent(int item, int symbol);
 
 // Releases a component and its arrays.
@@ -20,7 +22,8 @@ void freeComponent(Component* component);
 // Frees every component of every item; all component counts become 0.
 void freeAllComponents();
 
-// Point operations on a component or a library symbol.
+// Point operations on a component or a library symbol. Results beyond the
+// int32 range saturate instead of wrapping.
 void translateComponent(LibrarySymbol& record, int dx, int dy);
 void scaleComponent(LibrarySymbol& record, float f);  // trunc(coordinate x f)
 void multiplyComponent(LibrarySymbol& record, int mx, int my);

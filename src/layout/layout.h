@@ -5,10 +5,12 @@
 #include "layout/component_store.h"
 
 // Refills the staff tables and lays out every item. Every component list must
-// be empty (a freshly read file, or freeAllComponents just called).
+// be empty (a freshly read file, or freeAllComponents just called). With
+// MELIBRON_DEBUG set, traces every component placed and each item's count.
 void layoutScore();
 
-// Per-family cases, called with the item number (1-based).
+// Per-family cases, called with the item number (1-based) after the staff
+// tables are prepared. Items on staves outside 1..32 get no components.
 void layoutNote(int item);
 void layoutRest(int item);
 void layoutClef(int item);
