@@ -1,0 +1,53 @@
+#include "fuzz_fixture.h"
+
+#include <string>
+
+#include "layout/layout.h"
+#include "paint/painter.h"
+#include "paint/recording_surface.h"
+#include "paint/view.h"
+#include "score/item_table.h"
+
+namespace {
+
+constexpr int kPixelsPerInch = 96;
+
+DrwSymbol fakeSymbol(int symbol) {
+  std::string name = "f" + std::to_string(symbol);
+  return {name,
+          {
+              {0, 0, 1}, {10, -20, 0}, {100, -40, 0},      // polyline
+              {20, 0, -1}, {20, 20, -1}, {0, 20, -1},      // Bézier run ...
+              {0, 0, 2}, {8, 0, 0}, {8, 8, 0}, {0, 8, 0},  // ... drawn before this polygon
+              {2, 2, 3}, {6, 2, 0}, {6, 6, 0},             // white polygon
+              {1, 1, 7}, {2, 2, 0},                        // draws nothing
+          }};
+}
+
+}  // namespace
+
+std::vector<uint8_t> fakeLibraryFile(int library) {
+  std::vector<DrwSymbol> symbols;
+  int count = library == kLibraryCount - 1 ? kSymbolsPerLibrary - 1 : kSymbolsPerLibrary;
+  for (int k = 0; k < count; ++k) symbols.push_back(fakeSymbol(kSymbolsPerLibrary * library + k));
+  return drwImage(symbols);
+}
+
+void loadFakeLibraries() {
+  for (int library = 0; library < kLibraryCount; ++library) {
+    loadLibraryImage(library, fakeLibraryFile(library));
+  }
+}
+
+void resetCore() {
+  releaseItemTable();
+  initViewState(kPixelsPerInch);
+  staffTables = StaffTables{};
+}
+
+size_t layoutAndPaint() {
+  layoutScore();
+  RecordingSurface surface;
+  paintScore(surface);
+  return surface.listing().size();
+}

@@ -1,0 +1,67 @@
+// Settings file bytes -> readSettings, then writeSettings and readSettings
+// again: whatever was read must survive being written and read back.
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz_target.h"
+#include "shell/interaction.h"
+#include "shell/settings.h"
+
+namespace {
+
+class CountingSink : public MessageSink {
+ public:
+  void showMessage(const Message&) override { ++count; }
+  int count = 0;
+};
+
+// A private file for this process, made once.
+std::string scratchFile() {
+  char name[] = "/tmp/melibron-fuzz-settings-XXXXXX";
+  int fd = mkstemp(name);
+  if (fd < 0) std::abort();
+  close(fd);
+  return name;
+}
+
+std::array<std::string, 2 * kUtilityCount> allSettings() {
+  std::array<std::string, 2 * kUtilityCount> all;
+  for (int k = 0; k < kUtilityCount; ++k) {
+    all[k] = utilityPaths[k];
+    all[kUtilityCount + k] = utilityOptions[k];
+  }
+  return all;
+}
+
+void clearSettings() {
+  for (std::string& value : utilityPaths) value.clear();
+  for (std::string& value : utilityOptions) value.clear();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const std::string path = scratchFile();
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) std::abort();
+  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
+  std::fclose(file);
+
+  clearSettings();
+  CountingSink messages;
+  readSettings(path, messages);
+  if (messages.count != 0) std::abort();  // the file is there: no message
+  for (const std::string& value : allSettings()) {
+    if (value.size() > static_cast<size_t>(kMaxSettingLength)) std::abort();
+  }
+  std::array<std::string, 2 * kUtilityCount> read = allSettings();
+  writeSettings(path, messages);
+  clearSettings();
+  readSettings(path, messages);
+  if (messages.count != 0 || allSettings() != read) std::abort();
+  return 0;
+}

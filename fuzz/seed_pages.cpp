@@ -1,0 +1,209 @@
+#include "seed_pages.h"
+
+#include <limits>
+
+#include "score/mus_file.h"
+#include "score/words.h"
+
+namespace {
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
+constexpr float kMax = std::numeric_limits<float>::max();
+
+void appendFloat(std::vector<uint8_t>& bytes, float v) {
+  uint8_t word[4];
+  writeFloatAt(word, v);
+  bytes.insert(bytes.end(), word, word + 4);
+}
+
+void appendInt(std::vector<uint8_t>& bytes, int32_t v) {
+  uint8_t word[4];
+  writeInt32At(word, v);
+  bytes.insert(bytes.end(), word, word + 4);
+}
+
+// Data words of the items: count word, parameters, text characters padded
+// with spaces to a word boundary.
+std::vector<uint8_t> itemWords(const std::vector<SeedItem>& items) {
+  std::vector<uint8_t> words;
+  for (const SeedItem& item : items) {
+    size_t textWords = (item.text.size() + 3) / 4;
+    appendFloat(words, static_cast<float>(item.params.size() + textWords));
+    for (float p : item.params) appendFloat(words, p);
+    std::string padded = item.text;
+    padded.resize(4 * textWords, ' ');
+    words.insert(words.end(), padded.begin(), padded.end());
+  }
+  return words;
+}
+
+// Word count, data words, then a trailer of trailerWords + 1 words ending in
+// the end mark (T as given, even when it does not match).
+std::vector<uint8_t> image(uint16_t wordCount, const std::vector<uint8_t>& data,
+                           float trailerWords = 5.0f) {
+  std::vector<uint8_t> bytes(2);
+  writeUint16At(bytes.data(), wordCount);
+  bytes.insert(bytes.end(), data.begin(), data.end());
+  appendFloat(bytes, 0.0f);
+  appendInt(bytes, kWrittenSerialNumber);
+  appendFloat(bytes, 3.0f);
+  appendFloat(bytes, 0.0f);
+  appendFloat(bytes, trailerWords);
+  appendFloat(bytes, kEndMark);
+  return bytes;
+}
+
+uint16_t wordsOf(const std::vector<uint8_t>& data) {
+  return static_cast<uint16_t>(data.size() / 4 + 6);
+}
+
+SeedItem staff(float s) { return {{8, s, 0, 0, 1, 200, 5}, {}}; }
+
+// Every parameter of one item kind set to value, twenty parameters long.
+SeedItem filled(float code, float value) {
+  SeedItem item{{code, 1}, {}};
+  item.params.resize(20, value);
+  return item;
+}
+
+std::vector<NamedBytes> extremePages() {
+  std::vector<NamedBytes> pages;
+  const struct { const char* name; float value; } kValues[] = {
+      {"nan", kNan}, {"inf", kInf}, {"minus-inf", -kInf}, {"max", kMax},
+      {"minus-max", -kMax}, {"1e9", 1e9f}, {"minus-1e9", -1e9f}, {"999", 999.0f},
+  };
+  for (const auto& value : kValues) {
+    std::vector<SeedItem> items = {staff(1)};
+    for (float code = 0; code <= 19; ++code) items.push_back(filled(code, value.value));
+    pages.push_back({std::string("every-code-") + value.name + ".mus", musBytes(items)});
+  }
+  return pages;
+}
+
+// Items whose loops and lists depend on a parameter: staff lines, ledger
+// lines, rest hooks and dots, key signature counts, flags and dots.
+std::vector<NamedBytes> countingPages() {
+  return {
+      {"staff-lines-p7.mus", musBytes({{{8, 1, 0, 0, 1, 200, 2e9f}, {}}})},
+      {"staff-lines-p4-thousands.mus", musBytes({{{8, 1, 0, 2e9f, 1, 200, 5}, {}}})},
+      {"staff-lines-hundreds.mus", musBytes({{{8, 1, 0, 0, 1, 200, 999}, {}}})},
+      {"ledger-lines-high.mus", musBytes({staff(1), {{1, 1, 10, 2e9f, 10}, {}}})},
+      {"ledger-lines-low.mus", musBytes({staff(1), {{1, 1, 10, -2e9f, 20}, {}}})},
+      {"rest-hooks.mus", musBytes({staff(1), {{2, 1, 10, 0, 1e9f, 1e9f}, {}}})},
+      {"rest-dots.mus", musBytes({staff(1), {{2, 1, 10, 0, 0, kInf}, {}}})},
+      {"key-naturals.mus", musBytes({staff(1), {{17, 1, 10, 0, 1e9f, 0}, {}},
+                                     {{17, 1, 10, 0, -1e9f, 3}, {}}})},
+      {"note-flags-dots.mus",
+       musBytes({staff(1), {{1, 1, 10, 5, 19, 0, 0, 0, 99}, {}},
+                 {{1, 1, 10, 5, 29, -1, 0, 150, 199}, {}}})},
+      {"beam-count.mus", musBytes({staff(1), {{6, 1, 10, 5, 5, 30, 2e9f}, {}},
+                                   {{6, 1, 10, 5, 5, 30, -2e9f}, {}}})},
+      {"barline-span.mus", musBytes({staff(1), {{14, 1, 10, 1e9f, 2}, {}},
+                                     {{14, 32, 10, 2, 1}, {}}})},
+      {"staff-numbers.mus",
+       musBytes({{{8, 0, 0}, {}}, {{8, 33, 0}, {}}, {{8, -1e9f, 0}, {}},
+                 {{1, 0, 10, 5, 10}, {}}, {{1, 33, 10, 5, 10}, {}}, {{2, 1e9f, 10}, {}},
+                 {{14, -1, 10}, {}}, {{6, 40, 1, 1, 1, 1, 11}, {}}})},
+  };
+}
+
+// Images that break the file layout while keeping the end mark.
+std::vector<NamedBytes> malformedImages() {
+  std::vector<uint8_t> data = itemWords(everyItemCode());
+  std::vector<NamedBytes> images = {
+      {"empty-table.mus", image(6, {})},
+      {"word-count-too-large.mus", image(65535, data)},
+      {"word-count-too-small.mus", image(3, data)},
+      {"trailer-huge.mus", image(wordsOf(data), data, 1e9f)},
+      {"trailer-negative.mus", image(wordsOf(data), data, -1e9f)},
+      {"trailer-nan.mus", image(wordsOf(data), data, kNan)},
+      {"end-mark-only.mus", {0x00, 0x3C, 0x1C, 0xC6}},
+      {"short-header.mus", {0x05, 0x00, 0x3C, 0x1C, 0xC6}},
+  };
+  const struct { const char* name; float count; } kCounts[] = {
+      {"negative", -1.0f}, {"nan", kNan}, {"1e9", 1e9f}, {"300", 300.0f}, {"0", 0.0f}};
+  for (const auto& count : kCounts) {
+    std::vector<uint8_t> item;
+    appendFloat(item, count.count);
+    appendFloat(item, 1.0f);
+    appendFloat(item, 1.0f);
+    images.push_back({std::string("count-word-") + count.name + ".mus", image(wordsOf(item), item)});
+  }
+  std::vector<uint8_t> whole = musBytes(everyItemCode());
+  for (size_t cut : {size_t{1}, size_t{7}, whole.size() / 2, whole.size() - 1}) {
+    std::vector<uint8_t> truncated(whole.begin(), whole.end() - static_cast<long>(cut));
+    images.push_back({"truncated-" + std::to_string(cut) + ".mus", truncated});
+  }
+  return images;
+}
+
+std::vector<NamedBytes> textPages() {
+  auto text = [](float length, const std::string& characters) {
+    SeedItem item{{16, 1, 10, 5, 1, 1, 0, 0, 0, 0, 0, length, 10}, characters};
+    return musBytes({staff(1), item});
+  };
+  return {
+      {"text-hello.mus", text(5, "Hello")},
+      {"text-empty.mus", text(0, "")},
+      {"text-length-negative.mus", text(-7, "abc")},
+      {"text-length-past-item.mus", text(1e9f, "abcd")},
+      {"text-length-nan.mus", text(kNan, "abcd")},
+  };
+}
+
+}  // namespace
+
+std::vector<uint8_t> musBytes(const std::vector<SeedItem>& items) {
+  std::vector<uint8_t> data = itemWords(items);
+  return image(wordsOf(data), data);
+}
+
+std::vector<SeedItem> pageUsingLibrary(int library) {
+  std::vector<SeedItem> items = {staff(1), staff(2)};
+  items.push_back({{1, 1, 10, 5, 19, 0, 0, 0, 39}, {}});  // up-stem: mirrored flags
+  items.push_back({{1, 1, 30, 6, 29, 0, 0, 0, 31}, {}});
+  items.push_back({{2, 1, 50, 0, 5, 3}, {}});  // hooks and dots
+  for (int k = 0; k < 10; ++k) {
+    float m = static_cast<float>(10 * library + k);
+    items.push_back({{9, 2, 10.0f + 15 * k, 5, m, 1}, {}});
+  }
+  return items;
+}
+
+std::vector<SeedItem> everyItemCode() {
+  return {
+      {{0, 1, 10}, {}},
+      {{1, 1, 10, 5, 10, 0, 1, 0, 11}, {}},
+      {{2, 1, 20, 0, 0, 1}, {}},
+      {{3, 1, 1, 0, 0}, {}},
+      {{4, 1, 10, 5, 999, 30, 4}, {}},
+      {{5, 1, 10, 5, 5, 30}, {}},
+      {{6, 1, 10, 5, 5, 30, 12}, {}},
+      {{7, 1, 10, 10, 0, 30}, {}},
+      staff(1),
+      {{9, 1, 40, 9, 87, 1}, {}},
+      {{10, 1, 50, 10, 3}, {}},
+      {{11, 1, 60, 10, 5}, {}},
+      {{12, 1, 70, 10, 1}, {}},
+      {{13, 1, 80}, {}},
+      {{14, 1, 90, 1, 2}, {}},
+      {{15, 1, 100, 5}, {}},
+      {{16, 1, 110, 5, 1, 1, 0, 0, 0, 0, 0, 3, 6}, "abc"},
+      {{17, 1, 120, 0, -3, 0}, {}},
+      {{18, 1, 130, 7, 99}, {}},
+      {{19, 1, 140}, {}},
+  };
+}
+
+std::vector<NamedBytes> musSeeds() {
+  std::vector<NamedBytes> seeds = {{"every-item-code.mus", musBytes(everyItemCode())}};
+  for (int library = 0; library < 20; ++library) {
+    seeds.push_back({"library-" + std::to_string(library) + ".mus",
+                     musBytes(pageUsingLibrary(library))});
+  }
+  for (auto group : {extremePages(), countingPages(), malformedImages(), textPages()}) {
+    seeds.insert(seeds.end(), group.begin(), group.end());
+  }
+  return seeds;
+}
