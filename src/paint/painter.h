@@ -7,7 +7,10 @@
 struct ItemRecord;
 
 // Draws the record's draw list (a component in window pixels, or a library
-// symbol in library units). Leaves the last polygon's brush selected.
+// symbol in library units). Leaves the last polygon's brush selected. Never
+// reads outside the vector list: runs are cut at its end, an entry with a
+// negative point count owns no points, and a Bézier run with no point before
+// it (a list that starts with opcode -1) is not drawn. Empty runs make no call.
 void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record);
 
 // Refills the staff tables, then draws items 1..item count in order.
@@ -16,7 +19,9 @@ void paintScore(DrawingSurface& surface);
 // Components 0 .. componentCount-1 of an item, each with drawSymbol.
 void drawComponents(DrawingSurface& surface, const ItemRecord& item);
 
-// Per-code drawing.
+// Per-code drawing. Items on staves outside 1..32, and barlines reaching past
+// staff 32, cannot be placed and draw nothing; a note there still draws its
+// components. Missing parameters read as 0.0 (beams included).
 void paintStaff(DrawingSurface& surface, const ItemRecord& item);
 void paintNote(DrawingSurface& surface, const ItemRecord& item);
 void paintLine(DrawingSurface& surface, const ItemRecord& item);
