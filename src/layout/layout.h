@@ -11,6 +11,10 @@ void layoutScore();
 
 // Per-family cases, called with the item number (1-based) after the staff
 // tables are prepared. Items on staves outside 1..32 get no components.
+// Notes ignore the hundreds of P9 (tens: dots, units: flags) and raise the
+// dots of every note on a line, below the staff too. Rests stop at 128 hooks
+// and 128 dots. A clef's P4 of -100 or less is small, with 100 added back.
+// Key signatures with a clef outside 0..3 get nothing; naturals stop at seven.
 void layoutNote(int item);
 void layoutRest(int item);
 void layoutClef(int item);
