@@ -7,6 +7,7 @@
 
 #include "score/item_table.h"
 #include "score/mus_file.h"
+#include "score/pmx_export.h"
 #include "score/words.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"
@@ -165,4 +166,38 @@ TEST_F(MusReader, ReadsFilesAndRefusesWhatIsNotOne) {
   EXPECT_NE(error.find(std::to_string(kMaxMusFileSize)), std::string::npos) << error;
   EXPECT_EQ(itemTable.itemCount, 1);
   std::filesystem::remove_all(folder);
+}
+
+// Cut and damaged pages: whatever loads must stay inside its image, and the
+// listing and the writer must cope with it (the sanitizer build checks the reads).
+TEST_F(MusReader, CutAndDamagedPagesStayInsideTheirImage) {
+  const Bytes page = imageWithDataArea(concatBytes(
+      {floatBytes({3, 8, 1, 0}),
+       floatBytes({15}), textItemWords({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0}, "Hello"),
+       floatBytes({2, 14, 1})}));
+  const Bytes endMark = floatBytes({-9999.0f});
+  std::vector<Bytes> variants;
+  for (size_t cut = 0; cut < page.size(); ++cut) {
+    variants.push_back(concatBytes({Bytes(page.begin(), page.begin() + cut), endMark}));
+  }
+  for (size_t at = 0; at + 4 < page.size(); ++at) {
+    for (uint8_t value : {0x00, 0x80, 0xFF}) {
+      Bytes damaged = page;
+      damaged[at] = value;
+      variants.push_back(damaged);
+    }
+  }
+  for (size_t v = 0; v < variants.size(); ++v) {
+    releaseItemTable();
+    std::string error;
+    ASSERT_TRUE(readMusImage(variants[v], &error)) << "variant " << v << ": " << error;
+    const uint8_t* end = itemTable.fileImage.data() + itemTable.fileImage.size();
+    for (int i = 1; i <= itemTable.itemCount; ++i) {
+      EXPECT_LE(itemAt(i).params + 4 * itemAt(i).paramWords, end) << "variant " << v;
+      EXPECT_LE(textOfItem(itemAt(i)).size(), 4u * itemAt(i).paramWords) << "variant " << v;
+    }
+    pmxListing();
+    Bytes written;
+    EXPECT_TRUE(musFileBytes(&written, &error)) << "variant " << v << ": " << error;
+  }
 }

@@ -45,7 +45,7 @@ inline std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
 inline void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr) << path;
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 }
 
