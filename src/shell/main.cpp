@@ -1,6 +1,8 @@
 // Entry point: the window, or a command that runs without one.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -10,6 +12,20 @@
 #include "shell/command_line.h"
 #include "shell/desktop.h"
 #include "shell/paths.h"
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform warns that it has no runtime directory; commands
+// that only write files never need one, and their standard error stays for
+// their own messages.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+  qtHandler(type, context, message);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
@@ -27,6 +43,7 @@ int main(int argc, char** argv) {
   if (needsGuiApplication(line)) {
     // Drawing into files needs no display; an explicit choice still wins.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qtHandler = qInstallMessageHandler(quietHandler);
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
   return runCommand(line, std::cout, std::cerr);
