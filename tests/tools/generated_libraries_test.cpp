@@ -112,9 +112,10 @@ TEST_F(GeneratedLibraries, HoldEverySymbolTheLayoutPlaces) {
 TEST_F(GeneratedLibraries, NoteHeadsStartAtTheAnchorAndSitOnTheStep) {
   for (int n : {11, 12, 15, 16}) {
     Box b = boxOf(symbol(n));
-    EXPECT_EQ(b.left, 0) << "symbol " << n;
-    // 2.8 horizontal units of 24 library units: the up-stem stands at 67.
-    EXPECT_NEAR(b.right, 67, 3) << "symbol " << n;
+    // 2.8 horizontal units of 24 library units: the up-stem stands at 67,
+    // the down-stem at 0; the head reaches both.
+    EXPECT_NEAR(b.left, -1, 2) << "symbol " << n;
+    EXPECT_NEAR(b.right, 68, 2) << "symbol " << n;
     EXPECT_NEAR(b.centreY(), 0, 1) << "symbol " << n;
   }
 }
