@@ -46,7 +46,7 @@ std::vector<DemoItem> bassStaff() {
       barline(0),
       {{3, kBass, 1.5f, 0, 1}, {}},
       {{17, kBass, 8, 0, 1, 1}, {}},
-      {{18, kBass, 14, 7, 99}, {}},
+      {{18, kBass, 14, 0, 99}, {}},
       // Bar 1: G2 half, quarter rest, D3.
       note(kBass, 24, 3, 1, 1, 2), rest(kBass, 40, 0, 1), note(kBass, 48, 7, 2),
       barline(56),
@@ -75,11 +75,11 @@ std::vector<DemoItem> trebleStaff() {
       {{8, kTreble, 0, 4, 1, 200}, {}},
       {{3, kTreble, 1.5f, 0, 0}, {}},
       {{17, kTreble, 8, 0, 1, 0}, {}},
-      {{18, kTreble, 14, 7, 99}, {}},
+      {{18, kTreble, 14, 0, 99}, {}},
       text(kTreble, 75, 22, 1.77f, "_00Ode to Joy"),
       text(kTreble, 160, 18, 1, "_00L. van Beethoven"),
       {{10, kTreble, 24, 15, 3, 0, 1}, {}},  // fingering
-      {{9, kTreble, 24, -1.5f, 53, 1}, {}},  // p
+      {{9, kTreble, 25, -3.5f, 53, 1}, {}},  // p
       // Bar 1: B B C D.
       note(kTreble, 24, 7, 2), note(kTreble, 32, 7, 2), note(kTreble, 40, 8, 2),
       note(kTreble, 48, 9, 2),
@@ -89,7 +89,7 @@ std::vector<DemoItem> trebleStaff() {
       // Bar 3: G G A B, under a crescendo.
       note(kTreble, 96, 5, 1), note(kTreble, 104, 5, 1), note(kTreble, 112, 6, 1),
       note(kTreble, 120, 7, 2),
-      {{4, kTreble, 96, -2, 999, 124, 3}, {}},
+      {{4, kTreble, 96, -3, 999, 124, 3}, {}},
       // Bar 4: B dotted, A eighth, A half, under a slur.
       note(kTreble, 132, 7, 2, 0, 1.5f, 0, 10), note(kTreble, 144, 6, 1, 0, 0.5f, 0, 1),
       note(kTreble, 148, 6, 1, 1, 2),
@@ -100,7 +100,7 @@ std::vector<DemoItem> trebleStaff() {
       note(kTreble, 184, 7, 2), note(kTreble, 192, 5, 1),
       {{9, kTreble, 192, 13, 83, 1}, {}},
       {{7, kTreble, 168, 14, 174}, {}},
-      {{4, kTreble, 168, -2, 999, 190, -3}, {}},
+      {{4, kTreble, 168, -3, 999, 190, -3}, {}},
       {{12, kTreble, 128, 15, 1, 2}, {}},
       {{15, kTreble, 0, 30, 1, 1}, {}},
       {{13, kTreble, 0}, {}},
