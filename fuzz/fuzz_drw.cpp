@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "checking_surface.h"
 #include "fuzz_fixture.h"
 #include "fuzz_target.h"
 #include "layout/layout.h"
 #include "library/library_table.h"
 #include "paint/painter.h"
-#include "paint/recording_surface.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "seed_pages.h"
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)loaded;
   resetCore();
   loadLibraryImage(kLibrary, std::vector<uint8_t>(data, data + size));
-  RecordingSurface surface;
+  CheckingSurface surface;
   for (int k = 0; k < kSymbolsPerLibrary; ++k) {
     const LibrarySymbol* symbol = findLibrarySymbol(kSymbolsPerLibrary * kLibrary + k);
     if (symbol == nullptr) continue;

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "checking_surface.h"
 #include "layout/layout.h"
 #include "paint/painter.h"
-#include "paint/recording_surface.h"
 #include "paint/view.h"
 #include "score/item_table.h"
 
@@ -47,7 +47,7 @@ void resetCore() {
 
 size_t layoutAndPaint() {
   layoutScore();
-  RecordingSurface surface;
+  CheckingSurface surface;
   paintScore(surface);
-  return surface.listing().size();
+  return static_cast<size_t>(surface.calls());
 }

@@ -20,6 +20,6 @@ void loadFakeLibraries();
 // staff tables as at program start.
 void resetCore();
 
-// Lays out the loaded items and paints them onto a recording surface;
-// returns the length of the listing so the work cannot be optimised away.
+// Lays out the loaded items and paints them onto a checking surface;
+// returns the number of drawing calls.
 size_t layoutAndPaint();

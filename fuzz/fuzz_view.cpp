@@ -21,7 +21,7 @@ namespace {
 constexpr double kZoomStep = 0.25;
 constexpr int kLineStep = 20;
 // Enough steps to reach far zooms and offsets; more would only repeat.
-constexpr size_t kMaxOperations = 64;
+constexpr size_t kMaxOperations = 16;
 
 // The input, read byte by byte; missing bytes read as 0.
 class Reader {
