@@ -25,7 +25,10 @@ bool readMusFile(const std::string& path, std::string* error);
 bool readMusImage(std::vector<uint8_t> image, std::string* error);
 
 // Writes the item table to path as a hand-over file (items bit for bit, our
-// own 6-word trailer). Refuses tables of more than 65,535 words. Writes to a
+// own 6-word trailer). Text items get the count 13 + ceil(L/4) and space
+// padding, L held to the characters the item really has; other items are
+// written with all their words, also past 255 parameters (where the 8-bit
+// paramCount no longer shows them). Refuses tables of more than 65,535 words. Writes to a
 // temporary file beside path and renames it, so a failure leaves nothing
 // half-written. Returns false with *error set on failure.
 bool writeMusFile(const std::string& path, std::string* error);
