@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -167,4 +169,18 @@ TEST_F(PmxReader, ReadsListingFiles) {
   ASSERT_EQ(itemTable.itemCount, 2);
   EXPECT_EQ(textOfItem(itemAt(2)), "Title");
   std::filesystem::remove_all(folder);
+}
+
+// printf writes infinities and NaNs as words; they come back as such.
+TEST_F(PmxReader, InfinitiesAndNaNsOfOurListingComeBack) {
+  const float inf = std::numeric_limits<float>::infinity();
+  loadItems({{1, inf, -inf, std::nanf(""), -std::nanf("")}});
+  std::string error;
+  ASSERT_TRUE(readPmxText(pmxListing(), &error)) << error;
+  const ItemRecord& item = itemAt(1);
+  ASSERT_EQ(item.paramWords, 5);
+  EXPECT_EQ(param(item, 2), inf);
+  EXPECT_EQ(param(item, 3), -inf);
+  EXPECT_TRUE(std::isnan(param(item, 4)));
+  EXPECT_TRUE(std::isnan(param(item, 5)));
 }
