@@ -1,13 +1,12 @@
 #include "shell/command_line.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <optional>
 #include <utility>
+
+#include "shell/score_input.h"
 
 namespace {
 
@@ -50,9 +49,7 @@ bool parseZoom(const std::string& text, double* zoom, std::string* error) {
 }
 
 bool formatOfPath(const std::string& path, OutputFormat* format, std::string* error) {
-  std::string extension = std::filesystem::path(path).extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return std::tolower(c); });
+  std::string extension = lowerCaseExtension(path);
   for (const auto& [name, value] : kExtensions) {
     if (extension == name) {
       *format = value;
@@ -226,6 +223,7 @@ std::string helpText() {
          "  melibron --symbols OUT.png [--lib DIR]\n"
          "                                   draw the 200 library symbols with their numbers\n"
          "  melibron --help | --version\n"
+         "--info and -o read FILE as a SCORE .mus page or a PMX listing.\n"
          "Page options:\n"
          "  --dpi N      pixels per inch, 10 to 2400 (default 96)\n"
          "  --zoom Z     zoom factor, 0.05 to 16 (default 1)\n"

@@ -1,6 +1,5 @@
 // Carrying out the commands that run without the window.
 #include <QByteArray>
-#include <filesystem>
 
 #include "library/library_table.h"
 #include "score/mus_file.h"
@@ -10,6 +9,7 @@
 #include "shell/page_export.h"
 #include "shell/paths.h"
 #include "shell/save_file.h"
+#include "shell/score_input.h"
 #include "shell/symbol_chart.h"
 
 namespace {
@@ -17,19 +17,6 @@ namespace {
 int fail(std::ostream& err, const std::string& message) {
   err << "melibron: " << message << "\n";
   return 1;
-}
-
-// Reads the score file into the item table; a directory is refused before
-// the reader sees it, since opening one may succeed on this platform.
-bool loadScore(const std::string& path, std::string* error) {
-  std::error_code status;
-  if (std::filesystem::is_directory(path, status)) {
-    *error = path + ": is a directory";
-    return false;
-  }
-  if (readMusFile(path, error)) return true;
-  *error = path + ": " + *error;
-  return false;
 }
 
 bool isPageFormat(OutputFormat format) {
@@ -62,7 +49,7 @@ bool writeOutput(const CommandLine& line, std::string* error) {
 
 int convert(const CommandLine& line, std::ostream& err) {
   std::string error;
-  if (!loadScore(line.file, &error)) return fail(err, error);
+  if (!readScoreFile(line.file, &error)) return fail(err, error);
   // Pages are drawn from library symbols; the listings need none.
   if (isPageFormat(line.format) && !loadLibraries(libraryDirectory(line.libOption), &error)) {
     return fail(err, error);
@@ -73,7 +60,7 @@ int convert(const CommandLine& line, std::ostream& err) {
 
 int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string error;
-  if (!loadScore(line.file, &error)) return fail(err, error);
+  if (!readScoreFile(line.file, &error)) return fail(err, error);
   for (auto [label, value] : fileInfoValues()) {
     if (!label.empty() && label.back() == ':') label.pop_back();
     out << label << ": " << value << "\n";

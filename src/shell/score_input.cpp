@@ -1,0 +1,56 @@
+#include "shell/score_input.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "score/mus_file.h"
+#include "score/pmx_reader.h"
+
+namespace {
+
+// Binary files show a NUL byte early; text listings never hold one.
+constexpr std::streamsize kSniffSize = 4096;
+constexpr std::array<char, 4> kEndMarkBytes = {0x00, 0x3C, 0x1C, static_cast<char>(0xC6)};
+
+}  // namespace
+
+std::string lowerCaseExtension(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
+  return extension;
+}
+
+ScoreInputType scoreInputType(const std::string& path) {
+  ScoreInputType byExtension =
+      lowerCaseExtension(path) == ".pmx" ? ScoreInputType::kPmx : ScoreInputType::kMus;
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  if (size <= 0) return byExtension;
+  if (size >= 4) {
+    std::array<char, 4> tail{};
+    file.seekg(size - 4);
+    if (file.read(tail.data(), 4) && tail == kEndMarkBytes) return ScoreInputType::kMus;
+  }
+  std::string head(static_cast<size_t>(std::min<std::streamoff>(size, kSniffSize)), '\0');
+  file.clear();
+  file.seekg(0);
+  if (!file.read(head.data(), static_cast<std::streamsize>(head.size()))) return byExtension;
+  return head.find('\0') == std::string::npos ? ScoreInputType::kPmx : byExtension;
+}
+
+bool readScoreFile(const std::string& path, std::string* error) {
+  std::error_code status;
+  // Opening a directory can succeed here; refuse it before a reader sees it.
+  if (std::filesystem::is_directory(path, status)) {
+    *error = path + ": is a directory";
+    return false;
+  }
+  bool loaded = scoreInputType(path) == ScoreInputType::kPmx ? readPmxFile(path, error)
+                                                              : readMusFile(path, error);
+  if (!loaded) *error = path + ": " + *error;
+  return loaded;
+}
