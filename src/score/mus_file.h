@@ -22,6 +22,11 @@ constexpr long kMaxMusFileSize = 1 << 20;
 bool readMusFile(const std::string& path, std::string* error);
 
 // The same for a file image already in memory (its size is the file size).
+// Damaged images load what they safely can: fewer than 4 bytes is a missing
+// end mark; trailer words that would overlap the 2-byte header read as 0;
+// the data area is held to the bytes before the trailer; the walk stops at a
+// negative count or an item reaching past the data area, keeping the
+// complete items before it.
 bool readMusImage(std::vector<uint8_t> image, std::string* error);
 
 // Writes the item table to path as a hand-over file (items bit for bit, our
