@@ -54,7 +54,7 @@ int convert(const CommandLine& line, std::ostream& err) {
   if (isPageFormat(line.format) && !loadLibraries(libraryDirectory(line.libOption), &error)) {
     return fail(err, error);
   }
-  if (!writeOutput(line, &error)) return fail(err, line.output + ": " + error);
+  if (!writeOutput(line, &error)) return fail(err, messageAboutFile(line.output, error));
   return 0;
 }
 
@@ -72,7 +72,7 @@ int drawSymbols(const CommandLine& line, std::ostream& err) {
   std::string error;
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
   if (!writeSymbolChart(line.output, line.page, &error)) {
-    return fail(err, line.output + ": " + error);
+    return fail(err, messageAboutFile(line.output, error));
   }
   return 0;
 }

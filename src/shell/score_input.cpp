@@ -24,6 +24,10 @@ std::string lowerCaseExtension(const std::string& path) {
   return extension;
 }
 
+std::string messageAboutFile(const std::string& path, const std::string& message) {
+  return message.find(path) != std::string::npos ? message : path + ": " + message;
+}
+
 ScoreInputType scoreInputType(const std::string& path) {
   ScoreInputType byExtension =
       lowerCaseExtension(path) == ".pmx" ? ScoreInputType::kPmx : ScoreInputType::kMus;
@@ -51,6 +55,6 @@ bool readScoreFile(const std::string& path, std::string* error) {
   }
   bool loaded = scoreInputType(path) == ScoreInputType::kPmx ? readPmxFile(path, error)
                                                               : readMusFile(path, error);
-  if (!loaded) *error = path + ": " + *error;
+  if (!loaded) *error = messageAboutFile(path, *error);
   return loaded;
 }

@@ -8,6 +8,9 @@ enum class ScoreInputType { kMus, kPmx };
 // The extension of path with its dot, in lower case ("" when it has none).
 std::string lowerCaseExtension(const std::string& path);
 
+// "<path>: <message>", or the message alone when it already names the path.
+std::string messageAboutFile(const std::string& path, const std::string& message);
+
 // The type of the file at path, by content where it tells: a file ending in
 // the -9999.0 end mark is a page; a non-empty file whose first 4 KiB hold no
 // NUL byte is a listing. Otherwise (empty, unreadable, or binary without an
@@ -15,6 +18,7 @@ std::string lowerCaseExtension(const std::string& path);
 ScoreInputType scoreInputType(const std::string& path);
 
 // Loads the file at path into the item table with the reader for its type.
-// Returns false with *error = "<path>: <reader's message>" when it cannot be
-// loaded (a directory included); the table is then left as it was.
+// Returns false with *error = messageAboutFile(path, the reader's message)
+// when it cannot be loaded (a directory included); the table is then left as
+// it was.
 bool readScoreFile(const std::string& path, std::string* error);
