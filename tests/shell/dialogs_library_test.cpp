@@ -1,0 +1,123 @@
+// File Info, Library Items and the library display.
+#include <QLabel>
+#include <QLineEdit>
+#include <fstream>
+#include <sstream>
+
+#include "library/library_table.h"
+#include "score/item_table.h"
+#include "score/mus_file.h"
+#include "shell/commands.h"
+#include "shell/dialog_controls.h"
+#include "shell/file_info_dialog.h"
+#include "shell/library_items_dialog.h"
+#include "support/mus_bytes.h"
+#include "window_fixture.h"
+
+namespace {
+
+std::string valueOf(const QDialog& dialog, int id) {
+  QLabel* field = control<QLabel>(&dialog, id);
+  return field != nullptr ? field->text().toStdString() : "<no field " + std::to_string(id) + ">";
+}
+
+using FileInfoTest = ShellTest;
+
+TEST_F(FileInfoTest, ShowsCountsAndTrailerValues) {
+  loadItems({{8, 1}, {1, 1, 2}, {1, 1, 3}, {13}, {99, 1}, {18, 1}});
+  FileInfoDialog dialog(nullptr);
+  EXPECT_EQ(dialog.windowTitle().toStdString(), "File Info");
+  EXPECT_EQ(valueOf(dialog, kItemCountField), "6");
+  EXPECT_EQ(valueOf(dialog, 200), "2");  // notes
+  EXPECT_EQ(valueOf(dialog, 207), "1");  // staves
+  EXPECT_EQ(valueOf(dialog, 212), "1");  // dummies
+  EXPECT_EQ(valueOf(dialog, 217), "1");  // time signatures
+  EXPECT_EQ(valueOf(dialog, 201), "0");
+  EXPECT_EQ(valueOf(dialog, kFileSizeField), std::to_string(loadStatistics.fileSize));
+  EXPECT_EQ(valueOf(dialog, kScoreVersionField), "3");
+  EXPECT_EQ(valueOf(dialog, kSerialNumberField), "1234");
+  EXPECT_EQ(valueOf(dialog, kUnitsField), "inches");
+}
+
+TEST_F(FileInfoTest, ShowsTheSerialNumberUnsignedAndCentimetres) {
+  std::string error;
+  ASSERT_TRUE(readMusImage(musImage({{8, 1}}, -2, 1.0f), &error)) << error;
+  FileInfoDialog dialog(nullptr);
+  EXPECT_EQ(valueOf(dialog, kSerialNumberField), "4294967294");
+  EXPECT_EQ(valueOf(dialog, kUnitsField), "centimetres");
+}
+
+class LibraryItemsTest : public ShellTest {
+ protected:
+  // The library shown after typing text and pressing OK.
+  int shownAfter(const std::string& text) {
+    int shown = 5;
+    LibraryItemsDialog dialog(nullptr, shown);
+    EXPECT_EQ(control<QLineEdit>(&dialog, kLibraryNumberField)->text(), "") << "field starts empty";
+    setField(dialog, kLibraryNumberField, text);
+    clickControl(dialog, kOkButton);
+    return shown;
+  }
+};
+
+TEST_F(LibraryItemsTest, OkClampsTheLibraryNumber) {
+  struct Case {
+    const char* typed;
+    int shown;
+  };
+  for (const Case& c : {Case{"3", 3}, Case{"19", 19}, Case{"20", 19}, Case{"25", 19}, Case{"", 0},
+                        Case{"x", 0}, Case{"-4", 0}}) {
+    EXPECT_EQ(shownAfter(c.typed), c.shown) << "typed \"" << c.typed << "\"";
+  }
+}
+
+TEST_F(LibraryItemsTest, CancelKeepsTheShownLibrary) {
+  int shown = 5;
+  LibraryItemsDialog dialog(nullptr, shown);
+  setField(dialog, kLibraryNumberField, "2");
+  clickControl(dialog, kCancelButton);
+  EXPECT_EQ(shown, 5);
+}
+
+using LibraryDisplayTest = WindowTest;
+
+TEST_F(LibraryDisplayTest, ShowsTheLibraryThenTellsAndDumpsItsFirstSymbol) {
+  ui.onDialog = [](QDialog& dialog) {
+    setField(dialog, kLibraryNumberField, "25");
+    clickControl(dialog, kOkButton);
+  };
+  window->command(kShowLibraryCommand);
+  EXPECT_EQ(window->shownLibrary(), 19);
+  EXPECT_TRUE(window->libraryDisplayShown());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Saving the first library symbol to file \"vectorlist\"");
+  EXPECT_EQ(ui.messages[0].caption, "Help");
+
+  std::ifstream file(directory / "vectorlist", std::ios::binary);
+  std::stringstream dumped;
+  dumped << file.rdbuf();
+  EXPECT_EQ(dumped.str().rfind("Item name: L19.0\n", 0), 0u) << dumped.str();
+
+  // Symbol i stands at (20 + 70 i, 600): its triangle reaches 40 pixels up
+  // from there; the display stays until the window is next changed.
+  const QImage& display = window->libraryDisplayImage();
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(display.pixelColor(20 + 70 * i + 20, 590), QColor(Qt::black)) << "symbol " << i;
+  }
+  EXPECT_EQ(display.pixelColor(5, 590), QColor(Qt::white));
+  window->command(kResetCommand);
+  EXPECT_FALSE(window->libraryDisplayShown());
+}
+
+TEST_F(LibraryDisplayTest, EmptySlotsAreLeftBlankAndNothingIsDumped) {
+  for (int n = 30; n < 40; ++n) libraryTable[n].reset();
+  ui.onDialog = [](QDialog& dialog) {
+    setField(dialog, kLibraryNumberField, "3");
+    clickControl(dialog, kOkButton);
+  };
+  window->command(kShowLibraryCommand);
+  EXPECT_EQ(window->shownLibrary(), 3);
+  EXPECT_FALSE(std::filesystem::exists(directory / "vectorlist"));
+}
+
+}  // namespace

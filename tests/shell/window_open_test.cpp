@@ -1,0 +1,206 @@
+// Opening files, start-up, the message commands and the paint of the window.
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
+#include <QUrl>
+#include <fstream>
+
+#include "score/item_table.h"
+#include "shell/commands.h"
+#include "shell/desktop.h"
+#include "shell/messages.h"
+#include "shell/settings.h"
+#include "support/mus_bytes.h"
+#include "window_fixture.h"
+
+namespace {
+
+using OpenTest = WindowTest;
+
+const std::vector<ItemParams> kStaffAndClef = {{8, 1, 0, 0}, {3, 1, 10, 0}};
+
+bool isAllWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) != qRgb(255, 255, 255)) return false;
+    }
+  }
+  return true;
+}
+
+TEST_F(OpenTest, OpenLoadsLaysOutNamesTheFileAndResetsTheBars) {
+  std::string path = writeFile("page.mus", musImage(kStaffAndClef));
+  ui.fileAnswers = {path};
+  window->verticalScroll(kThumbPosition, 5);
+  window->command(kOpenCommand);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(itemTable.itemCount, 2);
+  EXPECT_GT(itemAt(2).componentCount, 0) << "the clef was not laid out";
+  EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + path);
+  QSize client = window->clientSize();
+  EXPECT_EQ(window->scrollPosition(), QPoint(10, client.height()));
+  EXPECT_EQ(window->verticalBar()->value(), 3000 - client.height());
+  // The next Open starts where this file came from.
+  window->command(kOpenCommand);
+  ASSERT_EQ(ui.startDirectories.size(), 2u);
+  EXPECT_EQ(ui.startDirectories[1], directory.string());
+}
+
+TEST_F(OpenTest, CancelledOpenChangesNothing) {
+  loadItems(kStaffAndClef);
+  window->command(kOpenCommand);
+  EXPECT_EQ(ui.startDirectories.size(), 1u) << "the file dialog did not run";
+  EXPECT_EQ(itemTable.itemCount, 2);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(window->windowTitle().toStdString(), "Melibron");
+}
+
+TEST_F(OpenTest, UnreadableFilesAreToldAndTheDataBeforeStays) {
+  struct Case {
+    const char* name;
+    std::string path;
+    const char* message;
+  };
+  std::vector<uint8_t> noEndMark = musImage(kStaffAndClef);
+  noEndMark.back() ^= 0x01;
+  const std::vector<Case> cases = {
+      {"missing file", (directory / "absent.mus").string(), "Unable to open file scorfile.mus"},
+      {"no end mark", writeFile("bad.mus", noEndMark), "Final value in file scorfile.mus not -9999.0"},
+  };
+  std::string good = writeFile("good.mus", musImage({{8, 1, 0, 0}}));
+  ASSERT_TRUE(window->openFile(good));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui.messages.clear();
+    ui.fileAnswers = {c.path};
+    window->command(kOpenCommand);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, c.message);
+    EXPECT_EQ(ui.messages[0].caption, "File Open");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+    EXPECT_EQ(itemTable.itemCount, 1);
+    EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + good);
+  }
+}
+
+TEST_F(OpenTest, DroppingAMusFileOpensIt) {
+  std::string path = writeFile("dropped.MUS", musImage(kStaffAndClef));
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &drop);
+  EXPECT_EQ(itemTable.itemCount, 2);
+
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(writeFile("notes.txt", {1, 2})))});
+  QDropEvent other(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &other);
+  EXPECT_TRUE(ui.messages.empty()) << "a file of another kind was read";
+}
+
+TEST_F(OpenTest, EveryPaintClearsDrawsAndShowsTheOffscreenBitmap) {
+  EXPECT_EQ(window->offscreenImage().size() / window->offscreenImage().devicePixelRatio(),
+            window->screen()->size());
+  // Sixteen staves up the page: some of them fall on any screen.
+  std::vector<ItemParams> staves;
+  for (float s = 1; s <= 16; ++s) staves.push_back({8, s});
+  loadItems(staves);
+  window->paintOffscreen();
+  EXPECT_FALSE(isAllWhite(window->offscreenImage())) << "the staff was not drawn";
+  releaseItemTable();
+  window->paintOffscreen();
+  EXPECT_TRUE(isAllWhite(window->offscreenImage())) << "the old page was not cleared";
+}
+
+TEST_F(OpenTest, MessageCommandsShowTheirTexts) {
+  struct Case {
+    int command;
+    std::string text;
+    std::string caption;
+  };
+  const std::vector<Case> cases = {
+      {kHelpCommand, "No help implemented", "Help"},
+      {kSaveCommand, "Saving as binary file not yet implemented", "Save"},
+      {kAboutCommand, aboutText(), "About MELIBRON"},
+  };
+  for (const Case& c : cases) {
+    ui.messages.clear();
+    window->command(c.command);
+    ASSERT_EQ(ui.messages.size(), 1u) << c.caption;
+    EXPECT_EQ(ui.messages[0].text, c.text);
+    EXPECT_EQ(ui.messages[0].caption, c.caption);
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::kNone) << c.caption;
+  }
+}
+
+TEST_F(OpenTest, AboutHoldsTheWholeVersionHistory) {
+  std::string text = aboutText();
+  EXPECT_EQ(text.rfind("MELIBRON - Version 0.13\n\n0.13 14/08/01\n", 0), 0u);
+  EXPECT_NE(text.find("------freeing components' memory\n0.12 10/02/01\n"), std::string::npos);
+  EXPECT_NE(text.find("------save as PMX\n\n0.11 07/02/01\n"), std::string::npos);
+  EXPECT_NE(text.find("------tails on up-stems\n\n0.10 04/02/01\n"), std::string::npos);
+  EXPECT_NE(text.find("------new menu\n\n0.09 (27/09/00)\n"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("------invisible barlines\n------offseting accidental with dot\n"));
+}
+
+TEST_F(OpenTest, CommandsNeedingItemsDoNothingWithoutThem) {
+  for (int command : {kEditItemCommand, kFileInfoCommand, kSavePmxCommand}) {
+    window->command(command);
+  }
+  EXPECT_EQ(ui.dialogsRun, 0);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(directory / "tempfile.pmx"));
+}
+
+TEST_F(OpenTest, SaveAsPmxTellsThenWritesTheListing) {
+  loadItems(kStaffAndClef);
+  window->command(kSavePmxCommand);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Saving current data as \"tempfile.pmx\"");
+  EXPECT_EQ(ui.messages[0].caption, "Save As PMX");
+  std::ifstream listing(directory / "tempfile.pmx");
+  std::string first;
+  std::getline(listing, first);
+  EXPECT_EQ(first, "8.000 1.000 0.000 0.000 ");
+}
+
+TEST_F(OpenTest, ExitWritesTheSettingsAndClosesTheWindow) {
+  utilityPaths[0] = "/bin/true";
+  window->command(kExitCommand);
+  EXPECT_FALSE(window->isVisible());
+  std::ifstream settings(directory / "melibron.ini");
+  std::string line;
+  std::getline(settings, line);
+  EXPECT_EQ(line, "/bin/true");
+}
+
+class StartUpTest : public ShellTest {};
+
+TEST_F(StartUpTest, MissingLibrariesEndTheProgramWithStatusOne) {
+  FakeInteraction ui;
+  std::filesystem::create_directory(directory / "nolib");
+  std::ofstream(directory / "melibron.ini") << "\n";
+  int status = runDesktopProgram(*qApp, (directory / "nolib").string(), "", &ui);
+  EXPECT_EQ(status, 1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Unable to open library files in " + (directory / "nolib").string() +
+                                     " directory");
+  EXPECT_EQ(ui.messages[0].caption, "File Open");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+}
+
+TEST_F(StartUpTest, AMissingSettingsFileWarnsBeforeTheLibrariesAreRead) {
+  FakeInteraction ui;
+  MainWindow window(&ui);
+  EXPECT_FALSE(window.initialise((directory / "nolib").string()));
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].caption, "MELIBRON");
+  EXPECT_EQ(ui.messages[1].caption, "File Open");
+}
+
+}  // namespace
