@@ -45,6 +45,21 @@ TEST(PageExport, LayoutUsesTheOptionsWithZeroOffsets) {
   EXPECT_EQ(viewState.viewOffsetY, 0);
 }
 
+TEST(PageExport, PageSizeIsRoundedUp) {
+  struct Case {
+    PageOptions options;
+    QSize size;
+  };
+  const Case cases[] = {{{96, 1.0}, {816, 1056}},
+                        {{120, 1.0}, {1020, 1320}},
+                        {{96, 2.0}, {1632, 2112}},
+                        {{10, 0.05}, {5, 6}},  // 4.25 x 5.5
+                        {{100, 0.33}, {281, 363}}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(pageSize(c.options), c.size) << c.options.pixelsPerInch << " ppi, zoom " << c.options.zoom;
+  }
+}
+
 TEST(PageExport, StaffWorkedExample) {
   // Five lines from x 48 to 768 at y 984, 976, 968, 959, 951 (96 ppi, zoom 1).
   loadItems({{8, 1}});

@@ -123,7 +123,7 @@ TEST(QtSurface, WidePenStrokesWithFlatCapsThenRestoresTheThinPen) {
   EXPECT_EQ(row(image, 25, 38, 42), "..#..") << "the thin pen is back";
 }
 
-TEST(QtSurface, PathIsDrawnOnlyWhenStroked) {
+TEST(QtSurface, PathIsDrawnOnlyWhenStrokedFromThePenPosition) {
   SurfaceImage page;
   QtSurface& surface = page.surface();
   surface.moveTo(10, 10);
@@ -132,22 +132,17 @@ TEST(QtSurface, PathIsDrawnOnlyWhenStroked) {
   surface.endPath();
   surface.moveTo(10, 30);
   surface.lineTo(30, 30);
-  const QImage& image = page.finish();
-  EXPECT_FALSE(ink(image, 20, 10)) << "recorded, never stroked";
-  EXPECT_TRUE(ink(image, 20, 30)) << "drawn after the path was closed";
-}
+  const QImage& unstroked = page.finish();
+  EXPECT_FALSE(ink(unstroked, 20, 10)) << "recorded, never stroked";
+  EXPECT_TRUE(ink(unstroked, 20, 30)) << "drawn after the path was closed";
 
-TEST(QtSurface, StrokedPathStartsAtThePenPosition) {
-  SurfaceImage page;
-  QtSurface& surface = page.surface();
-  surface.moveTo(10, 10);
-  surface.beginPath();
-  surface.lineTo(30, 10);
-  surface.endPath();
-  surface.strokePath();
-  const QImage& image = page.finish();
-  EXPECT_TRUE(ink(image, 11, 10));
-  EXPECT_TRUE(ink(image, 29, 10));
+  SurfaceImage stroked;
+  stroked.surface().moveTo(10, 10);
+  stroked.surface().beginPath();
+  stroked.surface().lineTo(30, 10);
+  stroked.surface().endPath();
+  stroked.surface().strokePath();
+  EXPECT_EQ(row(stroked.finish(), 10, 9, 30), ".####################.");
 }
 
 TEST(QtSurface, BezierNeedsThreePointsPerSegmentPlusOne) {
