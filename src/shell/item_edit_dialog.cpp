@@ -24,7 +24,9 @@ QLineEdit* addField(QGridLayout* grid, int row, int column, const QString& label
   grid->addWidget(new QLabel(label), row, column);
   auto* field = new QLineEdit;
   setControlId(field, id);
-  grid->addWidget(field, row, column + 1);
+  // The text field reaches into a column of its own, so the others keep
+  // their width.
+  grid->addWidget(field, row, column + 1, 1, id == kTextField ? 2 : 1);
   return field;
 }
 
@@ -59,7 +61,7 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
   for (int i = 0; i < kParamFieldCount; ++i) {
     QLineEdit* field = addField(grid, 1 + i % kFieldRows, 2 * (i / kFieldRows),
                                 QString("%1:").arg(i + 1), kFirstParamField + i);
-    if (kFirstParamField + i == kTextField) field->setMinimumWidth(3 * field->sizeHint().width());
+    if (kFirstParamField + i == kTextField) field->setMinimumWidth(2 * field->sizeHint().width());
   }
 
   auto* buttons = new QHBoxLayout;
