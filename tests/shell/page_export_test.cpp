@@ -97,6 +97,18 @@ TEST(PageExport, AntialiasingOnlyWhenAsked) {
   EXPECT_GT(greyPixels(renderPage({96, 1.0, true})), 0);
 }
 
+TEST(PageExport, ExtremeParametersStayHarmless) {
+  // Window coordinates saturate at the integer limits and the barline pen
+  // would be billions of pixels wide; the page still comes out, white
+  // where nothing can reach.
+  const float huge = 1e30f;
+  loadItems({{8, 1, -huge, 0, 1, huge, 5}, {14, 1, huge, 0, 2}, {8, 2, 0, 0, huge},
+             {14, 2, 50, 0, 2}, {4, 1, -huge, huge, 0, huge, -huge}, {6, 1, -huge, huge, 5, huge, -huge, 1}});
+  QImage image = renderPage({});
+  EXPECT_TRUE(ink(image, 400, 984)) << "the endless staff line";
+  EXPECT_FALSE(ink(image, 10, 10));
+}
+
 // Real pages render to all three formats with ink on them.
 TEST(PageExport, CorpusPages) {
   QTemporaryDir directory;
