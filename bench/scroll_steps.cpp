@@ -1,0 +1,50 @@
+// Runs a fixed number of scroll steps on one page, for instruction counts
+// that do not depend on the machine's load:
+//   valgrind --tool=callgrind --toggle-collect='runScrollSteps*' \
+//     scroll_steps PAGE.mus|generated:N STEPS
+// Usage: scroll_steps PAGE.mus|generated:N [STEPS]
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench/bench_pages.h"
+#include "bench/view_step.h"
+#include "paint/view.h"
+#include "score/item_table.h"
+#include "score/mus_file.h"
+
+namespace {
+
+bool loadPage(const std::string& page) {
+  const std::string generated = "generated:";
+  if (page.rfind(generated, 0) == 0) {
+    int count = std::atoi(page.c_str() + generated.size());
+    if (count < 10) return false;
+    loadItemsInMemory(densePageItems(count));
+    return true;
+  }
+  std::string error;
+  if (readMusFile(page, &error)) return true;
+  std::fprintf(stderr, "scroll_steps: %s\n", error.c_str());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: scroll_steps PAGE.mus|generated:N [STEPS]\n");
+    return 2;
+  }
+  int steps = argc == 3 ? std::atoi(argv[2]) : 10;
+  if (!loadBenchLibraries() || !loadPage(argv[1])) return 1;
+  initViewState(kBenchPixelsPerInch);
+  relayout();  // the first layout after opening; the steps come after it
+  QImage screen = screenImage();
+  runScrollSteps(screen, steps);
+  std::printf("%d items, %d scroll steps\n", itemTable.itemCount, steps);
+  return 0;
+}
