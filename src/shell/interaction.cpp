@@ -6,7 +6,7 @@
 
 const char* openFileFilters() {
   // Qt matches these patterns without regard to case, so *.MUS finds .mus too.
-  return "MUS Files (*.MUS);;DRW Files (*.DRW);;All Files (*.*)";
+  return "MUS Files (*.MUS);;DRW Files (*.DRW);;PMX Files (*.PMX);;All Files (*.*)";
 }
 
 void WidgetInteraction::showMessage(const Message& message) {

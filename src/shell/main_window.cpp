@@ -14,6 +14,7 @@
 #include "paint/painter.h"
 #include "paint/view.h"
 #include "score/mus_file.h"
+#include "score/pmx_reader.h"
 #include "shell/commands.h"
 #include "shell/paths.h"
 #include "shell/qt_surface.h"
@@ -30,8 +31,12 @@ QImage screenImage(QSize size, qreal pixelRatio) {
   return image;
 }
 
-bool isMusFile(const QUrl& url) {
-  return url.isLocalFile() && url.toLocalFile().endsWith(".mus", Qt::CaseInsensitive);
+bool isPmxPath(const QString& path) { return path.endsWith(".pmx", Qt::CaseInsensitive); }
+
+// Files a drop may open: pages and their listings.
+bool isScoreFile(const QUrl& url) {
+  return url.isLocalFile() &&
+         (url.toLocalFile().endsWith(".mus", Qt::CaseInsensitive) || isPmxPath(url.toLocalFile()));
 }
 
 }  // namespace
@@ -75,8 +80,10 @@ bool MainWindow::initialise(const std::string& libraryDirectory) {
 
 bool MainWindow::openFile(const std::string& path) {
   std::string error;
-  // The reader replaces the table only once the new file has been read whole.
-  if (!readMusFile(path, &error)) {
+  // The readers replace the table only once the new file has been read whole.
+  bool read = isPmxPath(QString::fromStdString(path)) ? readPmxFile(path, &error)
+                                                      : readMusFile(path, &error);
+  if (!read) {
     message(error, "File Open", MessageIcon::kExclamation);
     return false;
   }
@@ -141,12 +148,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.size() == 1 && isMusFile(urls.front())) event->acceptProposedAction();
+  if (urls.size() == 1 && isScoreFile(urls.front())) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.size() != 1 || !isMusFile(urls.front())) return;
+  if (urls.size() != 1 || !isScoreFile(urls.front())) return;
   event->acceptProposedAction();
   openFile(urls.front().toLocalFile().toStdString());
 }

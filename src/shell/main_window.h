@@ -46,8 +46,8 @@ class MainWindow : public QMainWindow {
   // false (after the "File Open" message) when the libraries cannot be read.
   bool initialise(const std::string& libraryDirectory);
 
-  // Loads path, lays it out, names it in the caption and resets the scroll
-  // bars. A file that cannot be read is told by its "File Open" message and
+  // Loads path (a PMX listing when it ends in .pmx, else a page), lays it
+  // out, names it in the caption and resets the scroll bars. A file that cannot be read is told by its "File Open" message and
   // the data loaded before stays; returns false then.
   bool openFile(const std::string& path);
 

@@ -49,6 +49,16 @@ TEST_F(OpenTest, OpenLoadsLaysOutNamesTheFileAndResetsTheBars) {
   EXPECT_EQ(ui.startDirectories[1], directory.string());
 }
 
+TEST_F(OpenTest, OpenReadsAListingWhenTheFileEndsInPmx) {
+  std::string text = "8.000 1.000 0.000 0.000 \n3.000 1.000 10.000 0.000 \n";
+  ui.fileAnswers = {writeFile("page.PMX", std::vector<uint8_t>(text.begin(), text.end()))};
+  window->command(kOpenCommand);
+  EXPECT_TRUE(ui.messages.empty());
+  ASSERT_EQ(itemTable.itemCount, 2);
+  EXPECT_FLOAT_EQ(param(itemAt(2), 3), 10.0f);
+  EXPECT_GT(itemAt(2).componentCount, 0);
+}
+
 TEST_F(OpenTest, CancelledOpenChangesNothing) {
   loadItems(kStaffAndClef);
   window->command(kOpenCommand);
