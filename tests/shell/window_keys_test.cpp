@@ -1,4 +1,5 @@
 // The key table of the main window, every row with the Ctrl flag off and on.
+#include <QApplication>
 #include <QScrollBar>
 
 #include "paint/view.h"
@@ -79,6 +80,17 @@ TEST_F(KeyTableTest, ReleasingCtrlClearsTheFlag) {
   EXPECT_FALSE(window->ctrlFlag());
   window->keyDown(Qt::Key_PageUp);
   EXPECT_DOUBLE_EQ(viewState.zoom, 1.0);
+}
+
+TEST_F(KeyTableTest, LosingTheKeyboardClearsTheFlag) {
+  // A dialog opened with Ctrl+R receives the release of Ctrl instead.
+  window->keyDown(Qt::Key_Control);
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QApplication::processEvents();
+  ASSERT_FALSE(window->isActiveWindow());
+  EXPECT_FALSE(window->ctrlFlag());
 }
 
 TEST_F(KeyTableTest, EndResetsTheScrollBars) {
