@@ -1,8 +1,6 @@
 // The menu and accelerator commands of the main window.
 #include <QFileInfo>
 
-#include "layout/component_store.h"
-#include "layout/layout.h"
 #include "score/item_table.h"
 #include "score/pmx_export.h"
 #include "shell/commands.h"

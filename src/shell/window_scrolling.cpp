@@ -4,8 +4,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "layout/component_store.h"
-#include "layout/layout.h"
 #include "paint/view.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
