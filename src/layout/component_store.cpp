@@ -24,11 +24,14 @@ const LibrarySymbol* copyableSymbol(int symbol) {
   return source;
 }
 
+int liveComponents = 0;
+
 }  // namespace
 
 Component* newComponent(int symbol) {
   const LibrarySymbol* source = copyableSymbol(symbol);
-  if (source == nullptr) return nullptr;
+  if (source == nullptr || liveComponents >= kMaxComponents) return nullptr;
+  ++liveComponents;
   return new Component(*source);
 }
 
@@ -44,7 +47,11 @@ Component* addComponent(int item, int symbol) {
   return component;
 }
 
-void freeComponent(Component* component) { delete component; }
+void freeComponent(Component* component) {
+  if (component == nullptr) return;
+  if (liveComponents > 0) --liveComponents;
+  delete component;
+}
 
 void freeAllComponents() {
   for (int i = 1; i <= itemTable.itemCount; ++i) {

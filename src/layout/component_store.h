@@ -6,13 +6,19 @@
 // A component has exactly the fields of a library symbol.
 using Component = LibrarySymbol;
 
+// Components alive at once, over all items. A dense real page needs a few
+// thousand; without a limit a hostile page of thousands of rests asking for
+// hundreds of hooks and dots each took gigabytes and minutes per relayout.
+constexpr int kMaxComponents = 50000;
+
 // A new component copied from library symbol `symbol` (name, points, draw
 // list), owned by the caller; null under the same conditions as addComponent.
 Component* newComponent(int symbol);
 
 // Appends a copy of `symbol` to item `item`'s component list and returns it,
 // or returns null (and adds nothing) when the item is outside 1..item count,
-// the symbol is outside 0..199, its slot is empty or it has no draw entries.
+// the symbol is outside 0..199, its slot is empty or it has no draw entries,
+// or kMaxComponents components are alive (until freeComponent releases some).
 // The list grows as needed; slot order is drawing order.
 Component* addComponent(int item, int symbol);
 
