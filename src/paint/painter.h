@@ -32,9 +32,10 @@ void paintBarline(DrawingSurface& surface, const ItemRecord& item);
 
 // Staff lines and ledger lines drawn per item at most. Real pages need fewer
 // than a hundred; hostile counts (billions from a P4 or P7) would otherwise
-// keep a paint busy for minutes, and lines past the first thousand lie
-// several page heights away from the staff at any usual size.
-constexpr int kMaxRuledLines = 1000;
+// keep a paint busy for minutes. At a thousand, a page of thousands of notes
+// each asking for more ledger lines still took 14 s per paint; a hundred
+// lines reach past the page edge at any usual size.
+constexpr int kMaxRuledLines = 100;
 
 // A move to (x1, y1), then a line to (x2, y2) with the current pen.
 void drawLine(DrawingSurface& surface, int x1, int y1, int x2, int y2);
