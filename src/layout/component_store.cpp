@@ -37,12 +37,22 @@ Component* newComponent(int symbol) {
 
 Component* addComponent(int item, int symbol) {
   if (item < 1 || item > itemTable.itemCount) return nullptr;
-  Component* component = newComponent(symbol);
-  if (component == nullptr) return nullptr;
+  const LibrarySymbol* source = copyableSymbol(symbol);
+  if (source == nullptr) return nullptr;
   ItemRecord& record = itemAt(item);
   size_t slot = static_cast<size_t>(std::max(record.componentCount, 0));
-  if (record.components.size() <= slot) record.components.resize(slot + 1);
-  record.components[slot] = component;
+  Component* kept = slot < record.components.size() ? record.components[slot] : nullptr;
+  Component* component = kept;
+  if (kept != nullptr) {
+    // A record kept from the last layout pass is refilled in place; assigning
+    // the arrays reuses their storage, so a relayout allocates nothing.
+    *kept = *source;
+  } else {
+    component = newComponent(symbol);
+    if (component == nullptr) return nullptr;
+    if (record.components.size() <= slot) record.components.resize(slot + 1, nullptr);
+    record.components[slot] = component;
+  }
   record.componentCount = static_cast<int32_t>(slot + 1);
   return component;
 }
@@ -54,12 +64,9 @@ void freeComponent(Component* component) {
 }
 
 void freeAllComponents() {
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    ItemRecord& record = itemAt(i);
-    for (int k = 0; k < record.componentCount; ++k) freeComponent(record.components[k]);
-    record.components.clear();
-    record.componentCount = 0;
-  }
+  // The records stay in their slots, past componentCount, for the next layout
+  // pass to refill; releaseItem frees them with their item.
+  for (int i = 1; i <= itemTable.itemCount; ++i) itemAt(i).componentCount = 0;
 }
 
 // Wide arithmetic with saturation: hostile parameters can push window pixels
@@ -71,10 +78,22 @@ void translateComponent(LibrarySymbol& record, int dx, int dy) {
   }
 }
 
+namespace {
+
+// truncToInt, with the common in-range case inline: this runs for every
+// point of every component on every scroll step.
+int32_t scaled(int32_t coordinate, float f) {
+  double v = static_cast<double>(coordinate) * f;
+  if (v > -2147483648.0 && v < 2147483648.0) return static_cast<int32_t>(v);
+  return truncToInt(v);
+}
+
+}  // namespace
+
 void scaleComponent(LibrarySymbol& record, float f) {
   for (Vector& v : record.vectors) {
-    v.x = truncToInt(static_cast<double>(v.x) * f);
-    v.y = truncToInt(static_cast<double>(v.y) * f);
+    v.x = scaled(v.x, f);
+    v.y = scaled(v.y, f);
   }
 }
 

@@ -25,7 +25,9 @@ Component* addComponent(int item, int symbol);
 // Releases a component and its arrays.
 void freeComponent(Component* component);
 
-// Frees every component of every item; all component counts become 0.
+// Empties every item's component list; all component counts become 0. The
+// records stay with their items, still counted as alive, and the next layout
+// pass refills them in place; releaseItem frees them.
 void freeAllComponents();
 
 // Point operations on a component or a library symbol. Results beyond the

@@ -76,9 +76,8 @@ const char* itemTypeName(int code) {
 
 void releaseItem(int i) {
   ItemRecord& item = itemTable.items[i];
-  for (int c = 0; c < item.componentCount && c < static_cast<int>(item.components.size()); ++c) {
-    freeComponent(item.components[c]);
-  }
+  // Slots past componentCount may hold records kept for reuse by the layout.
+  for (Component* component : item.components) freeComponent(component);
   item = ItemRecord{};
 }
 
