@@ -86,6 +86,8 @@ std::vector<NamedBytes> settingsSeeds() {
       {"cr-inside-long-line.ini", bytesOf(crAtEnd + "\n")},
       {"nul-bytes.ini", {'a', 0, 'b', '\n', 0, '\n'}},
       {"twenty-lines.ini", bytesOf(std::string(20, '\n'))},
+      // Values ending in CRs read back without one CR each time round.
+      {"regression-several-crs.ini", bytesOf("a\r\r\r\n\nb\r\v\rJ")},
   };
 }
 
