@@ -7,10 +7,8 @@
 #include "checking_surface.h"
 #include "fuzz_fixture.h"
 #include "fuzz_target.h"
-#include "layout/layout.h"
 #include "library/library_table.h"
 #include "paint/painter.h"
-#include "score/item_table.h"
 #include "score/mus_file.h"
 #include "seed_pages.h"
 

@@ -9,10 +9,8 @@
 #include <vector>
 
 #include "fuzz_fixture.h"
-#include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/pmx_export.h"
-#include "score/words.h"
 #include "seed_pages.h"
 
 namespace fs = std::filesystem;
@@ -58,17 +56,16 @@ std::vector<NamedBytes> drwSeeds() {
 }
 
 std::vector<NamedBytes> viewSeeds() {
-  auto ops = [](std::vector<uint8_t> bytes) { return bytes; };
   return {
-      {"zoom-in.ops", ops({0, 0, 0, 0, 0})},
-      {"zoom-to-negative.ops", ops({1, 1, 1, 1, 1, 1, 1, 1, 1})},
-      {"zoom-zero.ops", ops({2, 0, 0, 7})},
-      {"zoom-far.ops", ops({2, 0xFF, 0x7F, 2, 0x00, 0x80})},
-      {"scroll.ops", ops({3, 1, 0, 4, 0xFF, 0xFF, 3, 0xFF, 0x7F, 4, 0x00, 0x80})},
-      {"edit-nan.ops", ops({5, 1, 3, 0x00, 0x00, 0xC0, 0x7F, 7})},
-      {"edit-inf.ops", ops({5, 2, 4, 0x00, 0x00, 0x80, 0x7F, 5, 3, 9, 0x00, 0x00, 0x80, 0xFF})},
-      {"edit-1e40.ops", ops({5, 7, 7, 0xFF, 0xFF, 0x7F, 0x7F})},
-      {"resolution.ops", ops({6, 0, 0, 6, 255, 1})},
+      {"zoom-in.ops", {0, 0, 0, 0, 0}},
+      {"zoom-to-negative.ops", {1, 1, 1, 1, 1, 1, 1, 1, 1}},
+      {"zoom-zero.ops", {2, 0, 0, 7}},
+      {"zoom-far.ops", {2, 0xFF, 0x7F, 2, 0x00, 0x80}},
+      {"scroll.ops", {3, 1, 0, 4, 0xFF, 0xFF, 3, 0xFF, 0x7F, 4, 0x00, 0x80}},
+      {"edit-nan.ops", {5, 1, 3, 0x00, 0x00, 0xC0, 0x7F, 7}},
+      {"edit-inf.ops", {5, 2, 4, 0x00, 0x00, 0x80, 0x7F, 5, 3, 9, 0x00, 0x00, 0x80, 0xFF}},
+      {"edit-largest-float.ops", {5, 7, 7, 0xFF, 0xFF, 0x7F, 0x7F}},
+      {"resolution.ops", {6, 0, 0, 6, 255, 1}},
   };
 }
 
