@@ -1,7 +1,10 @@
 #include "shell/qt_surface.h"
 
-#include <QPolygon>
+#include <QPaintEngine>
 #include <algorithm>
+
+#include "score/conversions.h"
+#include "shell/polygon_stamps.h"
 
 namespace {
 
@@ -9,11 +12,13 @@ namespace {
 // hostile size from asking the rasteriser for a stroke of billions of pixels.
 constexpr int kMaxPenWidth = 32767;
 
-QPolygon toPolygon(const Vector* points, int count) {
-  QPolygon polygon(count);
-  for (int i = 0; i < count; ++i) polygon.setPoint(i, points[i].x, points[i].y);
-  return polygon;
-}
+// Axis-aligned lines of the stock pen on a raster image are filled as
+// one-pixel rectangles, many times cheaper than stroking and the same
+// pixels. Beyond this reach, in points and in origin, the stroker clips in
+// its own way, so far lines keep to the stroker.
+constexpr int kFastLineReach = 16383;
+
+bool withinReach(int v) { return v >= -kFastLineReach && v <= kFastLineReach; }
 
 }  // namespace
 
@@ -25,11 +30,19 @@ QPen QtSurface::stockPen() {
   return pen;
 }
 
-QtSurface::QtSurface(QPainter& painter) : painter_(painter), rememberedPen_(stockPen()) {
+QtSurface::QtSurface(QPainter& painter)
+    : painter_(painter), rememberedPen_(stockPen()), stockPen_(stockPen()),
+      blackBrush_(Qt::black), whiteBrush_(Qt::white) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setPen(stockPen());
-  painter_.setBrush(Qt::white);
+  painter_.setPen(stockPen_);
+  painter_.setBrush(whiteBrush_);
   painter_.resetTransform();
+}
+
+const QPoint* QtSurface::toPoints(const Vector* points, int count) {
+  points_.resize(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) points_[i] = QPoint(points[i].x, points[i].y);
+  return points_.data();
 }
 
 void QtSurface::moveTo(int x, int y) {
@@ -43,20 +56,56 @@ void QtSurface::lineTo(int x, int y) {
     // A path begun without a move starts at the current position.
     if (path_.elementCount() == 0) path_.moveTo(position_);
     path_.lineTo(end);
+  } else if (fillsAsRectangle(position_, end)) {
+    // The stroker leaves out the end pixel in either direction, so the line
+    // covers [min, max) along its axis.
+    QPoint low(std::min(position_.x(), end.x()), std::min(position_.y(), end.y()));
+    QPoint high(std::max(position_.x(), end.x()), std::max(position_.y(), end.y()));
+    painter_.fillRect(QRect(low, QSize(std::max(high.x() - low.x(), 1),
+                                       std::max(high.y() - low.y(), 1))),
+                      blackBrush_);
   } else {
     painter_.drawLine(position_, end);
   }
   position_ = end;
 }
 
+bool QtSurface::fillsAsRectangle(QPoint from, QPoint to) const {
+  bool horizontal = from.y() == to.y();
+  bool vertical = from.x() == to.x();
+  // A zero-length line is a dot for the stroker; leave it to the stroker.
+  if (horizontal == vertical) return false;
+  if (!withinReach(from.x()) || !withinReach(from.y()) || !withinReach(to.x()) ||
+      !withinReach(to.y())) {
+    return false;
+  }
+  return plainRaster();
+}
+
+bool QtSurface::plainRaster() const {
+  if (painter_.paintEngine()->type() != QPaintEngine::Raster) return false;
+  if (painter_.testRenderHint(QPainter::Antialiasing) ||
+      painter_.compositionMode() != QPainter::CompositionMode_SourceOver) {
+    return false;
+  }
+  const QTransform& transform = painter_.deviceTransform();
+  if (transform.type() > QTransform::TxTranslate || !withinReach(truncToInt(transform.dx())) ||
+      !withinReach(truncToInt(transform.dy()))) {
+    return false;
+  }
+  return painter_.pen() == stockPen_;
+}
+
 void QtSurface::polyline(const Vector* points, int count) {
   if (points == nullptr || count < 2) return;
-  painter_.drawPolyline(toPolygon(points, count));
+  painter_.drawPolyline(toPoints(points, count), count);
 }
 
 void QtSurface::polygon(const Vector* points, int count) {
   if (points == nullptr || count < 2) return;
-  painter_.drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
+  const QPoint* qtPoints = toPoints(points, count);
+  if (plainRaster() && drawPolygonStamp(painter_, qtPoints, count)) return;
+  painter_.drawPolygon(qtPoints, count, Qt::OddEvenFill);
 }
 
 void QtSurface::polyBezier(const Vector* points, int count) {
@@ -70,7 +119,9 @@ void QtSurface::polyBezier(const Vector* points, int count) {
 }
 
 void QtSurface::selectStockBrush(StockBrush brush) {
-  painter_.setBrush(brush == StockBrush::kBlack ? Qt::black : Qt::white);
+  // The same two brush objects every time: the painter passes over a brush
+  // that is already selected, where a new QBrush would be a change of state.
+  painter_.setBrush(brush == StockBrush::kBlack ? blackBrush_ : whiteBrush_);
 }
 
 void QtSurface::selectWidePen(int width) {

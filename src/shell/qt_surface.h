@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPoint>
+#include <vector>
 
 #include "paint/drawing_surface.h"
 
@@ -35,9 +36,21 @@ class QtSurface : public DrawingSurface {
   static QPen stockPen();
 
  private:
+  // The points as Qt's, in a buffer kept across calls.
+  const QPoint* toPoints(const Vector* points, int count);
+  // True when a line may be filled as a rectangle with the same pixels.
+  bool fillsAsRectangle(QPoint from, QPoint to) const;
+  // True for aliased drawing with the stock pen on a raster device, moved
+  // by whole pixels only: where the cheaper paths give the same pixels.
+  bool plainRaster() const;
+
   QPainter& painter_;
   QPoint position_;
   QPen rememberedPen_;
+  QPen stockPen_;
   bool pathOpen_ = false;
   QPainterPath path_;
+  QBrush blackBrush_;
+  QBrush whiteBrush_;
+  std::vector<QPoint> points_;
 };
