@@ -56,8 +56,8 @@ bool formatOfPath(const std::string& path, OutputFormat* format, std::string* er
       return true;
     }
   }
-  *error = "cannot tell the output type of '" + path +
-           "' (use .png, .svg, .pdf, .ops, .pmx or .mus)";
+  *error =
+      "cannot tell the output type of '" + path + "' (use .png, .svg, .pdf, .ops, .pmx or .mus)";
   return false;
 }
 
@@ -162,7 +162,8 @@ bool checkArguments(CommandLine* line, std::string* error) {
         *error = "missing file argument";
         return false;
       }
-      return line->action == CommandAction::kInfo || formatOfPath(line->output, &line->format, error);
+      return line->action == CommandAction::kInfo ||
+             formatOfPath(line->output, &line->format, error);
     case CommandAction::kSymbols:
       if (!line->file.empty()) {
         *error = "--symbols takes no score file";
@@ -181,8 +182,7 @@ bool checkArguments(CommandLine* line, std::string* error) {
 
 }  // namespace
 
-bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line,
-                      std::string* error) {
+bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error) {
   *line = CommandLine();
   ArgumentReader reader(args);
   bool optionsEnded = false;
@@ -227,7 +227,7 @@ std::string helpText() {
          "Page options:\n"
          "  --dpi N      pixels per inch, 10 to 2400 (default 96)\n"
          "  --zoom Z     zoom factor, 0.05 to 16 (default 1)\n"
-         "  --antialias  smooth edges (PNG, SVG, PDF)\n"
+         "  --antialias  smooth edges in PNG images (SVG and PDF viewers smooth their own)\n"
          "  --lib DIR    directory of the twenty .drw symbol libraries\n"
          "Environment: MELIBRON_LIB (symbol libraries), MELIBRON_SCORE_DIR (settings and\n"
          "hand-over file; default $XDG_DATA_HOME/melibron).\n";

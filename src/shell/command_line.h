@@ -14,18 +14,17 @@ enum class OutputFormat { kPmx, kMus, kPng, kSvg, kPdf, kOps };
 
 struct CommandLine {
   CommandAction action = CommandAction::kWindow;
-  std::string file;       // the score file; may be empty only for the window
-  std::string output;     // target of -o or --symbols
+  std::string file;                          // the score file; may be empty only for the window
+  std::string output;                        // target of -o or --symbols
   OutputFormat format = OutputFormat::kPng;  // of -o, from the output's extension
-  std::string libOption;  // --lib, empty when not given
-  PageOptions page;       // --dpi, --zoom, --antialias
+  std::string libOption;                     // --lib, empty when not given
+  PageOptions page;                          // --dpi, --zoom, --antialias
 };
 
 // Parses the arguments after the program name. Returns false with *error set
 // to a one-line message (without the "melibron: " prefix) for an unknown
 // option, a missing or extra argument, a bad number or an unknown extension.
-bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line,
-                      std::string* error);
+bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error);
 
 // True when the action draws with Qt and so needs a QGuiApplication.
 bool needsGuiApplication(const CommandLine& line);

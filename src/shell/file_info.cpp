@@ -9,9 +9,24 @@ namespace {
 
 // Labels of the count fields 200..217, one per item code 1..18.
 constexpr std::array<const char*, kItemCodeCount> kCountLabels = {
-    "1. Notes", "2. Rests", "3. Clefs", "4. Lines", "5. Slurs", "6. Beams", "7. Trills",
-    "8. Staves", "9. Misc. symbols", "10. Numbers", "11. Library symbols", "12. Special shapes",
-    "13. Dummies", "14. Barlines", "15. PostScript", "16. Text", "17. Key sigs.", "18. Time sigs.",
+    "1. Notes",
+    "2. Rests",
+    "3. Clefs",
+    "4. Lines",
+    "5. Slurs",
+    "6. Beams",
+    "7. Trills",
+    "8. Staves",
+    "9. Misc. symbols",
+    "10. Numbers",
+    "11. Library symbols",
+    "12. Special shapes",
+    "13. Dummies",
+    "14. Barlines",
+    "15. PostScript",
+    "16. Text",
+    "17. Key sigs.",
+    "18. Time sigs.",
 };
 
 // The dialog shows every integer unsigned, the raw serial number included.

@@ -54,7 +54,7 @@ bool readScoreFile(const std::string& path, std::string* error) {
     return false;
   }
   bool loaded = scoreInputType(path) == ScoreInputType::kPmx ? readPmxFile(path, error)
-                                                              : readMusFile(path, error);
+                                                             : readMusFile(path, error);
   if (!loaded) *error = messageAboutFile(path, *error);
   return loaded;
 }

@@ -14,7 +14,9 @@ using CliConvert = CliFixture;
 
 bool ink(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
-std::string text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string text(const std::vector<uint8_t>& bytes) {
+  return std::string(bytes.begin(), bytes.end());
+}
 
 TEST_F(CliConvert, WritesThePmxListing) {
   std::string input = score({{1, 1, 10.5f}, {}, {8, 1, -2.5f}});
@@ -33,8 +35,8 @@ TEST_F(CliConvert, EmptyScoreGivesAnEmptyListing) {
 
 TEST_F(CliConvert, WritesTheItemsAsAHandOverFile) {
   // With our own serial number and an inches trailer the written file is the input.
-  std::vector<uint8_t> image = musImage({{8, 1}, {1, 1, 10, 5, 0, 1}, {14, 1, 50}},
-                                        kWrittenSerialNumber);
+  std::vector<uint8_t> image =
+      musImage({{8, 1}, {1, 1, 10, 5, 0, 1}, {14, 1, 50}}, kWrittenSerialNumber);
   std::string input = writeFile(directory_.path().toStdString(), "in.mus", image);
   CliResult result = runCli({"-o", output("copy.mus"), input});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -82,7 +84,8 @@ TEST_F(CliConvert, PngShowsTheStaffAndTheFinalBarline) {
 TEST_F(CliConvert, WritesSvgAndPdf) {
   std::string input = score(staffAndBarline());
   ASSERT_EQ(runCli({"-o", output("page.svg"), "--lib", libraries_, input}).status, 0);
-  ASSERT_EQ(runCli({"-o", output("page.pdf"), "--antialias", "--lib", libraries_, input}).status, 0);
+  ASSERT_EQ(runCli({"-o", output("page.pdf"), "--antialias", "--lib", libraries_, input}).status,
+            0);
   QSvgRenderer svg(QString::fromStdString(output("page.svg")));
   EXPECT_TRUE(svg.isValid());
   EXPECT_EQ(svg.viewBox(), QRect(0, 0, 816, 1056));

@@ -35,48 +35,68 @@ TEST_F(CliErrors, FailWithOneLineAndLeaveNothingBehind) {
   };
   std::string libOption = "--lib=" + libraries_;
   const Case cases[] = {
-      {"unreadable file", {"--info", missing_},
+      {"unreadable file",
+       {"--info", missing_},
        "melibron: " + missing_ + ": Unable to open file scorfile.mus\n"},
-      {"unreadable file for output", {"-o", output("a.png"), libOption, missing_},
+      {"unreadable file for output",
+       {"-o", output("a.png"), libOption, missing_},
        "melibron: " + missing_ + ": Unable to open file scorfile.mus\n"},
-      {"missing end mark", {"-o", output("a.pmx"), badEnd_},
+      {"missing end mark",
+       {"-o", output("a.pmx"), badEnd_},
        "melibron: " + badEnd_ + ": Final value in file scorfile.mus not -9999.0\n"},
-      {"directory as file", {"--info", outputDirectory_},
+      {"directory as file",
+       {"--info", outputDirectory_},
        "melibron: " + outputDirectory_ + ": is a directory\n"},
-      {"output in a missing folder", {"-o", output("none/a.pmx"), good_},
+      {"output in a missing folder",
+       {"-o", output("none/a.pmx"), good_},
        "melibron: " + output("none/a.pmx") + ": *"},
-      {"hand-over file in a missing folder", {"-o", output("none/a.mus"), good_},
+      {"hand-over file in a missing folder",
+       {"-o", output("none/a.mus"), good_},
        "melibron: Unable to create file " + output("none/a.mus") + "\n"},
-      {"missing listing", {"--info", output("none.pmx")},
+      {"missing listing",
+       {"--info", output("none.pmx")},
        "melibron: Unable to open file " + output("none.pmx") + "\n"},
-      {"output onto a folder", {"-o", outputDirectory_ + "/sub.png", libOption, good_},
+      {"output onto a folder",
+       {"-o", outputDirectory_ + "/sub.png", libOption, good_},
        "melibron: " + outputDirectory_ + "/sub.png: *"},
-      {"unknown option", {"--colour", good_}, "melibron: unknown option '--colour' (see melibron --help)\n"},
-      {"unknown extension", {"-o", output("a.jpg"), good_},
+      {"unknown option",
+       {"--colour", good_},
+       "melibron: unknown option '--colour' (see melibron --help)\n"},
+      {"unknown extension",
+       {"-o", output("a.jpg"), good_},
        "melibron: cannot tell the output type of '" + output("a.jpg") +
            "' (use .png, .svg, .pdf, .ops, .pmx or .mus)\n"},
       {"missing file", {"-o", output("a.png")}, "melibron: missing file argument\n"},
-      {"bad dpi", {"-o", output("a.png"), "--dpi", "nan", good_},
+      {"bad dpi",
+       {"-o", output("a.png"), "--dpi", "nan", good_},
        "melibron: --dpi needs a whole number from 10 to 2400, not 'nan'\n"},
-      {"bad zoom", {"-o", output("a.png"), "--zoom", "inf", good_},
+      {"bad zoom",
+       {"-o", output("a.png"), "--zoom", "inf", good_},
        "melibron: --zoom needs a number from 0.05 to 16, not 'inf'\n"},
-      {"missing libraries", {"-o", output("a.png"), "--lib", emptyLibraries_, good_},
+      {"missing libraries",
+       {"-o", output("a.png"), "--lib", emptyLibraries_, good_},
        "melibron: Unable to open library files in " + emptyLibraries_ + " directory\n"},
-      {"missing libraries for ops", {"-o", output("a.ops"), "--lib", emptyLibraries_, good_},
+      {"missing libraries for ops",
+       {"-o", output("a.ops"), "--lib", emptyLibraries_, good_},
        "melibron: Unable to open library files in " + emptyLibraries_ + " directory\n"},
-      {"missing libraries for the chart", {"--symbols", output("c.png"), "--lib", emptyLibraries_},
+      {"missing libraries for the chart",
+       {"--symbols", output("c.png"), "--lib", emptyLibraries_},
        "melibron: Unable to open library files in " + emptyLibraries_ + " directory\n"},
-      {"image too large", {"-o", output("big.png"), "--dpi", "2400", "--zoom", "16", libOption, good_},
-       "melibron: " + output("big.png") + ": a page image of 326400 x 422400 pixels is too large\n"},
+      {"image too large",
+       {"-o", output("big.png"), "--dpi", "2400", "--zoom", "16", libOption, good_},
+       "melibron: " + output("big.png") +
+           ": a page image of 326400 x 422400 pixels is too large\n"},
   };
   std::filesystem::create_directories(outputDirectory_ + "/sub.png");
   for (const Case& c : cases) {
     CliResult result = runCli(c.args);
     EXPECT_EQ(result.status, 1) << c.name;
     EXPECT_EQ(result.out, "") << c.name;
-    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << c.name << ": " << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1)
+        << c.name << ": " << result.err;
     if (c.message.back() == '*') {
-      EXPECT_EQ(result.err.substr(0, c.message.size() - 1), c.message.substr(0, c.message.size() - 1))
+      EXPECT_EQ(result.err.substr(0, c.message.size() - 1),
+                c.message.substr(0, c.message.size() - 1))
           << c.name;
     } else {
       EXPECT_EQ(result.err, c.message) << c.name;

@@ -10,9 +10,9 @@ namespace {
 TEST(CliInfo, PrintsTheFileInfoValuesInDialogOrder) {
   QTemporaryDir directory;
   ASSERT_TRUE(directory.isValid());
-  std::vector<uint8_t> image = musImage(
-      {{8, 1}, {1, 1, 10, 5}, {1, 1, 20, 6}, {13, 1}, {99, 1}, {18, 1, 5}, {18.9f, 2, 5}},
-      -2, 1.0f);
+  std::vector<uint8_t> image =
+      musImage({{8, 1}, {1, 1, 10, 5}, {1, 1, 20, 6}, {13, 1}, {99, 1}, {18, 1, 5}, {18.9f, 2, 5}},
+               -2, 1.0f);
   std::string path = writeFile(directory.path().toStdString(), "info.mus", image);
 
   CliResult result = runCli({"--info", path});
@@ -39,10 +39,12 @@ TEST(CliInfo, PrintsTheFileInfoValuesInDialogOrder) {
             "16. Text: 0\n"
             "17. Key sigs.: 0\n"
             "18. Time sigs.: 2\n"
-            "File size in bytes: " + std::to_string(image.size()) + "\n"
-            "SCORE version: 3\n"
-            "SCORE serial number: 4294967294\n"
-            "Measurement units: centimetres\n");
+            "File size in bytes: " +
+                std::to_string(image.size()) +
+                "\n"
+                "SCORE version: 3\n"
+                "SCORE serial number: 4294967294\n"
+                "Measurement units: centimetres\n");
 }
 
 TEST(CliInfo, EmptyDataAreaShowsZeroCountsAndInches) {

@@ -38,8 +38,8 @@ TEST_F(CliInput, TypeByContentThenExtension) {
 }
 
 TEST_F(CliInput, ListingConvertsBackToThePage) {
-  std::vector<uint8_t> page = musImage({{8, 1}, {1, 1, 10.5f, 5, 0, 1}, {14, 1, 50, 0, -2.5f}},
-                                       kWrittenSerialNumber);
+  std::vector<uint8_t> page =
+      musImage({{8, 1}, {1, 1, 10.5f, 5, 0, 1}, {14, 1, 50, 0, -2.5f}}, kWrittenSerialNumber);
   std::string input = writeFile(directory_.path().toStdString(), "in.mus", page);
   ASSERT_EQ(runCli({"-o", output("listing.pmx"), input}).status, 0);
   CliResult result = runCli({"-o", output("again.mus"), output("listing.pmx")});
@@ -48,8 +48,8 @@ TEST_F(CliInput, ListingConvertsBackToThePage) {
 }
 
 TEST_F(CliInput, ListingErrorsNameThePath) {
-  std::string path = writeFile(directory_.path().toStdString(), "bad.pmx",
-                               bytesOf("8.000 1.000\nnot a number\n"));
+  std::string path =
+      writeFile(directory_.path().toStdString(), "bad.pmx", bytesOf("8.000 1.000\nnot a number\n"));
   CliResult result = runCli({"--info", path});
   EXPECT_EQ(result.status, 1);
   std::string prefix = "melibron: " + path + ": line 2";

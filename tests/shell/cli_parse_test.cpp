@@ -16,19 +16,27 @@ TEST(CliParse, RefusesBadArguments) {
     std::string message;
   };
   const Case cases[] = {
-      {"unknown option", {"--frobnicate", "a.mus"}, "unknown option '--frobnicate' (see melibron --help)"},
+      {"unknown option",
+       {"--frobnicate", "a.mus"},
+       "unknown option '--frobnicate' (see melibron --help)"},
       {"unknown short option", {"-x"}, "unknown option '-x' (see melibron --help)"},
       {"info without file", {"--info"}, "missing file argument"},
       {"output without file", {"-o", "a.png"}, "missing file argument"},
       {"output without value", {"a.mus", "-o"}, "option -o needs a value"},
       {"dpi without value", {"-o", "a.png", "a.mus", "--dpi"}, "option --dpi needs a value"},
       {"two files", {"--info", "a.mus", "b.mus"}, "more than one file given ('a.mus' and 'b.mus')"},
-      {"info and output", {"--info", "-o", "a.png", "a.mus"}, "--info, -o and --symbols cannot be combined"},
-      {"unknown extension", {"-o", "a.txt", "a.mus"},
+      {"info and output",
+       {"--info", "-o", "a.png", "a.mus"},
+       "--info, -o and --symbols cannot be combined"},
+      {"unknown extension",
+       {"-o", "a.txt", "a.mus"},
        "cannot tell the output type of 'a.txt' (use .png, .svg, .pdf, .ops, .pmx or .mus)"},
-      {"no extension", {"-o", "page", "a.mus"},
+      {"no extension",
+       {"-o", "page", "a.mus"},
        "cannot tell the output type of 'page' (use .png, .svg, .pdf, .ops, .pmx or .mus)"},
-      {"symbols with a score", {"--symbols", "chart.png", "a.mus"}, "--symbols takes no score file"},
+      {"symbols with a score",
+       {"--symbols", "chart.png", "a.mus"},
+       "--symbols takes no score file"},
       {"symbols as svg", {"--symbols", "chart.svg"}, "--symbols writes a .png image"},
       {"flag with value", {"--antialias=yes", "a.mus"}, "option --antialias takes no value"},
   };
@@ -49,10 +57,12 @@ TEST(CliParse, RefusesNumbersOutOfRange) {
     const std::string& message;
   };
   const Case cases[] = {
-      {"--dpi", "abc", dpiMessage},   {"--dpi", "", dpiMessage},       {"--dpi", "9", dpiMessage},
-      {"--dpi", "2401", dpiMessage},  {"--dpi", "96.5", dpiMessage},   {"--dpi", "96x", dpiMessage},
-      {"--zoom", "nan", zoomMessage}, {"--zoom", "-inf", zoomMessage}, {"--zoom", "0.04", zoomMessage},
-      {"--zoom", "16.01", zoomMessage}, {"--zoom", "1.5x", zoomMessage}, {"--zoom", "1e400", zoomMessage},
+      {"--dpi", "abc", dpiMessage},    {"--dpi", "", dpiMessage},
+      {"--dpi", "9", dpiMessage},      {"--dpi", "2401", dpiMessage},
+      {"--dpi", "96.5", dpiMessage},   {"--dpi", "96x", dpiMessage},
+      {"--zoom", "nan", zoomMessage},  {"--zoom", "-inf", zoomMessage},
+      {"--zoom", "0.04", zoomMessage}, {"--zoom", "16.01", zoomMessage},
+      {"--zoom", "1.5x", zoomMessage}, {"--zoom", "1e400", zoomMessage},
   };
   for (const Case& c : cases) {
     CommandLine line;
@@ -66,9 +76,9 @@ TEST(CliParse, RefusesNumbersOutOfRange) {
 TEST(CliParse, ReadsPageOptionsInBothForms) {
   CommandLine line;
   std::string error;
-  ASSERT_TRUE(parseCommandLine({"--dpi=120", "-o", "Out.PDF", "--zoom", "2.5", "--antialias",
-                                "--lib", "/libs", "page.mus"},
-                               &line, &error))
+  ASSERT_TRUE(parseCommandLine(
+      {"--dpi=120", "-o", "Out.PDF", "--zoom", "2.5", "--antialias", "--lib", "/libs", "page.mus"},
+      &line, &error))
       << error;
   EXPECT_EQ(line.action, CommandAction::kConvert);
   EXPECT_EQ(line.format, OutputFormat::kPdf) << "extensions are matched without case";
@@ -91,15 +101,22 @@ TEST(CliParse, ChoosesTheAction) {
   };
   const Case cases[] = {
       {"window", {}, CommandAction::kWindow, OutputFormat::kPng, false},
-      {"window with file", {"--lib", "d", "a.mus"}, CommandAction::kWindow, OutputFormat::kPng, false},
+      {"window with file",
+       {"--lib", "d", "a.mus"},
+       CommandAction::kWindow,
+       OutputFormat::kPng,
+       false},
       {"info", {"--info", "a.mus"}, CommandAction::kInfo, OutputFormat::kPng, false},
       {"pmx", {"-o", "x.pmx", "a.mus"}, CommandAction::kConvert, OutputFormat::kPmx, false},
       {"mus", {"--output=x.mus", "a.mus"}, CommandAction::kConvert, OutputFormat::kMus, false},
       {"ops", {"-o", "x.ops", "a.mus"}, CommandAction::kConvert, OutputFormat::kOps, false},
       {"svg", {"-o", "x.svg", "a.mus"}, CommandAction::kConvert, OutputFormat::kSvg, true},
       {"symbols", {"--symbols", "c.png"}, CommandAction::kSymbols, OutputFormat::kPng, true},
-      {"help ends parsing", {"-o", "x.txt", "--help", "--bogus"}, CommandAction::kHelp,
-       OutputFormat::kPng, false},
+      {"help ends parsing",
+       {"-o", "x.txt", "--help", "--bogus"},
+       CommandAction::kHelp,
+       OutputFormat::kPng,
+       false},
       {"version", {"--version"}, CommandAction::kVersion, OutputFormat::kPng, false},
   };
   for (const Case& c : cases) {

@@ -25,7 +25,8 @@ ProcessResult runProgram(const QStringList& arguments) {
   process.setProcessEnvironment(environment);
   process.start(MELIBRON_EXECUTABLE, arguments);
   ProcessResult result;
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return result;
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    return result;
   result.status = process.exitCode();
   result.out = process.readAllStandardOutput().toStdString();
   result.err = process.readAllStandardError().toStdString();
@@ -53,8 +54,15 @@ TEST_F(CliProcess, ExitStatusAndStreams) {
   };
   const Case cases[] = {
       {"version", {"--version"}, 0, "melibron 0.13\n", ""},
-      {"unknown option", {"--bogus"}, 1, "", "melibron: unknown option '--bogus' (see melibron --help)\n"},
-      {"missing file", {"--info", "/nonexistent/x.mus"}, 1, "",
+      {"unknown option",
+       {"--bogus"},
+       1,
+       "",
+       "melibron: unknown option '--bogus' (see melibron --help)\n"},
+      {"missing file",
+       {"--info", "/nonexistent/x.mus"},
+       1,
+       "",
        "melibron: /nonexistent/x.mus: Unable to open file scorfile.mus\n"},
   };
   for (const Case& c : cases) {

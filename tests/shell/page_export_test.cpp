@@ -56,7 +56,8 @@ TEST(PageExport, PageSizeIsRoundedUp) {
                         {{10, 0.05}, {5, 6}},  // 4.25 x 5.5
                         {{100, 0.33}, {281, 363}}};
   for (const Case& c : cases) {
-    EXPECT_EQ(pageSize(c.options), c.size) << c.options.pixelsPerInch << " ppi, zoom " << c.options.zoom;
+    EXPECT_EQ(pageSize(c.options), c.size)
+        << c.options.pixelsPerInch << " ppi, zoom " << c.options.zoom;
   }
 }
 
@@ -102,8 +103,12 @@ TEST(PageExport, ExtremeParametersStayHarmless) {
   // would be billions of pixels wide; the page still comes out, white
   // where nothing can reach.
   const float huge = 1e30f;
-  loadItems({{8, 1, -huge, 0, 1, huge, 5}, {14, 1, huge, 0, 2}, {8, 2, 0, 0, huge},
-             {14, 2, 50, 0, 2}, {4, 1, -huge, huge, 0, huge, -huge}, {6, 1, -huge, huge, 5, huge, -huge, 1}});
+  loadItems({{8, 1, -huge, 0, 1, huge, 5},
+             {14, 1, huge, 0, 2},
+             {8, 2, 0, 0, huge},
+             {14, 2, 50, 0, 2},
+             {4, 1, -huge, huge, 0, huge, -huge},
+             {6, 1, -huge, huge, 5, huge, -huge, 1}});
   QImage image = renderPage({});
   EXPECT_TRUE(ink(image, 400, 984)) << "the endless staff line";
   EXPECT_FALSE(ink(image, 10, 10));

@@ -151,11 +151,10 @@ TEST(QtSurface, BezierNeedsThreePointsPerSegmentPlusOne) {
     int count;
     bool drawn;
   };
-  const Case cases[] = {{"one segment", 4, true}, {"two segments", 7, true},
+  const Case cases[] = {{"one segment", 4, true},   {"two segments", 7, true},
                         {"three points", 3, false}, {"five points", 5, false},
-                        {"one point", 1, false},   {"none", 0, false}};
-  std::vector<Vector> points = {{5, 30},  {10, 5},  {20, 5},  {25, 30},
-                                {30, 55}, {40, 55}, {45, 30}};
+                        {"one point", 1, false},    {"none", 0, false}};
+  std::vector<Vector> points = {{5, 30}, {10, 5}, {20, 5}, {25, 30}, {30, 55}, {40, 55}, {45, 30}};
   for (const Case& c : cases) {
     SurfaceImage page;
     page.surface().polyBezier(points.data(), c.count);

@@ -22,7 +22,8 @@ std::string writeFile(const std::string& directory, const std::string& name,
                       const std::vector<uint8_t>& bytes) {
   std::string path = (std::filesystem::path(directory) / name).string();
   std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
