@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 #include <fstream>
+#include <sstream>
 
 #include "shell/interaction.h"
 
@@ -9,6 +10,11 @@ std::array<std::string, kUtilityCount> utilityPaths;
 std::array<std::string, kUtilityCount> utilityOptions;
 
 namespace {
+
+// A settings file we write is at most ten lines of 255 bytes. Reading no
+// more than this keeps a huge file, or an endless one such as /dev/zero,
+// from taking memory and time without bound.
+constexpr std::streamsize kMaxSettingsFileSize = 64 * 1024;
 
 Message settingsMessage(const std::string& text) {
   return Message{text, "MELIBRON", MessageIcon::kExclamation};
@@ -33,8 +39,12 @@ void readSettings(const std::string& path, MessageSink& messages) {
                                          "\n- using default values instead."));
     return;
   }
-  for (std::string& value : utilityPaths) value = readValue(in);
-  for (std::string& value : utilityOptions) value = readValue(in);
+  std::string text(kMaxSettingsFileSize, '\0');
+  in.read(text.data(), kMaxSettingsFileSize);
+  text.resize(static_cast<size_t>(in.gcount()));
+  std::istringstream lines(text);
+  for (std::string& value : utilityPaths) value = readValue(lines);
+  for (std::string& value : utilityOptions) value = readValue(lines);
 }
 
 void writeSettings(const std::string& path, MessageSink& messages) {
