@@ -54,7 +54,7 @@ std::string libraryDirectory(const std::string& libOption) {
 std::string scoreDirectory() {
   fs::path directory = environment("MELIBRON_SCORE_DIR");
   if (directory.empty()) {
-    // The base directory specification ignores relative values.
+    // XDG says relative data homes are to be ignored.
     fs::path dataHome = environment("XDG_DATA_HOME");
     if (dataHome.empty() || dataHome.is_relative()) {
       dataHome = fs::path(homeDirectory()) / ".local" / "share";
