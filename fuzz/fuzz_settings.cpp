@@ -19,13 +19,17 @@ class CountingSink : public MessageSink {
   int count = 0;
 };
 
-// A private file for this process, made once.
+// A private file for this process, made once and removed at exit.
+char scratchPath[] = "/tmp/melibron-fuzz-settings-XXXXXX";
+
+void removeScratchFile() { std::remove(scratchPath); }
+
 std::string scratchFile() {
-  char name[] = "/tmp/melibron-fuzz-settings-XXXXXX";
-  int fd = mkstemp(name);
+  int fd = mkstemp(scratchPath);
   if (fd < 0) std::abort();
   close(fd);
-  return name;
+  std::atexit(removeScratchFile);
+  return scratchPath;
 }
 
 // The reader drops one CR before the line end, so a value that ends in CRs
