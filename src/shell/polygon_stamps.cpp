@@ -23,16 +23,31 @@ constexpr int kStampMargin = 2;
 constexpr size_t kMaxShapes = 16384;
 constexpr qint64 kMaxStampPixels = qint64(8) << 20;
 
-// Brush colour, point count and the points relative to the bounding box.
+// A hash of the rest, the brush colour, the point count and the points
+// relative to the bounding box. The hash is made while the key is written,
+// so that a lookup walks the points only once more, to compare them.
 using ShapeKey = std::vector<int32_t>;
 
 struct ShapeHash {
-  size_t operator()(const ShapeKey& key) const {
-    uint64_t h = 1469598103934665603ull;
-    for (int32_t v : key) h = (h ^ static_cast<uint32_t>(v)) * 1099511628211ull;
-    return static_cast<size_t>(h);
-  }
+  size_t operator()(const ShapeKey& key) const { return static_cast<uint32_t>(key[0]); }
 };
+
+void makeKey(ShapeKey& key, const QPoint* points, int count, QRgb colour, QPoint origin) {
+  key.resize(3 + 2 * static_cast<size_t>(count));
+  int32_t* out = key.data() + 1;
+  *out++ = static_cast<int32_t>(colour);
+  *out++ = count;
+  uint32_t h = 2166136261u ^ colour ^ static_cast<uint32_t>(count);
+  for (int i = 0; i < count; ++i) {
+    int32_t x = points[i].x() - origin.x();
+    int32_t y = points[i].y() - origin.y();
+    *out++ = x;
+    *out++ = y;
+    h = (h ^ static_cast<uint32_t>(x)) * 16777619u;
+    h = (h ^ static_cast<uint32_t>(y)) * 16777619u;
+  }
+  key[0] = static_cast<int32_t>(h);
+}
 
 struct Shape {
   QImage stamp;  // null until the shape is seen a second time
@@ -64,7 +79,7 @@ QImage makeStamp(QPainter& painter, const QPoint* points, int count, const QRect
 
 }  // namespace
 
-bool drawPolygonStamp(QPainter& painter, const QPoint* points, int count) {
+bool drawPolygonStamp(QPainter& painter, QPoint origin, const QPoint* points, int count) {
   if (count < 2 || count > kMaxStampPoints) return false;
   const QBrush& brush = painter.brush();
   if (brush.style() != Qt::SolidPattern || !brush.color().isValid()) return false;
@@ -77,20 +92,14 @@ bool drawPolygonStamp(QPainter& painter, const QPoint* points, int count) {
   }
   if (right - left > kMaxStampSide || bottom - top > kMaxStampSide) return false;
   QRect box(QPoint(left, top), QPoint(right, bottom));
-  QRect onDevice = painter.deviceTransform().mapRect(box);
+  QRect onDevice = box.translated(origin);
   QRect inner = QRect(0, 0, painter.device()->width(), painter.device()->height())
                     .adjusted(kEdgeMargin, kEdgeMargin, -kEdgeMargin, -kEdgeMargin);
   if (!inner.contains(onDevice)) return false;
 
   StampCache& stamps = cache();
   ShapeKey& key = stamps.probe;
-  key.clear();
-  key.push_back(static_cast<int32_t>(brush.color().rgba()));
-  key.push_back(count);
-  for (int i = 0; i < count; ++i) {
-    key.push_back(points[i].x() - left);
-    key.push_back(points[i].y() - top);
-  }
+  makeKey(key, points, count, brush.color().rgba(), QPoint(left, top));
   auto found = stamps.shapes.find(key);
   if (found == stamps.shapes.end()) {
     if (stamps.shapes.size() >= kMaxShapes || stamps.pixels >= kMaxStampPixels) {

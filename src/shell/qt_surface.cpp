@@ -37,6 +37,7 @@ QtSurface::QtSurface(QPainter& painter)
   painter_.setPen(stockPen_);
   painter_.setBrush(whiteBrush_);
   painter_.resetTransform();
+  checkWholePixels();
 }
 
 const QPoint* QtSurface::toPoints(const Vector* points, int count) {
@@ -83,17 +84,17 @@ bool QtSurface::fillsAsRectangle(QPoint from, QPoint to) const {
 }
 
 bool QtSurface::plainRaster() const {
-  if (painter_.paintEngine()->type() != QPaintEngine::Raster) return false;
-  if (painter_.testRenderHint(QPainter::Antialiasing) ||
-      painter_.compositionMode() != QPainter::CompositionMode_SourceOver) {
-    return false;
-  }
+  return wholePixels_ && !painter_.testRenderHint(QPainter::Antialiasing) &&
+         painter_.compositionMode() == QPainter::CompositionMode_SourceOver &&
+         painter_.pen() == stockPen_;
+}
+
+void QtSurface::checkWholePixels() {
   const QTransform& transform = painter_.deviceTransform();
-  if (transform.type() > QTransform::TxTranslate || !withinReach(truncToInt(transform.dx())) ||
-      !withinReach(truncToInt(transform.dy()))) {
-    return false;
-  }
-  return painter_.pen() == stockPen_;
+  wholePixels_ = painter_.paintEngine()->type() == QPaintEngine::Raster &&
+                 transform.type() <= QTransform::TxTranslate &&
+                 withinReach(truncToInt(transform.dx())) && withinReach(truncToInt(transform.dy()));
+  origin_ = wholePixels_ ? QPoint(truncToInt(transform.dx()), truncToInt(transform.dy())) : QPoint();
 }
 
 void QtSurface::polyline(const Vector* points, int count) {
@@ -104,7 +105,7 @@ void QtSurface::polyline(const Vector* points, int count) {
 void QtSurface::polygon(const Vector* points, int count) {
   if (points == nullptr || count < 2) return;
   const QPoint* qtPoints = toPoints(points, count);
-  if (plainRaster() && drawPolygonStamp(painter_, qtPoints, count)) return;
+  if (plainRaster() && drawPolygonStamp(painter_, origin_, qtPoints, count)) return;
   painter_.drawPolygon(qtPoints, count, Qt::OddEvenFill);
 }
 
@@ -149,6 +150,7 @@ void QtSurface::strokePath() {
 
 void QtSurface::setViewportOrigin(int x, int y) {
   painter_.setTransform(QTransform::fromTranslate(x, y));
+  checkWholePixels();
 }
 
 void QtSurface::textOut(int x, int y, const char* text, int length) {

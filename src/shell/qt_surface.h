@@ -14,7 +14,8 @@ class QtSurface : public DrawingSurface {
  public:
   // Takes over an active painter and gives it the state of a fresh drawing
   // context: the black one-pixel stock pen, the white stock brush, origin
-  // (0, 0), no antialiasing. The painter must outlive the surface.
+  // (0, 0), no antialiasing. The painter must outlive the surface, and its
+  // transform is the surface's to set from then on (setViewportOrigin).
   explicit QtSurface(QPainter& painter);
 
   void moveTo(int x, int y) override;
@@ -43,9 +44,14 @@ class QtSurface : public DrawingSurface {
   // True for aliased drawing with the stock pen on a raster device, moved
   // by whole pixels only: where the cheaper paths give the same pixels.
   bool plainRaster() const;
+  // Notes whether the device and the painter's transform allow the cheaper
+  // paths; run whenever the surface sets the transform.
+  void checkWholePixels();
 
   QPainter& painter_;
   QPoint position_;
+  bool wholePixels_ = false;  // raster device, transform a whole-pixel move
+  QPoint origin_;             // that move
   QPen rememberedPen_;
   QPen stockPen_;
   bool pathOpen_ = false;
