@@ -1,13 +1,14 @@
 #!/bin/sh
 # Proves that two builds draw the same pages: writes the .ops listing of every
 # test page at several resolutions and zooms, and PNG images at a few, with
-# each of two melibron programs, and compares them byte for byte.
+# each of two melibron programs, and compares listings byte for byte and
+# images pixel for pixel (needs netpbm's pngtopnm and ppmtoppm).
 # Usage: bench/compare_listings.sh BEFORE_MELIBRON AFTER_MELIBRON LIB_DIR [DENSE.mus]
 #   LIB_DIR: one symbol-library folder for both runs, so that only the
 #   programs differ (copy <build>/lib aside before changing anything).
 #   DENSE.mus: a generated page (make_dense_page 4000 DENSE.mus).
 set -eu
-[ $# -ge 3 ] || { sed -n '5,9p' "$0"; exit 2; }
+[ $# -ge 3 ] || { sed -n '6,9p' "$0"; exit 2; }
 before=$1 after=$2 lib=$3 dense=${4:-}
 here=$(cd "$(dirname "$0")/.." && pwd)
 corpus=${MELIBRON_CORPUS_DIR:-$here/../shared/corpus}
@@ -39,9 +40,14 @@ for side in before after; do
     for view in $png_views; do render "$program" "$out/$side" "$page" "${view%:*}" "${view#*:}" png; done
   done
 done
+# Images are compared by their pixels, whatever colour type the files use.
+for png in "$out"/before/*.png "$out"/after/*.png; do
+  pngtopnm "$png" | ppmtoppm > "${png%.png}.ppm"
+  rm "$png"
+done
 count=$(ls "$out/before" | wc -l)
 if diff -r -q "$out/before" "$out/after"; then
-  echo "identical: $count files ($(ls "$out/before" | grep -c ops$) listings, $(ls "$out/before" | grep -c png$) images)"
+  echo "identical: $count files ($(ls "$out/before" | grep -c ops$) listings, $(ls "$out/before" | grep -c ppm$) images)"
 else
   echo "DIFFERENT (see above)"
   exit 1

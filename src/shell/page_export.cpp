@@ -25,6 +25,37 @@ constexpr double kPageHeightInches = 11.0;
 // rather than left to fail somewhere inside the allocator.
 constexpr qint64 kMaxImagePixels = qint64(1) << 28;
 
+// The page in the smallest image format that holds its pixels exactly: one
+// bit per pixel for black and white, a grey byte for grey, else as it is.
+// The PNG encoder's time grows with the bytes it is given, and on a page
+// without colour it spent most of the conversion on the three equal bytes.
+QImage compactPage(const QImage& page) {
+  QImage grey(page.size(), QImage::Format_Grayscale8);
+  bool blackAndWhite = true;
+  for (int y = 0; y < page.height(); ++y) {
+    const QRgb* in = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    uchar* out = grey.scanLine(y);
+    for (int x = 0; x < page.width(); ++x) {
+      int v = qBlue(in[x]);
+      if (qRed(in[x]) != v || qGreen(in[x]) != v) return page;
+      blackAndWhite = blackAndWhite && (v == 0 || v == 255);
+      out[x] = static_cast<uchar>(v);
+    }
+  }
+  if (!blackAndWhite) return grey;
+  QImage mono(page.size(), QImage::Format_Mono);
+  mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  mono.fill(0);
+  for (int y = 0; y < page.height(); ++y) {
+    const uchar* in = grey.constScanLine(y);
+    uchar* out = mono.scanLine(y);
+    for (int x = 0; x < page.width(); ++x) {
+      if (in[x] != 0) out[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+    }
+  }
+  return mono;
+}
+
 bool writePng(const std::string& path, const PageOptions& options, std::string* error) {
   QSize size = pageSize(options);
   if (qint64(size.width()) * size.height() > kMaxImagePixels) {
@@ -42,7 +73,7 @@ bool writePng(const std::string& path, const PageOptions& options, std::string* 
   painter.end();
   QSaveFile file(QString::fromStdString(path));
   if (!openForSaving(file, error)) return false;
-  if (!image.save(&file, "PNG")) {
+  if (!compactPage(image).save(&file, "PNG")) {
     *error = "the PNG image could not be written";
     return false;  // the unsaved file removes its temporary file
   }
