@@ -30,26 +30,29 @@ constexpr qint64 kMaxImagePixels = qint64(1) << 28;
 // The PNG encoder's time grows with the bytes it is given, and on a page
 // without colour it spent most of the conversion on the three equal bytes.
 QImage compactPage(const QImage& page) {
+  const int width = page.width();
+  const int height = page.height();
   QImage grey(page.size(), QImage::Format_Grayscale8);
   bool blackAndWhite = true;
-  for (int y = 0; y < page.height(); ++y) {
+  for (int y = 0; y < height; ++y) {
     const QRgb* in = reinterpret_cast<const QRgb*>(page.constScanLine(y));
     uchar* out = grey.scanLine(y);
-    for (int x = 0; x < page.width(); ++x) {
-      int v = qBlue(in[x]);
-      if (qRed(in[x]) != v || qGreen(in[x]) != v) return page;
-      blackAndWhite = blackAndWhite && (v == 0 || v == 255);
-      out[x] = static_cast<uchar>(v);
+    for (int x = 0; x < width; ++x) {
+      QRgb rgb = in[x] & 0xffffff;
+      uchar v = static_cast<uchar>(rgb);
+      if (rgb != v * 0x010101u) return page;
+      blackAndWhite &= v == 0 || v == 255;
+      out[x] = v;
     }
   }
   if (!blackAndWhite) return grey;
   QImage mono(page.size(), QImage::Format_Mono);
   mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
   mono.fill(0);
-  for (int y = 0; y < page.height(); ++y) {
+  for (int y = 0; y < height; ++y) {
     const uchar* in = grey.constScanLine(y);
     uchar* out = mono.scanLine(y);
-    for (int x = 0; x < page.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       if (in[x] != 0) out[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
     }
   }
