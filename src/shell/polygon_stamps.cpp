@@ -21,7 +21,7 @@ constexpr int kStampMargin = 2;
 // Shapes remembered at once, and stamp pixels kept; everything is forgotten
 // when either is passed, which a page never comes near.
 constexpr size_t kMaxShapes = 16384;
-constexpr qint64 kMaxStampPixels = qint64(8) << 20;
+constexpr qint64 kMaxStampPixels = qint64(2) << 20;  // 8 MB of ARGB
 
 // A hash of the rest, the brush colour, the point count and the points
 // relative to the bounding box. The hash is made while the key is written,
