@@ -206,10 +206,11 @@ bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, s
 }
 
 bool needsGuiApplication(const CommandLine& line) {
+  // Raster pages draw no text, and starting the platform and its font
+  // database would cost more than drawing the page.
   if (line.action == CommandAction::kSymbols) return true;
   return line.action == CommandAction::kConvert &&
-         (line.format == OutputFormat::kPng || line.format == OutputFormat::kSvg ||
-          line.format == OutputFormat::kPdf);
+         (line.format == OutputFormat::kSvg || line.format == OutputFormat::kPdf);
 }
 
 std::string helpText() {

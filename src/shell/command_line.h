@@ -26,7 +26,8 @@ struct CommandLine {
 // option, a missing or extra argument, a bad number or an unknown extension.
 bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error);
 
-// True when the action draws with Qt and so needs a QGuiApplication.
+// True when the action needs a QGuiApplication: text, SVG and PDF output.
+// Raster pages are drawn into a QImage without one.
 bool needsGuiApplication(const CommandLine& line);
 
 // Carries out every action but the window, writing results to out and a

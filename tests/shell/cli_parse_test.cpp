@@ -110,6 +110,7 @@ TEST(CliParse, ChoosesTheAction) {
       {"pmx", {"-o", "x.pmx", "a.mus"}, CommandAction::kConvert, OutputFormat::kPmx, false},
       {"mus", {"--output=x.mus", "a.mus"}, CommandAction::kConvert, OutputFormat::kMus, false},
       {"ops", {"-o", "x.ops", "a.mus"}, CommandAction::kConvert, OutputFormat::kOps, false},
+      {"png", {"-o", "x.png", "a.mus"}, CommandAction::kConvert, OutputFormat::kPng, false},
       {"svg", {"-o", "x.svg", "a.mus"}, CommandAction::kConvert, OutputFormat::kSvg, true},
       {"symbols", {"--symbols", "c.png"}, CommandAction::kSymbols, OutputFormat::kPng, true},
       {"help ends parsing",
