@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "library/library_table.h"
+#include "score/image_builder.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/words.h"
@@ -14,12 +15,6 @@ namespace {
 constexpr int kStaves = 10;
 constexpr float kPageWidth = 200.0f;
 constexpr int kHeaderBytes = 2;
-
-void appendFloat(std::vector<uint8_t>& bytes, float v) {
-  uint8_t word[4];
-  writeFloatAt(word, v);
-  bytes.insert(bytes.end(), word, word + 4);
-}
 
 // One item of the repeating pattern; `k` picks the kind, the position and
 // the digits, so every note shape and ledger-line range occurs.
@@ -66,10 +61,10 @@ PageItems densePageItems(int count) {
 std::vector<uint8_t> pageImage(const PageItems& items) {
   std::vector<uint8_t> bytes(kHeaderBytes, 0);
   for (const std::vector<float>& item : items) {
-    appendFloat(bytes, static_cast<float>(item.size()));
-    for (float p : item) appendFloat(bytes, p);
+    appendFloatWord(bytes, static_cast<float>(item.size()));
+    for (float p : item) appendFloatWord(bytes, p);
   }
-  for (float word : {0.0f, 0.0f, 3.0f, 0.0f, 5.0f, kEndMark}) appendFloat(bytes, word);
+  for (float word : {0.0f, 0.0f, 3.0f, 0.0f, 5.0f, kEndMark}) appendFloatWord(bytes, word);
   size_t words = (bytes.size() - kHeaderBytes) / 4;
   writeUint16At(bytes.data(), static_cast<uint16_t>(words > 0xFFFF ? 0xFFFF : words));
   return bytes;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "score/image_builder.h"
 #include "score/mus_file.h"
 #include "score/words.h"
 
@@ -107,18 +108,12 @@ std::vector<DemoItem> trebleStaff() {
   };
 }
 
-void appendFloat(std::vector<uint8_t>& bytes, float v) {
-  uint8_t word[4];
-  writeFloatAt(word, v);
-  bytes.insert(bytes.end(), word, word + 4);
-}
-
 // The data area of a page: each item's count word and parameters; a text
 // item's characters follow P13, padded with spaces to a word boundary.
 void appendItem(std::vector<uint8_t>& bytes, const DemoItem& item) {
   size_t textWords = (item.text.size() + 3) / 4;
-  appendFloat(bytes, static_cast<float>(item.params.size() + textWords));
-  for (float p : item.params) appendFloat(bytes, p);
+  appendFloatWord(bytes, static_cast<float>(item.params.size() + textWords));
+  for (float p : item.params) appendFloatWord(bytes, p);
   bytes.insert(bytes.end(), item.text.begin(), item.text.end());
   bytes.insert(bytes.end(), 4 * textWords - item.text.size(), ' ');
 }
@@ -127,7 +122,7 @@ void appendItem(std::vector<uint8_t>& bytes, const DemoItem& item) {
 std::vector<uint8_t> pageImage(const std::vector<DemoItem>& items) {
   std::vector<uint8_t> bytes = {0, 0};
   for (const DemoItem& item : items) appendItem(bytes, item);
-  for (float word : {0.0f, 0.0f, 3.0f, 0.0f, 5.0f, kEndMark}) appendFloat(bytes, word);
+  for (float word : {0.0f, 0.0f, 3.0f, 0.0f, 5.0f, kEndMark}) appendFloatWord(bytes, word);
   writeUint16At(bytes.data(), static_cast<uint16_t>((bytes.size() - 2) / 4));
   return bytes;
 }

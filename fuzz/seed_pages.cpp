@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "score/image_builder.h"
 #include "score/mus_file.h"
 #include "score/words.h"
 
@@ -10,12 +11,6 @@ namespace {
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
 constexpr float kMax = std::numeric_limits<float>::max();
-
-void appendFloat(std::vector<uint8_t>& bytes, float v) {
-  uint8_t word[4];
-  writeFloatAt(word, v);
-  bytes.insert(bytes.end(), word, word + 4);
-}
 
 void appendInt(std::vector<uint8_t>& bytes, int32_t v) {
   uint8_t word[4];
@@ -29,8 +24,8 @@ std::vector<uint8_t> itemWords(const std::vector<SeedItem>& items) {
   std::vector<uint8_t> words;
   for (const SeedItem& item : items) {
     size_t textWords = (item.text.size() + 3) / 4;
-    appendFloat(words, static_cast<float>(item.params.size() + textWords));
-    for (float p : item.params) appendFloat(words, p);
+    appendFloatWord(words, static_cast<float>(item.params.size() + textWords));
+    for (float p : item.params) appendFloatWord(words, p);
     std::string padded = item.text;
     padded.resize(4 * textWords, ' ');
     words.insert(words.end(), padded.begin(), padded.end());
@@ -45,12 +40,12 @@ std::vector<uint8_t> image(uint16_t wordCount, const std::vector<uint8_t>& data,
   std::vector<uint8_t> bytes(2);
   writeUint16At(bytes.data(), wordCount);
   bytes.insert(bytes.end(), data.begin(), data.end());
-  appendFloat(bytes, 0.0f);
+  appendFloatWord(bytes, 0.0f);
   appendInt(bytes, kWrittenSerialNumber);
-  appendFloat(bytes, 3.0f);
-  appendFloat(bytes, 0.0f);
-  appendFloat(bytes, trailerWords);
-  appendFloat(bytes, kEndMark);
+  appendFloatWord(bytes, 3.0f);
+  appendFloatWord(bytes, 0.0f);
+  appendFloatWord(bytes, trailerWords);
+  appendFloatWord(bytes, kEndMark);
   return bytes;
 }
 
@@ -125,9 +120,9 @@ std::vector<NamedBytes> malformedImages() {
       {"negative", -1.0f}, {"nan", kNan}, {"1e9", 1e9f}, {"300", 300.0f}, {"0", 0.0f}};
   for (const auto& count : kCounts) {
     std::vector<uint8_t> item;
-    appendFloat(item, count.count);
-    appendFloat(item, 1.0f);
-    appendFloat(item, 1.0f);
+    appendFloatWord(item, count.count);
+    appendFloatWord(item, 1.0f);
+    appendFloatWord(item, 1.0f);
     images.push_back({std::string("count-word-") + count.name + ".mus", image(wordsOf(item), item)});
   }
   std::vector<uint8_t> whole = musBytes(everyItemCode());

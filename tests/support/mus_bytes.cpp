@@ -5,16 +5,11 @@
 #include <cstring>
 #include <filesystem>
 
+#include "score/image_builder.h"
 #include "score/mus_file.h"
 #include "score/words.h"
 
 namespace {
-
-void appendFloat(std::vector<uint8_t>& bytes, float v) {
-  uint8_t word[4];
-  writeFloatAt(word, v);
-  bytes.insert(bytes.end(), word, word + 4);
-}
 
 void appendInt(std::vector<uint8_t>& bytes, int32_t v) {
   uint8_t word[4];
@@ -28,22 +23,22 @@ std::vector<uint8_t> musImage(const std::vector<ItemParams>& items, int32_t seri
                               float units) {
   std::vector<uint8_t> bytes = {0, 0};
   for (const ItemParams& item : items) {
-    appendFloat(bytes, static_cast<float>(item.size()));
-    for (float p : item) appendFloat(bytes, p);
+    appendFloatWord(bytes, static_cast<float>(item.size()));
+    for (float p : item) appendFloatWord(bytes, p);
   }
-  appendFloat(bytes, 0.0f);
+  appendFloatWord(bytes, 0.0f);
   appendInt(bytes, serial);
-  appendFloat(bytes, 3.0f);
-  appendFloat(bytes, units);
-  appendFloat(bytes, 5.0f);
-  appendFloat(bytes, -9999.0f);
+  appendFloatWord(bytes, 3.0f);
+  appendFloatWord(bytes, units);
+  appendFloatWord(bytes, 5.0f);
+  appendFloatWord(bytes, -9999.0f);
   writeUint16At(bytes.data(), static_cast<uint16_t>((bytes.size() - 2) / 4));
   return bytes;
 }
 
 std::vector<uint8_t> textItemWords(const ItemParams& p1to13, const std::string& text) {
   std::vector<uint8_t> bytes;
-  for (float p : p1to13) appendFloat(bytes, p);
+  for (float p : p1to13) appendFloatWord(bytes, p);
   bytes.insert(bytes.end(), text.begin(), text.end());
   while (bytes.size() % 4 != 0) bytes.push_back(' ');
   return bytes;
