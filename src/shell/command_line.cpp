@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "shell/score_input.h"
+#include "shell/thumbnail.h"
 
 namespace {
 
@@ -45,6 +46,19 @@ bool parseZoom(const std::string& text, double* zoom, std::string* error) {
     return false;
   }
   *zoom = value;
+  return true;
+}
+
+bool parseThumbnailSize(const std::string& text, int* size, std::string* error) {
+  int value = 0;
+  auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (status != std::errc() || end != text.data() + text.size() || text.empty() ||
+      value < kMinThumbnailSize || value > kMaxThumbnailSize) {
+    *error = "--thumbnail needs a size from " + std::to_string(kMinThumbnailSize) + " to " +
+             std::to_string(kMaxThumbnailSize) + " pixels, not '" + text + "'";
+    return false;
+  }
+  *size = value;
   return true;
 }
 
@@ -98,6 +112,14 @@ class ArgumentReader {
     return true;
   }
 
+  // The next argument as it is, for an option followed by several; an
+  // option there means one is missing.
+  bool operand(std::string* value) {
+    if (atEnd() || args_[next_].rfind("--", 0) == 0) return false;
+    *value = args_[next_++];
+    return true;
+  }
+
  private:
   const std::vector<std::string>& args_;
   size_t next_ = 0;
@@ -106,7 +128,7 @@ class ArgumentReader {
 
 bool setAction(CommandLine* line, CommandAction action, std::string* error) {
   if (line->action != CommandAction::kWindow && line->action != action) {
-    *error = "--info, -o and --symbols cannot be combined";
+    *error = "--info, -o, --thumbnail and --symbols cannot be combined";
     return false;
   }
   line->action = action;
@@ -137,6 +159,19 @@ bool takeOption(ArgumentReader& reader, const std::string& option, CommandLine* 
   if (option == "-o" || option == "--output") {
     return reader.value(option, &line->output, error) &&
            setAction(line, CommandAction::kConvert, error);
+  }
+  if (option == "--thumbnail") {
+    if (!reader.value(option, &value, error) ||
+        !parseThumbnailSize(value, &line->thumbnailSize, error)) {
+      return false;
+    }
+    std::string input;
+    if (!reader.operand(&input) || !reader.operand(&line->output)) {
+      *error = "--thumbnail needs a size, a score file and an output file";
+      return false;
+    }
+    line->format = OutputFormat::kPng;  // whatever the name the file manager chose
+    return takeFile(line, input, error) && setAction(line, CommandAction::kThumbnail, error);
   }
   if (option == "--symbols") {
     return reader.value(option, &line->output, error) &&
@@ -209,7 +244,7 @@ bool needsGuiApplication(const CommandLine& line) {
   // Raster pages draw no text, and starting the platform and its font
   // database would cost more than drawing the page.
   if (line.action == CommandAction::kSymbols) return true;
-  return line.action == CommandAction::kConvert &&
+  return (line.action == CommandAction::kConvert || line.action == CommandAction::kThumbnail) &&
          (line.format == OutputFormat::kSvg || line.format == OutputFormat::kPdf);
 }
 
@@ -221,6 +256,8 @@ std::string helpText() {
          "  melibron -o OUT.mus FILE         write the items as a hand-over .mus file\n"
          "  melibron -o OUT.png|OUT.svg|OUT.pdf|OUT.ops [PAGE OPTIONS] FILE\n"
          "                                   draw the page (.ops: its list of drawing calls)\n"
+         "  melibron --thumbnail SIZE FILE OUT.png\n"
+         "                                   draw the top of the page, SIZE x SIZE pixels\n"
          "  melibron --symbols OUT.png [--lib DIR]\n"
          "                                   draw the 200 library symbols with their numbers\n"
          "  melibron --help | --version\n"

@@ -1,5 +1,5 @@
 // The command line: the window, or one of the commands that run without it
-// (--info, -o conversions, --symbols, --help, --version).
+// (--info, -o conversions, --thumbnail, --symbols, --help, --version).
 #pragma once
 
 #include <ostream>
@@ -8,15 +8,16 @@
 
 #include "shell/page_export.h"
 
-enum class CommandAction { kWindow, kInfo, kConvert, kSymbols, kHelp, kVersion };
+enum class CommandAction { kWindow, kInfo, kConvert, kThumbnail, kSymbols, kHelp, kVersion };
 
 enum class OutputFormat { kPmx, kMus, kPng, kSvg, kPdf, kOps };
 
 struct CommandLine {
   CommandAction action = CommandAction::kWindow;
   std::string file;                          // the score file; may be empty only for the window
-  std::string output;                        // target of -o or --symbols
+  std::string output;                        // target of -o, --thumbnail or --symbols
   OutputFormat format = OutputFormat::kPng;  // of -o, from the output's extension
+  int thumbnailSize = 0;                     // --thumbnail's SIZE
   std::string libOption;                     // --lib, empty when not given
   PageOptions page;                          // --dpi, --zoom, --antialias
 };

@@ -11,6 +11,7 @@
 #include "shell/save_file.h"
 #include "shell/score_input.h"
 #include "shell/symbol_chart.h"
+#include "shell/thumbnail.h"
 
 namespace {
 
@@ -68,6 +69,16 @@ int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+int drawThumbnail(const CommandLine& line, std::ostream& err) {
+  std::string error;
+  if (!readScoreFile(line.file, &error)) return fail(err, error);
+  if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
+  if (!exportThumbnail(line.output, line.thumbnailSize, &error)) {
+    return fail(err, messageAboutFile(line.output, error));
+  }
+  return 0;
+}
+
 int drawSymbols(const CommandLine& line, std::ostream& err) {
   std::string error;
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
@@ -91,6 +102,8 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
       return printInfo(line, out, err);
     case CommandAction::kConvert:
       return convert(line, err);
+    case CommandAction::kThumbnail:
+      return drawThumbnail(line, err);
     case CommandAction::kSymbols:
       return drawSymbols(line, err);
     case CommandAction::kWindow:

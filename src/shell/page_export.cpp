@@ -74,13 +74,7 @@ bool writePng(const std::string& path, const PageOptions& options, std::string* 
   QPainter painter(&image);
   paintPage(painter, size, options.antialias);
   painter.end();
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
-  if (!compactPage(image).save(&file, "PNG")) {
-    *error = "the PNG image could not be written";
-    return false;  // the unsaved file removes its temporary file
-  }
-  return finishSaving(file, error);
+  return savePngImage(path, image, error);
 }
 
 bool writeSvg(const std::string& path, const PageOptions& options, std::string* error) {
@@ -138,6 +132,16 @@ void paintPage(QPainter& painter, const QSize& size, bool antialias) {
   surface.fillRectangle(0, 0, size.width(), size.height());
   painter.setRenderHint(QPainter::Antialiasing, antialias);
   paintScore(surface);
+}
+
+bool savePngImage(const std::string& path, const QImage& image, std::string* error) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!openForSaving(file, error)) return false;
+  if (!compactPage(image).save(&file, "PNG")) {
+    *error = "the PNG image could not be written";
+    return false;  // the unsaved file removes its temporary file
+  }
+  return finishSaving(file, error);
 }
 
 std::string pageOperations() {

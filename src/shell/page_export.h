@@ -6,6 +6,7 @@
 #include <QSize>
 #include <string>
 
+class QImage;
 class QPainter;
 
 struct PageOptions {
@@ -28,6 +29,11 @@ QSize pageSize(const PageOptions& options);
 // a white fill of size with the black stock pen and white brush selected,
 // then paintScore.
 void paintPage(QPainter& painter, const QSize& size, bool antialias);
+
+// Writes an RGB32 image of a page to path as a PNG file, in the smallest
+// pixel format that holds it exactly. Returns false with *error set when it
+// cannot be written; then nothing is left at path.
+bool savePngImage(const std::string& path, const QImage& image, std::string* error);
 
 // The drawing calls of paintScore for the laid-out page, one line each.
 std::string pageOperations();

@@ -27,7 +27,7 @@ TEST(CliParse, RefusesBadArguments) {
       {"two files", {"--info", "a.mus", "b.mus"}, "more than one file given ('a.mus' and 'b.mus')"},
       {"info and output",
        {"--info", "-o", "a.png", "a.mus"},
-       "--info, -o and --symbols cannot be combined"},
+       "--info, -o, --thumbnail and --symbols cannot be combined"},
       {"unknown extension",
        {"-o", "a.txt", "a.mus"},
        "cannot tell the output type of 'a.txt' (use .png, .svg, .pdf, .ops, .pmx or .mus)"},

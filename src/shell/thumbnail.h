@@ -1,0 +1,13 @@
+// Thumbnails for file managers: the top of the page as a small square image.
+#pragma once
+
+#include <string>
+
+constexpr int kMinThumbnailSize = 16;
+constexpr int kMaxThumbnailSize = 1024;
+
+// Lays out the loaded page and writes the top of it, a square as wide as the
+// page, smoothed and reduced to size x size pixels, to path as a PNG image.
+// Returns false with *error set when it cannot be written; then nothing is
+// left at path.
+bool exportThumbnail(const std::string& path, int size, std::string* error);
