@@ -2,13 +2,16 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
 
 #include "score/item_table.h"
+#include "score/item_text.h"
 #include "shell/dialog_controls.h"
 #include "shell/up_down_control.h"
 
@@ -16,14 +19,19 @@ namespace {
 
 // Text items show P1..P13 as numbers and their characters in field 213.
 constexpr int kTextNumberFields = 13;
-// The text field was filled from a 256-character buffer.
-constexpr int kMaxShownText = 255;
 constexpr int kFieldRows = 10;
+// A parameter field is as wide as this number, whatever it shows.
+constexpr char kWidestNumber[] = "-000000.00";
+
+int fieldWidth(const QLineEdit* field) {
+  return field->fontMetrics().horizontalAdvance(kWidestNumber) + 4 * field->fontMetrics().averageCharWidth();
+}
 
 QLineEdit* addField(QGridLayout* grid, int row, int column, const QString& label, int id) {
   grid->addWidget(new QLabel(label), row, column);
   auto* field = new QLineEdit;
   setControlId(field, id);
+  field->setFixedWidth(fieldWidth(field));
   // The text field reaches into a column of its own, so the others keep
   // their width.
   grid->addWidget(field, row, column + 1, 1, id == kTextField ? 2 : 1);
@@ -35,6 +43,19 @@ QPushButton* addButton(QHBoxLayout* row, const QString& text, int id) {
   setControlId(button, id);
   row->addWidget(button);
   return button;
+}
+
+// The item name keeps one width, the widest name's, so nothing beside it
+// moves as the names change.
+QLabel* nameLabel() {
+  auto* name = new QLabel;
+  setControlId(name, kItemNameField);
+  int widest = name->fontMetrics().horizontalAdvance(itemTypeName(0));
+  for (int code = 1; code <= kItemCodeCount; ++code) {
+    widest = std::max(widest, name->fontMetrics().horizontalAdvance(itemTypeName(code)));
+  }
+  name->setFixedWidth(widest);
+  return name;
 }
 
 // A 4-byte float of the value; values beyond its range become infinite, as
@@ -54,14 +75,24 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
     : QDialog(parent), currentItem_(currentItem) {
   setWindowTitle("Item edit");
   auto* grid = new QGridLayout;
-  QLineEdit* itemNumber = addField(grid, 0, 0, "Item number:", kItemNumberField);
-  auto* name = new QLabel;
-  setControlId(name, kItemNameField);
-  grid->addWidget(name, 0, 2);
+  grid->addWidget(new QLabel("Item number:"), 0, 0);
+  auto* itemNumber = new QLineEdit;
+  setControlId(itemNumber, kItemNumberField);
+  itemNumber->setFixedWidth(fieldWidth(itemNumber));
+  itemNumber->installEventFilter(this);
+  // The up-down stands beside its buddy, not over the end of the number.
+  auto* numberRow = new QHBoxLayout;
+  numberRow->setSpacing(0);
+  numberRow->addWidget(itemNumber);
+  grid->addLayout(numberRow, 0, 1, Qt::AlignLeft);
+  grid->addWidget(nameLabel(), 0, 2, 1, 3, Qt::AlignLeft);
   for (int i = 0; i < kParamFieldCount; ++i) {
     QLineEdit* field = addField(grid, 1 + i % kFieldRows, 2 * (i / kFieldRows),
                                 QString("%1:").arg(i + 1), kFirstParamField + i);
-    if (kFirstParamField + i == kTextField) field->setMinimumWidth(2 * field->sizeHint().width());
+    if (kFirstParamField + i == kTextField) {
+      field->setFixedWidth(2 * field->maximumWidth());
+      field->setMaxLength(kMaxTextFieldLength);
+    }
   }
 
   auto* buttons = new QHBoxLayout;
@@ -70,7 +101,11 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
   QPushButton* refreshButton = addButton(buttons, "Refresh", kRefreshButton);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] {
-    store();
+    std::string error;
+    if (!store(&error)) {
+      QMessageBox::warning(this, "Item edit", QString::fromStdString(error));
+      return;
+    }
     accept();
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,12 +114,14 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   currentItem_ = 1;
   fill();
   upDown_ = new UpDownControl(this, itemNumber, 1, itemTable.itemCount, 1);
   setControlId(upDown_, kItemUpDown);
-  grid->addWidget(upDown_, 0, 1, Qt::AlignRight);
+  upDown_->setFixedHeight(itemNumber->sizeHint().height());
+  numberRow->addWidget(upDown_);
   upDown_->onThumbPosition = [this](int position) { thumbPosition(position); };
 }
 
@@ -94,12 +131,14 @@ void ItemEditDialog::fill() {
   const ItemRecord& item = itemAt(currentItem_);
   field(kItemNumberField)->setText(QString::number(currentItem_));
   control<QLabel>(this, kItemNameField)->setText(itemTypeName(itemCode(item)));
+  shownText_.clear();
   if (isTextItem(item)) {
     for (int k = 1; k <= kTextNumberFields; ++k) {
       field(kFirstParamField + k - 1)->setText(number(param(item, k)));
     }
-    std::string text = textOfItem(item).substr(0, kMaxShownText);
-    field(kTextField)->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    std::string text = textOfItem(item).substr(0, kMaxTextFieldLength);
+    shownText_ = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    field(kTextField)->setText(shownText_);
     return;
   }
   for (int k = 1; k <= kParamFieldCount; ++k) {
@@ -107,12 +146,20 @@ void ItemEditDialog::fill() {
   }
 }
 
-void ItemEditDialog::store() {
+bool ItemEditDialog::store(std::string* error) {
   ItemRecord& item = itemAt(currentItem_);
-  int count = isTextItem(item) ? kTextNumberFields : std::min<int>(item.paramCount, kParamFieldCount);
+  bool text = isTextItem(item);
+  int count = text ? kTextNumberFields : std::min<int>(item.paramCount, kParamFieldCount);
   for (int k = 1; k <= count; ++k) {
     setParam(item, k, toFloat(numberFieldValue(field(kFirstParamField + k - 1)->text())));
   }
+  // A P1 just changed away from 16 makes the field a number again.
+  QString typed = field(kTextField)->text();
+  if (!text || !isTextItem(item) || typed == shownText_) return true;
+  QByteArray latin1 = typed.toLatin1();
+  if (!replaceItemText(currentItem_, latin1.toStdString(), error)) return false;
+  shownText_ = typed;
+  return true;
 }
 
 void ItemEditDialog::refresh() {
@@ -125,4 +172,17 @@ void ItemEditDialog::thumbPosition(int position) {
   if (position < 1 || position > itemTable.itemCount) return;
   currentItem_ = position;
   fill();
+}
+
+bool ItemEditDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != field(kItemNumberField) || event->type() != QEvent::KeyPress) {
+    return QDialog::eventFilter(watched, event);
+  }
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: refresh(); return true;  // not the default button
+    case Qt::Key_Up: upDown_->stepBy(1); return true;
+    case Qt::Key_Down: upDown_->stepBy(-1); return true;
+    default: return false;
+  }
 }

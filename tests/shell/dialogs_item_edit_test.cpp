@@ -1,10 +1,14 @@
 // The Item edit dialog: filling, storing, Refresh and the up-down control.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 #include "layout/layout.h"
-#include "score/item_table.h"
 #include <cstring>
+
+#include "score/item_table.h"
+#include "score/mus_file.h"
 #include "shell/commands.h"
 #include "shell/dialog_controls.h"
 #include "shell/item_edit_dialog.h"
@@ -56,21 +60,108 @@ TEST_F(ItemEditTest, TextItemShowsThirteenNumbersAndItsText) {
   EXPECT_EQ(fieldText(dialog, kTextField), "Allegro");
 }
 
-TEST_F(ItemEditTest, StoreWritesTheFieldsAsFloatsAndLeavesTheTextIntact) {
+TEST_F(ItemEditTest, StoreWritesTheFieldsAsFloats) {
   ItemEditDialog dialog(nullptr, currentItem);
   dialog.field(202)->setText("33.25");
   dialog.field(206)->setText("not a number");
-  dialog.store();
+  std::string error;
+  ASSERT_TRUE(dialog.store(&error)) << error;
   EXPECT_FLOAT_EQ(param(itemAt(1), 3), 33.25f);
   EXPECT_FLOAT_EQ(param(itemAt(1), 7), 0.0f);
   EXPECT_FLOAT_EQ(param(itemAt(1), 4), 4.0f);
 
   dialog.thumbPosition(2);
   dialog.field(202)->setText("  -61.5xyz");
-  dialog.field(kTextField)->setText("changed");
-  dialog.store();
+  ASSERT_TRUE(dialog.store(&error)) << error;
   EXPECT_FLOAT_EQ(param(itemAt(2), 3), -61.5f);
+  EXPECT_EQ(textOfItem(itemAt(2)), "Allegro") << "an untouched text changed";
+}
+
+TEST_F(ItemEditTest, AnEditedTextIsStoredWithTheLengthRulesOfTextItems) {
+  struct Case {
+    const char* typed;
+    int words;  // 13 + ceil(length / 4)
+  };
+  const Case cases[] = {{"Andante con moto", 17}, {"rit.", 14}, {"", 13}, {"Allegro", 15}};
+  ItemEditDialog dialog(nullptr, currentItem);
+  dialog.thumbPosition(2);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    dialog.field(202)->setText("51");
+    dialog.field(kTextField)->setText(c.typed);
+    std::string error;
+    ASSERT_TRUE(dialog.store(&error)) << error;
+    ASSERT_EQ(itemTable.itemCount, 3);
+    const ItemRecord& text = itemAt(2);
+    EXPECT_EQ(textOfItem(text), c.typed);
+    EXPECT_FLOAT_EQ(param(text, 12), static_cast<float>(std::strlen(c.typed)));
+    EXPECT_FLOAT_EQ(param(text, 3), 51.0f) << "the numbers were lost";
+    EXPECT_EQ(text.paramWords, c.words);
+    EXPECT_EQ(text.paramCount, c.words);
+    EXPECT_FLOAT_EQ(param(itemAt(3), 1), 8.0f) << "the item after it moved wrongly";
+    EXPECT_EQ(itemAt(3).paramWords, 22);
+    EXPECT_EQ(loadStatistics.serialNumber, 1234u) << "the trailer was not kept";
+  }
+  // The file written from the table reads back with the new text.
+  std::string error;
+  ASSERT_TRUE(writeMusFile((directory / "edited.mus").string(), &error)) << error;
+  ASSERT_TRUE(readMusFile((directory / "edited.mus").string(), &error)) << error;
   EXPECT_EQ(textOfItem(itemAt(2)), "Allegro");
+}
+
+TEST_F(ItemEditTest, TheTextFieldTakesAtMost255Characters) {
+  ItemEditDialog dialog(nullptr, currentItem);
+  dialog.thumbPosition(2);
+  dialog.field(kTextField)->setText(QString(300, 'x'));
+  std::string error;
+  ASSERT_TRUE(dialog.store(&error)) << error;
+  EXPECT_EQ(textOfItem(itemAt(2)), std::string(255, 'x'));
+}
+
+TEST_F(ItemEditTest, EnterInTheItemNumberGoesThereAndArrowsStep) {
+  ItemEditDialog dialog(nullptr, currentItem);
+  dialog.show();
+  QLineEdit* number = dialog.field(kItemNumberField);
+  number->setFocus();
+  number->setText("3");
+  QTest::keyClick(number, Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible()) << "Enter closed the dialog";
+  EXPECT_EQ(currentItem, 3);
+  EXPECT_EQ(fieldText(dialog, 200), "8.00");
+  QTest::keyClick(number, Qt::Key_Up);
+  EXPECT_EQ(currentItem, 3) << "stepped past the last item";
+  QTest::keyClick(number, Qt::Key_Down);
+  EXPECT_EQ(currentItem, 2);
+  EXPECT_EQ(fieldText(dialog, kItemNumberField), "2");
+  QTest::keyClick(number, Qt::Key_Down);
+  QTest::keyClick(number, Qt::Key_Down);
+  EXPECT_EQ(currentItem, 1);
+  // Enter elsewhere still means OK.
+  dialog.field(202)->setFocus();
+  QTest::keyClick(dialog.field(202), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ItemEditTest, FieldsKeepTheirPlacesAndTheUpDownStandsBesideTheNumber) {
+  ItemEditDialog dialog(nullptr, currentItem);
+  dialog.show();
+  auto places = [&] {
+    std::vector<QRect> rects;
+    for (int id = 200; id <= 219; ++id) rects.push_back(dialog.field(id)->geometry());
+    rects.push_back(dialog.geometry());
+    return rects;
+  };
+  std::vector<QRect> note = places();
+  for (int item : {2, 3, 1}) {
+    dialog.thumbPosition(item);
+    QApplication::processEvents();
+    EXPECT_EQ(places(), note) << "fields moved for item " << item;
+  }
+  QRect numberRect = dialog.field(kItemNumberField)->geometry();
+  QRect upDownRect(dialog.upDown()->mapTo(&dialog, QPoint(0, 0)), dialog.upDown()->size());
+  QRect numberOnDialog(dialog.field(kItemNumberField)->mapTo(&dialog, QPoint(0, 0)), numberRect.size());
+  EXPECT_FALSE(upDownRect.intersects(numberOnDialog));
+  EXPECT_GE(upDownRect.left(), numberOnDialog.right());
 }
 
 TEST_F(ItemEditTest, OkStoresAndCancelDoesNot) {
@@ -91,7 +182,8 @@ TEST_F(ItemEditTest, StoreReachesOnlyTheFirstTwentyParameters) {
   ItemEditDialog dialog(nullptr, currentItem);
   dialog.thumbPosition(3);
   for (int id = 200; id <= 219; ++id) dialog.field(id)->setText("5");
-  dialog.store();
+  std::string error;
+  EXPECT_TRUE(dialog.store(&error));
   EXPECT_FLOAT_EQ(param(itemAt(3), 20), 5.0f);
   EXPECT_FLOAT_EQ(param(itemAt(3), 21), 0.0f);
   EXPECT_FLOAT_EQ(param(itemAt(1), 1), 1.0f) << "another item changed";

@@ -58,7 +58,8 @@ TEST_F(ItemEditHostileTextTest, StoredAsConvertedThenLaidOutAndPainted) {
       for (int k = 0; k < kParamFieldCount; ++k) {
         dialog.field(kFirstParamField + k)->setText(text.typed);
       }
-      dialog.store();
+      std::string error;
+      EXPECT_TRUE(dialog.store(&error)) << error;
       for (int k = 1; k <= kParamFieldCount; ++k) {
         EXPECT_TRUE(storedAs(param(itemAt(item), k), text.stored)) << "P" << k;
       }
