@@ -20,8 +20,17 @@ void takeField(const ExternalUtilsDialog& dialog, int id, std::string& value) {
   if (!text.isEmpty()) value = text.toStdString();
 }
 
-// Starts the utility and waits for its end; false when it could not start.
-bool runAndWait(int k, const std::string& handOverPath) {
+// The system's reason a start failed ("No such file or directory"), without
+// the name of the call that failed.
+std::string startFailureReason(const QProcess& process) {
+  QString reason = process.errorString();
+  qsizetype colon = reason.lastIndexOf(": ");
+  return (colon >= 0 ? reason.mid(colon + 2) : reason).toStdString();
+}
+
+// Starts the utility and waits for its end; false with *reason when it could
+// not start.
+bool runAndWait(int k, const std::string& handOverPath, std::string* reason) {
   QStringList arguments{QString::fromStdString(handOverPath)};
   for (const std::string& word : splitShellWords(utilityOptions[k])) {
     arguments << QString::fromStdString(word);
@@ -33,7 +42,10 @@ bool runAndWait(int k, const std::string& handOverPath) {
   process.setProcessChannelMode(QProcess::ForwardedChannels);
   process.setStandardInputFile(QProcess::nullDevice());
   process.start();
-  if (!process.waitForStarted(-1)) return false;
+  if (!process.waitForStarted(-1)) {
+    *reason = startFailureReason(process);
+    return false;
+  }
   process.waitForFinished(-1);
   return true;
 }
@@ -57,8 +69,10 @@ bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& message
     messages.showMessage({error, "MELIBRON", MessageIcon::kExclamation});
     return false;
   }
-  if (!runAndWait(k, handOverPath)) {
-    messages.showMessage({"Unable to run external utility:\n" + utilityCommandLine(k, handOverPath),
+  std::string reason;
+  if (!runAndWait(k, handOverPath, &reason)) {
+    messages.showMessage({"Unable to run external utility:\n" + utilityCommandLine(k, handOverPath) +
+                              "\n" + reason,
                           "MELIBRON", MessageIcon::kExclamation});
     return false;
   }

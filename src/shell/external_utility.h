@@ -22,5 +22,6 @@ std::string utilityCommandLine(int k, const std::string& handOverPath);
 // hand-over file that cannot be read back is told with its "File Open"
 // message and the data from before the run stays loaded. When the hand-over
 // file cannot be written or the utility cannot be started, tells so through
-// messages, keeps the loaded data and the dialog open and returns false.
+// messages (a utility that cannot start with the system's reason on a line
+// of its own), keeps the loaded data and the dialog open and returns false.
 bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& messages);

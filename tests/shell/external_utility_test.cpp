@@ -100,16 +100,27 @@ TEST_F(ExternalUtilityTest, TheReloadedItemsAreLaidOut) {
   EXPECT_GT(itemAt(3).componentCount, 0);
 }
 
-TEST_F(ExternalUtilityTest, AUtilityThatCannotStartIsToldAndTheDataStays) {
+TEST_F(ExternalUtilityTest, AUtilityThatCannotStartIsToldWithTheReasonAndTheDataStays) {
   std::string missing = (tools / "absent tool").string();
-  EXPECT_FALSE(runRow(1, missing, "-a 'b c'"));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Unable to run external utility:\n" + missing + " " + handOver + " -a 'b c'");
-  EXPECT_EQ(ui.messages[0].caption, "MELIBRON");
-  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
-  expectBeforeStillLoaded();
-  EXPECT_FALSE(closedAccepted) << "the dialog closed on a failed start";
-  EXPECT_EQ(utilityPaths[1], missing) << "the row was not taken before the run";
+  std::string plain = (tools / "not executable").string();
+  std::ofstream(plain) << "#!/bin/sh\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {missing, "No such file or directory"},
+      {plain, "Permission denied"},
+  };
+  for (const auto& [program, reason] : cases) {
+    SCOPED_TRACE(program);
+    ui.messages.clear();
+    EXPECT_FALSE(runRow(1, program, "-a 'b c'"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Unable to run external utility:\n" + program + " " + handOver +
+                                       " -a 'b c'\n" + reason);
+    EXPECT_EQ(ui.messages[0].caption, "MELIBRON");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+    expectBeforeStillLoaded();
+    EXPECT_FALSE(closedAccepted) << "the dialog closed on a failed start";
+    EXPECT_EQ(utilityPaths[1], program) << "the row was not taken before the run";
+  }
 }
 
 TEST_F(ExternalUtilityTest, AHandOverFileThatCannotBeWrittenStopsTheRun) {
