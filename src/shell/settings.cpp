@@ -1,6 +1,7 @@
 #include "shell/settings.h"
 
 #include <QSaveFile>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -33,8 +34,11 @@ std::string readValue(std::istream& in) {
 }  // namespace
 
 void readSettings(const std::string& path, MessageSink& messages) {
-  std::ifstream in(path);
-  if (!in) {
+  // A directory opens as a stream but reads as nothing.
+  std::error_code status;
+  std::ifstream in;
+  if (!std::filesystem::is_directory(path, status)) in.open(path);
+  if (!in.is_open()) {
     messages.showMessage(settingsMessage("Unable to open user-defined settings file:\n" + path +
                                          "\n- using default values instead."));
     return;

@@ -17,7 +17,8 @@ extern std::array<std::string, kUtilityCount> utilityOptions;
 
 // Fills the ten strings from the settings file at path: lines 1..5 are the
 // paths, 6..10 the options. A file that ends early leaves the rest empty; a
-// file that cannot be opened shows the read-failure message and changes nothing.
+// file that cannot be opened (a directory included) shows the read-failure
+// message and changes nothing.
 void readSettings(const std::string& path, MessageSink& messages);
 
 // Writes the ten strings, one per line, replacing the file at path in one step

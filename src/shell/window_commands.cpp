@@ -21,10 +21,7 @@ void MainWindow::command(int id) {
       break;
     case kEditItemCommand: editItemCommand(); break;
     case kHelpCommand: message(kHelpText, "Help", MessageIcon::kNone); break;
-    case kExitCommand:
-      writeSettings(settingsFilePath(), *interaction_);
-      close();
-      break;
+    case kExitCommand: close(); break;  // the close event writes the settings
     case kAboutCommand: message(aboutText(), "About MELIBRON", MessageIcon::kNone); break;
     case kSaveCommand: message(kSaveText, "Save", MessageIcon::kNone); break;
     case kSavePmxCommand: savePmxCommand(); break;
