@@ -43,10 +43,12 @@ const std::array<Accelerator, 8>& accelerators() {
 
 void buildMenuBar(QMenuBar* bar, const CommandHandler& handler) {
   const auto& menus = menuDefinitions();
+  // Help stands at the right end: in a bar of its own in the bar's corner,
+  // since Qt's styles ignore the separator that once meant "right of here".
+  auto* rightBar = new QMenuBar(bar);
+  bar->setCornerWidget(rightBar, Qt::TopRightCorner);
   for (size_t m = 0; m < menus.size(); ++m) {
-    // Styles that honour it put the menus after a bar separator at the right.
-    if (m + 1 == menus.size()) bar->addSeparator();
-    QMenu* menu = bar->addMenu(menus[m].title);
+    QMenu* menu = (m + 1 == menus.size() ? rightBar : bar)->addMenu(menus[m].title);
     for (const MenuItem& item : menus[m].items) {
       if (item.id == 0) {
         menu->addSeparator();

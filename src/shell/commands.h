@@ -36,7 +36,7 @@ struct MenuDefinition {
 };
 
 // The four menus of the bar, left to right; the last (Help) goes to the
-// right end where the style allows.
+// right end.
 const std::array<MenuDefinition, 4>& menuDefinitions();
 
 struct Accelerator {
@@ -50,7 +50,8 @@ const std::array<Accelerator, 8>& accelerators();
 using CommandHandler = std::function<void(int command)>;
 
 // Builds the menu bar from menuDefinitions(); every item's data is its id and
-// choosing it calls handler with the id.
+// choosing it calls handler with the id. The last menu goes into a second
+// bar, the corner widget at the bar's right end.
 void buildMenuBar(QMenuBar* bar, const CommandHandler& handler);
 
 // Adds the accelerators to window as window-wide shortcuts calling handler.

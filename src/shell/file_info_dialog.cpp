@@ -57,4 +57,5 @@ FileInfoDialog::FileInfoDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(counts);
   layout->addWidget(other);
   layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -22,6 +22,7 @@ LibraryItemsDialog::LibraryItemsDialog(QWidget* parent, int& shownLibrary)
   auto* layout = new QFormLayout(this);
   layout->addRow("Display library (number):", number);
   layout->addRow(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void LibraryItemsDialog::accept() {

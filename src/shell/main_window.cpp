@@ -20,6 +20,8 @@
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"
 #include "shell/settings.h"
+#include "shell/window_geometry.h"
+#include "shell/program_icon.h"
 
 namespace {
 
@@ -47,6 +49,8 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
     interaction_ = ownInteraction_.get();
   }
   setWindowTitle("Melibron");
+  setWindowIcon(programIcon());
+  setDefaultNormalGeometry(*this);
   QScreen* screen = QGuiApplication::primaryScreen();
   screenSize_ = screen->size();
   initViewState(qRound(screen->logicalDotsPerInchX()));
@@ -142,7 +146,10 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Exit and the window's close button both end here, so each file is
+  // written once.
   writeSettings(settingsFilePath(), *interaction_);
+  saveWindowGeometry(*this, windowGeometryFilePath());
   event->accept();
 }
 

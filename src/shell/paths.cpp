@@ -69,3 +69,7 @@ std::string scoreDirectory() {
 std::string settingsFilePath() { return (fs::path(scoreDirectory()) / "melibron.ini").string(); }
 
 std::string handOverFilePath() { return (fs::path(scoreDirectory()) / "tempfile.mus").string(); }
+
+std::string windowGeometryFilePath() {
+  return (fs::path(scoreDirectory()) / "window-geometry").string();
+}

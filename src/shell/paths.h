@@ -14,3 +14,5 @@ std::string scoreDirectory();
 // Files in the user's data directory.
 std::string settingsFilePath();  // melibron.ini
 std::string handOverFilePath();  // tempfile.mus
+// The window's own state, each in a small file beside the settings file.
+std::string windowGeometryFilePath();  // window-geometry

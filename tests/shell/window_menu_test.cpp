@@ -26,6 +26,19 @@ std::vector<MenuRow> rowsOf(const QMenu* menu) {
   return rows;
 }
 
+// The menus of the bar, left to right, then those in its right corner.
+std::vector<QMenu*> menusOf(QMainWindow* window) {
+  std::vector<QMenu*> menus;
+  auto* corner = qobject_cast<QMenuBar*>(window->menuBar()->cornerWidget(Qt::TopRightCorner));
+  for (QMenuBar* bar : {window->menuBar(), corner}) {
+    if (bar == nullptr) continue;
+    for (const QAction* action : bar->actions()) {
+      if (action->menu() != nullptr) menus.push_back(action->menu());
+    }
+  }
+  return menus;
+}
+
 using MenuBarTest = WindowTest;
 
 TEST_F(MenuBarTest, HoldsTheFourMenusWithTheirItemsIdsAndSeparators) {
@@ -45,10 +58,7 @@ TEST_F(MenuBarTest, HoldsTheFourMenusWithTheirItemsIdsAndSeparators) {
         {"&Show library items\t        Ctrl+L", 40004}}},
       {"&Help", {{"&Help Topics\t        F1", 105}, {"-", 0}, {"&About MELIBRON...", 107}}},
   };
-  std::vector<const QMenu*> menus;
-  for (const QAction* action : window->menuBar()->actions()) {
-    if (action->menu() != nullptr) menus.push_back(action->menu());
-  }
+  std::vector<QMenu*> menus = menusOf(window.get());
   ASSERT_EQ(menus.size(), expected.size());
   for (size_t m = 0; m < menus.size(); ++m) {
     EXPECT_EQ(menus[m]->title().toStdString(), expected[m].first);
@@ -62,7 +72,7 @@ TEST_F(MenuBarTest, HoldsTheFourMenusWithTheirItemsIdsAndSeparators) {
 }
 
 TEST_F(MenuBarTest, ChoosingAnItemRunsItsCommand) {
-  QMenu* help = window->menuBar()->actions().back()->menu();
+  QMenu* help = menusOf(window.get()).back();
   ASSERT_NE(help, nullptr);
   help->actions().front()->trigger();
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -72,9 +82,8 @@ TEST_F(MenuBarTest, ChoosingAnItemRunsItsCommand) {
 TEST_F(MenuBarTest, MenuItemsCarryNoKeysOfTheirOwn) {
   // The keys belong to the accelerator table; a key on an item as well would
   // make Qt report an ambiguous shortcut and run neither.
-  for (const QAction* bar : window->menuBar()->actions()) {
-    if (bar->menu() == nullptr) continue;
-    for (const QAction* item : bar->menu()->actions()) {
+  for (const QMenu* menu : menusOf(window.get())) {
+    for (const QAction* item : menu->actions()) {
       EXPECT_TRUE(item->shortcut().isEmpty()) << item->text().toStdString();
     }
   }
