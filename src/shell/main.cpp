@@ -1,5 +1,4 @@
-// Entry point: the window, or a command that runs without one.
-#include <QApplication>
+// Entry point: a command that runs without the window, or the window program.
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
@@ -10,8 +9,7 @@
 #include <vector>
 
 #include "shell/command_line.h"
-#include "shell/desktop.h"
-#include "shell/paths.h"
+#include "shell/window_launch.h"
 
 namespace {
 
@@ -35,10 +33,7 @@ int main(int argc, char** argv) {
     std::cerr << "melibron: " << error << "\n";
     return 1;
   }
-  if (line.action == CommandAction::kWindow) {
-    QApplication application(argc, argv);
-    return runDesktopProgram(application, libraryDirectory(line.libOption), line.file);
-  }
+  if (line.action == CommandAction::kWindow) return startWindowProgram(argv, std::cerr);
   std::unique_ptr<QGuiApplication> application;
   if (needsGuiApplication(line)) {
     // Drawing into files needs no display; an explicit choice still wins.

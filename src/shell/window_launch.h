@@ -1,0 +1,9 @@
+// Starting the window program, a separate executable so that conversions
+// never load Qt Widgets.
+#pragma once
+
+#include <ostream>
+
+// Replaces this process by melibron-window with the same arguments. Returns
+// only when that fails, with 1 after a one-line message on err.
+int startWindowProgram(char** argv, std::ostream& err);
