@@ -1,11 +1,13 @@
 #include "shell/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <utility>
 
+#include "shell/output_names.h"
 #include "shell/score_input.h"
 #include "shell/thumbnail.h"
 
@@ -15,6 +17,7 @@ constexpr int kMinDpi = 10;
 constexpr int kMaxDpi = 2400;
 constexpr double kMinZoom = 0.05;
 constexpr double kMaxZoom = 16.0;
+constexpr int kMaxJobs = 256;
 
 constexpr std::array<std::pair<const char*, OutputFormat>, 6> kExtensions = {{
     {".pmx", OutputFormat::kPmx},
@@ -62,6 +65,29 @@ bool parseThumbnailSize(const std::string& text, int* size, std::string* error) 
   return true;
 }
 
+bool parseJobs(const std::string& text, int* jobs, std::string* error) {
+  int value = 0;
+  auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (status != std::errc() || end != text.data() + text.size() || text.empty() || value < 1 ||
+      value > kMaxJobs) {
+    *error = "-j needs a whole number from 1 to 256, not '" + text + "'";
+    return false;
+  }
+  *jobs = value;
+  return true;
+}
+
+bool formatOfName(const std::string& name, OutputFormat* format, std::string* error) {
+  for (const auto& [extension, value] : kExtensions) {
+    if (name == extension + 1) {
+      *format = value;
+      return true;
+    }
+  }
+  *error = "--format needs png, svg, pdf, ops, pmx or mus, not '" + name + "'";
+  return false;
+}
+
 bool formatOfPath(const std::string& path, OutputFormat* format, std::string* error) {
   std::string extension = lowerCaseExtension(path);
   for (const auto& [name, value] : kExtensions) {
@@ -83,11 +109,15 @@ class ArgumentReader {
 
   bool atEnd() const { return next_ >= args_.size(); }
 
-  // The next argument, split into option name and inline value at '='.
+  // The next argument, split into option name and inline value at '='
+  // ("-j4" is split too, as make users type it).
   std::string take() {
     std::string argument = args_[next_++];
     inlineValue_.reset();
-    if (argument.rfind("--", 0) == 0) {
+    if (argument.size() > 2 && argument.rfind("-j", 0) == 0) {
+      inlineValue_ = argument.substr(2);
+      argument.resize(2);
+    } else if (argument.rfind("--", 0) == 0) {
       size_t equals = argument.find('=');
       if (equals != std::string::npos) {
         inlineValue_ = argument.substr(equals + 1);
@@ -135,26 +165,30 @@ bool setAction(CommandLine* line, CommandAction action, std::string* error) {
   return true;
 }
 
-bool takeFile(CommandLine* line, const std::string& argument, std::string* error) {
-  if (!line->file.empty()) {
-    *error = "more than one file given ('" + line->file + "' and '" + argument + "')";
-    return false;
-  }
-  line->file = argument;
+constexpr std::array<const char*, 6> kFlags = {"--info",      "--antialias", "--recursive",
+                                               "-r",          "--quiet",     "-q"};
+
+bool isFlag(const std::string& option) {
+  return std::find(kFlags.begin(), kFlags.end(), option) != kFlags.end();
+}
+
+bool takeFlag(const std::string& option, CommandLine* line, std::string* error) {
+  if (option == "--info") return setAction(line, CommandAction::kInfo, error);
+  if (option == "--antialias") line->page.antialias = true;
+  if (option == "--recursive" || option == "-r") line->recursive = true;
+  if (option == "--quiet" || option == "-q") line->quiet = true;
   return true;
 }
 
 bool takeOption(ArgumentReader& reader, const std::string& option, CommandLine* line,
                 std::string* error) {
   std::string value;
-  if (option == "--info" || option == "--antialias") {
+  if (isFlag(option)) {
     if (reader.hasInlineValue()) {
       *error = "option " + option + " takes no value";
       return false;
     }
-    if (option == "--info") return setAction(line, CommandAction::kInfo, error);
-    line->page.antialias = true;
-    return true;
+    return takeFlag(option, line, error);
   }
   if (option == "-o" || option == "--output") {
     return reader.value(option, &line->output, error) &&
@@ -171,7 +205,8 @@ bool takeOption(ArgumentReader& reader, const std::string& option, CommandLine* 
       return false;
     }
     line->format = OutputFormat::kPng;  // whatever the name the file manager chose
-    return takeFile(line, input, error) && setAction(line, CommandAction::kThumbnail, error);
+    line->files.push_back(input);
+    return setAction(line, CommandAction::kThumbnail, error);
   }
   if (option == "--symbols") {
     return reader.value(option, &line->output, error) &&
@@ -184,23 +219,53 @@ bool takeOption(ArgumentReader& reader, const std::string& option, CommandLine* 
   if (option == "--zoom") {
     return reader.value(option, &value, error) && parseZoom(value, &line->page.zoom, error);
   }
+  if (option == "--format") return reader.value(option, &line->formatOption, error);
+  if (option == "-j" || option == "--jobs") {
+    return reader.value(option, &value, error) && parseJobs(value, &line->jobs, error);
+  }
   *error = "unknown option '" + option + "' (see melibron --help)";
   return false;
 }
 
+// An output folder takes any number of pages and folders, in --format (PNG
+// by default); a .pdf file takes them as its pages; any other file one page.
+bool checkConversion(CommandLine* line, std::string* error) {
+  OutputFormat chosen = OutputFormat::kPng;
+  bool formatGiven = !line->formatOption.empty();
+  if (formatGiven && !formatOfName(line->formatOption, &chosen, error)) return false;
+  if (isFolderOutput(line->output)) {
+    line->format = chosen;
+    return true;
+  }
+  if (!formatOfPath(line->output, &line->format, error)) return false;
+  if (formatGiven && chosen != line->format) {
+    *error = "--format " + line->formatOption + " does not match the output '" + line->output + "'";
+    return false;
+  }
+  if (namesSeveralPages(line->files) && line->format != OutputFormat::kPdf) {
+    *error = "several pages need an output folder (ending in /) or a .pdf file, not '" +
+             line->output + "'";
+    return false;
+  }
+  return true;
+}
+
 // What each action needs besides its options.
 bool checkArguments(CommandLine* line, std::string* error) {
+  if (line->action != CommandAction::kConvert && line->files.size() > 1) {
+    *error = "more than one file given ('" + line->files[0] + "' and '" + line->files[1] + "')";
+    return false;
+  }
   switch (line->action) {
     case CommandAction::kInfo:
     case CommandAction::kConvert:
-      if (line->file.empty()) {
+      if (line->files.empty()) {
         *error = "missing file argument";
         return false;
       }
-      return line->action == CommandAction::kInfo ||
-             formatOfPath(line->output, &line->format, error);
+      return line->action == CommandAction::kInfo || checkConversion(line, error);
     case CommandAction::kSymbols:
-      if (!line->file.empty()) {
+      if (!line->files.empty()) {
         *error = "--symbols takes no score file";
         return false;
       }
@@ -224,7 +289,7 @@ bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, s
   while (!reader.atEnd()) {
     std::string argument = reader.take();
     if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
-      if (!takeFile(line, argument, error)) return false;
+      line->files.push_back(argument);
     } else if (argument == "--") {
       optionsEnded = true;
     } else if (argument == "--help" || argument == "-h") {
@@ -258,6 +323,11 @@ std::string helpText() {
          "                                   draw the page (.ops: its list of drawing calls)\n"
          "  melibron --thumbnail SIZE FILE OUT.png\n"
          "                                   draw the top of the page, SIZE x SIZE pixels\n"
+         "  melibron -o OUTDIR/ [--format png|svg|pdf|ops|pmx|mus] [-j N] [--recursive]\n"
+         "           [--quiet] [PAGE OPTIONS] FILE|FOLDER...\n"
+         "                                   convert many pages, each to OUTDIR/NAME.FORMAT\n"
+         "  melibron -o BOOK.pdf [PAGE OPTIONS] FILE|FOLDER...\n"
+         "                                   one PDF with a page per FILE, in the order given\n"
          "  melibron --symbols OUT.png [--lib DIR]\n"
          "                                   draw the 200 library symbols with their numbers\n"
          "  melibron --help | --version\n"
@@ -267,6 +337,9 @@ std::string helpText() {
          "  --zoom Z     zoom factor, 0.05 to 16 (default 1)\n"
          "  --antialias  smooth edges in PNG images (SVG and PDF viewers smooth their own)\n"
          "  --lib DIR    directory of the twenty .drw symbol libraries\n"
+         "Many pages: a FOLDER gives its .mus and .pmx files in name order (--recursive:\n"
+         "with its subfolders'); -j N converts N pages at once (default: one per core);\n"
+         "a failed page is reported and the others converted; --quiet says nothing.\n"
          "Environment: MELIBRON_LIB (symbol libraries), MELIBRON_SCORE_DIR (settings and\n"
          "hand-over file; default $XDG_DATA_HOME/melibron).\n";
 }

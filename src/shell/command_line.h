@@ -14,12 +14,18 @@ enum class OutputFormat { kPmx, kMus, kPng, kSvg, kPdf, kOps };
 
 struct CommandLine {
   CommandAction action = CommandAction::kWindow;
-  std::string file;                          // the score file; may be empty only for the window
+  // The score files in order: one for the window (or none) and --info; for
+  // -o one, or several and folders when the output is a folder or a PDF.
+  std::vector<std::string> files;
   std::string output;                        // target of -o, --thumbnail or --symbols
-  OutputFormat format = OutputFormat::kPng;  // of -o, from the output's extension
+  OutputFormat format = OutputFormat::kPng;  // of -o: --format, else the output's extension
+  std::string formatOption;                  // --format, empty when not given
   int thumbnailSize = 0;                     // --thumbnail's SIZE
   std::string libOption;                     // --lib, empty when not given
   PageOptions page;                          // --dpi, --zoom, --antialias
+  int jobs = 0;                              // -j, pages converted at once; 0: one per core
+  bool recursive = false;                    // --recursive: folders' subfolders too
+  bool quiet = false;                        // --quiet: no progress, failures or summary
 };
 
 // Parses the arguments after the program name. Returns false with *error set

@@ -1,14 +1,10 @@
 // Carrying out the commands that run without the window.
-#include <QByteArray>
-
 #include "library/library_table.h"
-#include "score/mus_file.h"
-#include "score/pmx_export.h"
+#include "shell/batch_conversion.h"
 #include "shell/command_line.h"
 #include "shell/file_info.h"
-#include "shell/page_export.h"
+#include "shell/page_conversion.h"
 #include "shell/paths.h"
-#include "shell/save_file.h"
 #include "shell/score_input.h"
 #include "shell/symbol_chart.h"
 #include "shell/thumbnail.h"
@@ -20,48 +16,23 @@ int fail(std::ostream& err, const std::string& message) {
   return 1;
 }
 
-bool isPageFormat(OutputFormat format) {
-  return format != OutputFormat::kPmx && format != OutputFormat::kMus;
-}
-
-PageFormat pageFormat(OutputFormat format) {
-  switch (format) {
-    case OutputFormat::kSvg:
-      return PageFormat::kSvg;
-    case OutputFormat::kPdf:
-      return PageFormat::kPdf;
-    case OutputFormat::kOps:
-      return PageFormat::kOps;
-    default:
-      return PageFormat::kPng;
-  }
-}
-
-bool writeOutput(const CommandLine& line, std::string* error) {
-  switch (line.format) {
-    case OutputFormat::kPmx:
-      return saveBytes(line.output, QByteArray::fromStdString(pmxListing()), error);
-    case OutputFormat::kMus:
-      return writeMusFile(line.output, error);
-    default:
-      return exportPage(line.output, pageFormat(line.format), line.page, error);
-  }
-}
-
 int convert(const CommandLine& line, std::ostream& err) {
+  if (isBatchConversion(line)) return convertBatch(line, err);
   std::string error;
-  if (!readScoreFile(line.file, &error)) return fail(err, error);
+  if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
   // Pages are drawn from library symbols; the listings need none.
   if (isPageFormat(line.format) && !loadLibraries(libraryDirectory(line.libOption), &error)) {
     return fail(err, error);
   }
-  if (!writeOutput(line, &error)) return fail(err, messageAboutFile(line.output, error));
+  if (!writeConversion(line.output, line.format, line.page, &error)) {
+    return fail(err, messageAboutFile(line.output, error));
+  }
   return 0;
 }
 
 int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string error;
-  if (!readScoreFile(line.file, &error)) return fail(err, error);
+  if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
   for (auto [label, value] : fileInfoValues()) {
     if (!label.empty() && label.back() == ':') label.pop_back();
     out << label << ": " << value << "\n";
@@ -71,7 +42,7 @@ int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
 
 int drawThumbnail(const CommandLine& line, std::ostream& err) {
   std::string error;
-  if (!readScoreFile(line.file, &error)) return fail(err, error);
+  if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
   if (!exportThumbnail(line.output, line.thumbnailSize, &error)) {
     return fail(err, messageAboutFile(line.output, error));

@@ -97,13 +97,7 @@ bool writePdf(const std::string& path, const PageOptions& options, std::string* 
   QSaveFile file(QString::fromStdString(path));
   if (!openForSaving(file, error)) return false;
   QPdfWriter writer(&file);
-  writer.setCreator("MELIBRON");
-  writer.setResolution(options.pixelsPerInch);
-  // The zoom enlarges the sheet as it enlarges the raster image, so every
-  // format shows the same picture.
-  QSizeF inches(kPageWidthInches * options.zoom, kPageHeightInches * options.zoom);
-  writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch), QPageLayout::Portrait,
-                                   QMarginsF(0, 0, 0, 0)));
+  setUpPdfWriter(writer, options);
   QPainter painter(&writer);
   paintPage(painter, QSize(writer.width(), writer.height()), options.antialias);
   painter.end();
@@ -142,6 +136,16 @@ bool savePngImage(const std::string& path, const QImage& image, std::string* err
     return false;  // the unsaved file removes its temporary file
   }
   return finishSaving(file, error);
+}
+
+void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options) {
+  writer.setCreator("MELIBRON");
+  writer.setResolution(options.pixelsPerInch);
+  // The zoom enlarges the sheet as it enlarges the raster image, so every
+  // format shows the same picture.
+  QSizeF inches(kPageWidthInches * options.zoom, kPageHeightInches * options.zoom);
+  writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch), QPageLayout::Portrait,
+                                   QMarginsF(0, 0, 0, 0)));
 }
 
 std::string pageOperations() {

@@ -8,6 +8,7 @@
 
 class QImage;
 class QPainter;
+class QPdfWriter;
 
 struct PageOptions {
   int pixelsPerInch = 96;
@@ -34,6 +35,10 @@ void paintPage(QPainter& painter, const QSize& size, bool antialias);
 // pixel format that holds it exactly. Returns false with *error set when it
 // cannot be written; then nothing is left at path.
 bool savePngImage(const std::string& path, const QImage& image, std::string* error);
+
+// Sets writer up for pages of the options: their resolution, and the
+// 8.5 x 11 inch sheet times the zoom, without margins.
+void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options);
 
 // The drawing calls of paintScore for the laid-out page, one line each.
 std::string pageOperations();

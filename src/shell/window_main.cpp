@@ -22,5 +22,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
-  return runDesktopProgram(application, libraryDirectory(line.libOption), line.file);
+  std::string file = line.files.empty() ? std::string() : line.files.front();
+  return runDesktopProgram(application, libraryDirectory(line.libOption), file);
 }

@@ -56,9 +56,10 @@ TEST_F(CliErrors, FailWithOneLineAndLeaveNothingBehind) {
       {"missing listing",
        {"--info", output("none.pmx")},
        "melibron: Unable to open file " + output("none.pmx") + "\n"},
-      {"output onto a folder",
-       {"-o", outputDirectory_ + "/sub.png", libOption, good_},
-       "melibron: " + outputDirectory_ + "/sub.png: *"},
+      {"several pages onto one image",
+       {"-o", output("a.png"), libOption, good_, good_},
+       "melibron: several pages need an output folder (ending in /) or a .pdf file, not '" +
+           output("a.png") + "'\n"},
       {"unknown option",
        {"--colour", good_},
        "melibron: unknown option '--colour' (see melibron --help)\n"},

@@ -83,7 +83,7 @@ TEST(CliParse, ReadsPageOptionsInBothForms) {
   EXPECT_EQ(line.action, CommandAction::kConvert);
   EXPECT_EQ(line.format, OutputFormat::kPdf) << "extensions are matched without case";
   EXPECT_EQ(line.output, "Out.PDF");
-  EXPECT_EQ(line.file, "page.mus");
+  EXPECT_EQ(line.files, std::vector<std::string>{"page.mus"});
   EXPECT_EQ(line.libOption, "/libs");
   EXPECT_EQ(line.page.pixelsPerInch, 120);
   EXPECT_DOUBLE_EQ(line.page.zoom, 2.5);
@@ -134,7 +134,7 @@ TEST(CliParse, DoubleDashEndsOptions) {
   CommandLine line;
   std::string error;
   ASSERT_TRUE(parseCommandLine({"--info", "--", "-odd.mus"}, &line, &error)) << error;
-  EXPECT_EQ(line.file, "-odd.mus");
+  EXPECT_EQ(line.files, std::vector<std::string>{"-odd.mus"});
 }
 
 }  // namespace

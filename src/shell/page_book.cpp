@@ -1,0 +1,49 @@
+#include "shell/page_book.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "shell/save_file.h"
+#include "shell/score_input.h"
+
+bool writePdfBook(const std::vector<std::string>& inputs, const std::string& path,
+                  const PageOptions& options, BatchProgress& progress,
+                  const std::function<bool()>& stop, std::string* error) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!openForSaving(file, error)) return false;
+  QPdfWriter writer(&file);
+  setUpPdfWriter(writer, options);
+  QPainter painter;
+  for (const std::string& input : inputs) {
+    if (stop()) break;
+    std::string reason;
+    if (!readScoreFile(input, &reason)) {
+      progress.pageFailed(reason);
+      continue;
+    }
+    if (progress.failed() == 0) {
+      // Beginning the painter opens the first page.
+      bool begun = painter.isActive() ? writer.newPage() : painter.begin(&writer);
+      if (!begun) {
+        *error = "the PDF could not be started";
+        return false;
+      }
+      layoutPage(options);
+      paintPage(painter, QSize(writer.width(), writer.height()), options.antialias);
+    }
+    progress.pageConverted();
+  }
+  if (painter.isActive()) painter.end();
+  int failed = progress.failed();
+  if (failed > 0) {
+    *error = "not written: " + std::to_string(failed) + " of " + std::to_string(inputs.size()) +
+             (inputs.size() == 1 ? " page" : " pages") + " failed";
+    return false;  // the unsaved file removes its temporary file
+  }
+  if (stop()) {
+    error->clear();
+    return false;
+  }
+  return finishSaving(file, error);
+}

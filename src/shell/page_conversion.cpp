@@ -1,0 +1,41 @@
+#include "shell/page_conversion.h"
+
+#include <QByteArray>
+
+#include "score/mus_file.h"
+#include "score/pmx_export.h"
+#include "shell/page_export.h"
+#include "shell/save_file.h"
+
+namespace {
+
+PageFormat pageFormat(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kSvg:
+      return PageFormat::kSvg;
+    case OutputFormat::kPdf:
+      return PageFormat::kPdf;
+    case OutputFormat::kOps:
+      return PageFormat::kOps;
+    default:
+      return PageFormat::kPng;
+  }
+}
+
+}  // namespace
+
+bool isPageFormat(OutputFormat format) {
+  return format != OutputFormat::kPmx && format != OutputFormat::kMus;
+}
+
+bool writeConversion(const std::string& path, OutputFormat format, const PageOptions& page,
+                     std::string* error) {
+  switch (format) {
+    case OutputFormat::kPmx:
+      return saveBytes(path, QByteArray::fromStdString(pmxListing()), error);
+    case OutputFormat::kMus:
+      return writeMusFile(path, error);
+    default:
+      return exportPage(path, pageFormat(format), page, error);
+  }
+}

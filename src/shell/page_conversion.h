@@ -1,0 +1,14 @@
+// Writing the loaded score to an -o output in any format.
+#pragma once
+
+#include <string>
+
+#include "shell/command_line.h"
+
+// True for the formats drawn from the symbol libraries (not PMX or .mus).
+bool isPageFormat(OutputFormat format);
+
+// Writes the loaded score to path. Returns false with *error set to the
+// reason when it cannot be written; then nothing is left at path.
+bool writeConversion(const std::string& path, OutputFormat format, const PageOptions& page,
+                     std::string* error);
