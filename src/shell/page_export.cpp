@@ -14,6 +14,7 @@
 #include "paint/painter.h"
 #include "paint/recording_surface.h"
 #include "paint/view.h"
+#include "shell/png_encoding.h"
 #include "shell/qt_surface.h"
 #include "shell/save_file.h"
 
@@ -24,40 +25,6 @@ constexpr double kPageHeightInches = 11.0;
 // A raster page beyond this many pixels (1 GiB at 4 bytes each) is refused
 // rather than left to fail somewhere inside the allocator.
 constexpr qint64 kMaxImagePixels = qint64(1) << 28;
-
-// The page in the smallest image format that holds its pixels exactly: one
-// bit per pixel for black and white, a grey byte for grey, else as it is.
-// The PNG encoder's time grows with the bytes it is given, and on a page
-// without colour it spent most of the conversion on the three equal bytes.
-QImage compactPage(const QImage& page) {
-  const int width = page.width();
-  const int height = page.height();
-  QImage grey(page.size(), QImage::Format_Grayscale8);
-  bool blackAndWhite = true;
-  for (int y = 0; y < height; ++y) {
-    const QRgb* in = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-    uchar* out = grey.scanLine(y);
-    for (int x = 0; x < width; ++x) {
-      QRgb rgb = in[x] & 0xffffff;
-      uchar v = static_cast<uchar>(rgb);
-      if (rgb != v * 0x010101u) return page;
-      blackAndWhite &= v == 0 || v == 255;
-      out[x] = v;
-    }
-  }
-  if (!blackAndWhite) return grey;
-  QImage mono(page.size(), QImage::Format_Mono);
-  mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  mono.fill(0);
-  for (int y = 0; y < height; ++y) {
-    const uchar* in = grey.constScanLine(y);
-    uchar* out = mono.scanLine(y);
-    for (int x = 0; x < width; ++x) {
-      if (in[x] != 0) out[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
-    }
-  }
-  return mono;
-}
 
 bool writePng(const std::string& path, const PageOptions& options, std::string* error) {
   QSize size = pageSize(options);
@@ -131,7 +98,10 @@ void paintPage(QPainter& painter, const QSize& size, bool antialias) {
 bool savePngImage(const std::string& path, const QImage& image, std::string* error) {
   QSaveFile file(QString::fromStdString(path));
   if (!openForSaving(file, error)) return false;
-  if (!compactPage(image).save(&file, "PNG")) {
+  QImage compact = compactPage(image);
+  QByteArray encoded = encodeGreyPng(compact);
+  bool written = encoded.isEmpty() ? compact.save(&file, "PNG") : file.write(encoded) == encoded.size();
+  if (!written) {
     *error = "the PNG image could not be written";
     return false;  // the unsaved file removes its temporary file
   }

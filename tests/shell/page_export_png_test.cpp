@@ -29,6 +29,7 @@ TEST(PagePng, ReadsBackAsPainted) {
   };
   const Row rows[] = {
       {"aliased", {96, 1.0, false}, QImage::Format_Mono},
+      {"aliased, a width not a multiple of 8", {97, 1.0, false}, QImage::Format_Mono},
       {"antialiased", {72, 1.5, true}, QImage::Format_Grayscale8},
   };
   for (const Row& row : rows) {
@@ -41,6 +42,38 @@ TEST(PagePng, ReadsBackAsPainted) {
     QImage read(QString::fromStdString(path));
     EXPECT_EQ(read.format(), row.written) << row.name;
     EXPECT_TRUE(read.convertToFormat(QImage::Format_RGB32) == painted) << row.name;
+  }
+}
+
+// Every kind of pixel, at widths that end rows in the middle of a byte.
+TEST(PagePng, SmallImagesReadBackExactly) {
+  QTemporaryDir directory;
+  ASSERT_TRUE(directory.isValid());
+  struct Row {
+    const char* name;
+    int width;
+    QRgb odd;  // the colour of every third pixel, the rest white
+    QImage::Format written;
+  };
+  const Row rows[] = {
+      {"black one pixel", 1, qRgb(0, 0, 0), QImage::Format_Mono},
+      {"black and white", 13, qRgb(0, 0, 0), QImage::Format_Mono},
+      {"grey", 9, qRgb(128, 128, 128), QImage::Format_Grayscale8},
+      {"colour", 17, qRgb(0, 0, 255), QImage::Format_RGB32},
+  };
+  for (const Row& row : rows) {
+    QImage image(row.width, 3, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        image.setPixel(x, y, (x + y) % 3 == 0 ? row.odd : qRgb(255, 255, 255));
+      }
+    }
+    std::string path = directory.path().toStdString() + "/" + row.name + ".png";
+    std::string error;
+    ASSERT_TRUE(savePngImage(path, image, &error)) << row.name << ": " << error;
+    QImage read(QString::fromStdString(path));
+    EXPECT_EQ(read.format(), row.written) << row.name;
+    EXPECT_TRUE(read.convertToFormat(QImage::Format_RGB32) == image) << row.name;
   }
 }
 
