@@ -59,8 +59,9 @@ struct StampCache {
   ShapeKey probe;  // reused for lookups, so that a hit allocates nothing
 };
 
+// One per thread: pages drawn at once on several workers keep their own.
 StampCache& cache() {
-  static StampCache stamps;
+  thread_local StampCache stamps;
   return stamps;
 }
 
