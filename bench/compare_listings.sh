@@ -2,7 +2,9 @@
 # Proves that two builds draw the same pages: writes the .ops listing of every
 # test page at several resolutions and zooms, and PNG images at a few, with
 # each of two melibron programs, and compares listings byte for byte and
-# images pixel for pixel (needs netpbm's pngtopnm and ppmtoppm).
+# images pixel for pixel (needs netpbm's pngtopnm and ppmtoppm). A program
+# that knows --basic draws in basic mode, the drawing of the first versions,
+# so a build from before the complete drawing can stand on either side.
 # Usage: bench/compare_listings.sh BEFORE_MELIBRON AFTER_MELIBRON LIB_DIR [DENSE.mus]
 #   LIB_DIR: one symbol-library folder for both runs, so that only the
 #   programs differ (copy <build>/lib aside before changing anything).
@@ -25,9 +27,14 @@ done
 ops_views="96:1 96:0.5 96:0.75 96:1.25 96:2.5 72:1 72:1.75 150:1 300:1 300:0.33"
 png_views="96:1 72:1.25 150:0.75"
 
+mode_option() {  # program
+  if "$1" --help | grep -q -- '--basic'; then echo --basic; fi
+}
+
 render() {  # program folder page dpi zoom extension
   base=$(basename "$3" .mus)
-  QT_QPA_PLATFORM=offscreen "$1" -o "$2/$base-$4-$5.$6" --dpi "$4" --zoom "$5" --lib "$lib" "$3"
+  QT_QPA_PLATFORM=offscreen "$1" -o "$2/$base-$4-$5.$6" --dpi "$4" --zoom "$5" --lib "$lib" \
+    $(mode_option "$1") "$3"
 }
 
 count=0

@@ -1,6 +1,8 @@
 #include "checking_surface.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 void CheckingSurface::add(int64_t v) {
   ++calls_;
@@ -57,4 +59,38 @@ void CheckingSurface::textOut(int x, int y, const char* text, int length) {
 
 void CheckingSurface::fillRectangle(int x, int y, int width, int height) {
   add(int64_t{x} + y + width + height);
+}
+
+void CheckingSurface::addReal(double v) {
+  uint64_t bits = 0;
+  std::memcpy(&bits, &v, sizeof bits);
+  add(static_cast<int64_t>(bits));
+}
+
+// Every point of a path is read; the verbs must take exactly the points given.
+void CheckingSurface::drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) {
+  if (!path.wellFormed()) std::abort();
+  add(static_cast<int64_t>(fill));
+  addReal(stroke.width);
+  for (double d : stroke.dashes) addReal(d);
+  for (const PathPoint& p : path.points) addReal(p.x - p.y);
+}
+
+void CheckingSurface::drawText(const TextRun& run) {
+  addReal(run.size);
+  addReal(run.x + run.y + run.rotation);
+  for (char c : run.family) add(c);
+  for (char c : run.text) add(c);
+}
+
+// Items are numbered from 1 and never nest.
+void CheckingSurface::beginItem(int item) {
+  if (item < 1 || item_ != 0) std::abort();
+  item_ = item;
+  add(item);
+}
+
+void CheckingSurface::endItem() {
+  if (item_ == 0) std::abort();
+  item_ = 0;
 }

@@ -24,6 +24,10 @@ class CheckingSurface : public DrawingSurface {
   void setViewportOrigin(int x, int y) override;
   void textOut(int x, int y, const char* text, int length) override;
   void fillRectangle(int x, int y, int width, int height) override;
+  void drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) override;
+  void drawText(const TextRun& run) override;
+  void beginItem(int item) override;
+  void endItem() override;
 
   // Number of calls, and a sum over every coordinate seen.
   int64_t calls() const { return calls_; }
@@ -32,9 +36,11 @@ class CheckingSurface : public DrawingSurface {
  private:
   void add(int64_t v);
   void points(const Vector* points, int count);
+  void addReal(double v);
 
   int64_t calls_ = 0;
   uint64_t checksum_ = 0;
   int widePens_ = 0;  // selected and not yet restored
   bool inPath_ = false;
+  int item_ = 0;  // the item whose calls are coming, 0 outside items
 };

@@ -4,10 +4,57 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "library/library_table.h"
 
 enum class StockBrush { kWhite, kBlack };
+
+// Paths, strokes and text in double device pixels, the frame of the integer
+// calls, so that vector outputs can keep positions exact.
+struct PathPoint {
+  double x;
+  double y;
+};
+
+enum class PathVerb : uint8_t { kMove, kLine, kCubic, kClose };  // kCubic takes 3 points
+
+// Move, line and cubic Bezier segments; built with the helpers, which keep
+// points and verbs in step.
+struct SurfacePath {
+  std::vector<PathVerb> verbs;
+  std::vector<PathPoint> points;
+
+  void moveTo(double x, double y);
+  void lineTo(double x, double y);
+  void cubicTo(double x1, double y1, double x2, double y2, double x, double y);
+  void close();
+  // True when the points are exactly those the verbs take; surfaces draw
+  // nothing of a path that is not.
+  bool wellFormed() const;
+};
+
+// Points taken by one verb: 1, 1, 3 and 0.
+int pointsOfVerb(PathVerb verb);
+
+enum class PathFill : uint8_t { kNone, kNonZero, kEvenOdd };
+
+struct StrokeStyle {
+  double width = 0;             // device pixels; 0 leaves the path unstroked
+  std::vector<double> dashes;   // on, off, on ... lengths in device pixels; empty is solid
+};
+
+enum class FontStyle : uint8_t { kRoman, kBold, kItalic, kBoldItalic };
+
+struct TextRun {
+  std::string family;  // "Nimbus Roman" and the like; the surface resolves it
+  FontStyle style = FontStyle::kRoman;
+  double size = 0;       // em size in device pixels
+  double x = 0, y = 0;   // baseline origin in device pixels
+  double rotation = 0;   // degrees, clockwise
+  std::string text;      // UTF-8
+};
 
 class DrawingSurface {
  public:
@@ -45,4 +92,14 @@ class DrawingSurface {
   virtual void textOut(int x, int y, const char* text, int length) = 0;
   // Fills a rectangle with the selected brush (no outline).
   virtual void fillRectangle(int x, int y, int width, int height) = 0;
+
+  // A path filled black by the given rule and stroked black with the given
+  // style (flat caps, mitre joins); neither touches the pen or the brush.
+  virtual void drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) = 0;
+  // A black text run, antialiased whatever the lines are.
+  virtual void drawText(const TextRun& run) = 0;
+  // The calls between beginItem and endItem draw item `item` (1-based);
+  // items do not nest.
+  virtual void beginItem(int item) = 0;
+  virtual void endItem() = 0;
 };

@@ -50,7 +50,11 @@ void paintItem(DrawingSurface& surface, const ItemRecord& item) {
 
 void paintScore(DrawingSurface& surface) {
   prepareStaffTables();
-  for (int i = 1; i <= itemTable.itemCount; ++i) paintItem(surface, itemAt(i));
+  for (int i = 1; i <= itemTable.itemCount; ++i) {
+    surface.beginItem(i);
+    paintItem(surface, itemAt(i));
+    surface.endItem();
+  }
 }
 
 void drawComponents(DrawingSurface& surface, const ItemRecord& item) {

@@ -13,7 +13,8 @@ struct ItemRecord;
 // it (a list that starts with opcode -1) is not drawn. Empty runs make no call.
 void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record);
 
-// Refills the staff tables, then draws items 1..item count in order.
+// Refills the staff tables, then draws items 1..item count in order, each
+// between beginItem and endItem.
 void paintScore(DrawingSurface& surface);
 
 // Components 0 .. componentCount-1 of an item, each with drawSymbol.

@@ -1,11 +1,59 @@
 #include "paint/recording_surface.h"
 
+#include <cstdio>
 #include <string>
 
 namespace {
 
 const char* brushName(StockBrush brush) {
   return brush == StockBrush::kBlack ? "black" : "white";
+}
+
+const char* fillName(PathFill fill) {
+  switch (fill) {
+    case PathFill::kNonZero:
+      return "nonzero";
+    case PathFill::kEvenOdd:
+      return "evenodd";
+    default:
+      return "none";
+  }
+}
+
+const char* styleName(FontStyle style) {
+  switch (style) {
+    case FontStyle::kBold:
+      return "bold";
+    case FontStyle::kItalic:
+      return "italic";
+    case FontStyle::kBoldItalic:
+      return "bolditalic";
+    default:
+      return "roman";
+  }
+}
+
+const char* verbName(PathVerb verb) {
+  switch (verb) {
+    case PathVerb::kMove:
+      return "M";
+    case PathVerb::kLine:
+      return "L";
+    case PathVerb::kCubic:
+      return "C";
+    default:
+      return "Z";
+  }
+}
+
+// The string between quotes, on one line.
+void appendQuoted(std::string& out, const std::string& text) {
+  out += '"';
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += (c == '\n' || c == '\r') ? ' ' : c;
+  }
+  out += '"';
 }
 
 }  // namespace
@@ -74,4 +122,58 @@ void RecordingSurface::textOut(int x, int y, const char* text, int length) {
 void RecordingSurface::fillRectangle(int x, int y, int width, int height) {
   listing_ += "fill " + std::to_string(x) + ' ' + std::to_string(y) + ' ' +
               std::to_string(width) + ' ' + std::to_string(height) + '\n';
+}
+
+void RecordingSurface::number(double v) {
+  char buffer[512];
+  int length = std::snprintf(buffer, sizeof buffer, "%.3f", v);
+  std::string text(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  if (text == "-0") text = "0";
+  listing_ += ' ';
+  listing_ += text;
+}
+
+void RecordingSurface::drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) {
+  listing_ += "path ";
+  listing_ += fillName(fill);
+  number(stroke.width);
+  if (!stroke.dashes.empty()) {
+    listing_ += " dash";
+    for (double d : stroke.dashes) number(d);
+  }
+  if (path.wellFormed()) {
+    size_t next = 0;
+    for (PathVerb verb : path.verbs) {
+      listing_ += ' ';
+      listing_ += verbName(verb);
+      for (int k = 0; k < pointsOfVerb(verb); ++k, ++next) {
+        number(path.points[next].x);
+        number(path.points[next].y);
+      }
+    }
+  }
+  listing_ += '\n';
+}
+
+void RecordingSurface::drawText(const TextRun& run) {
+  listing_ += "text " + run.family + ' ' + styleName(run.style);
+  number(run.size);
+  number(run.x);
+  number(run.y);
+  number(run.rotation);
+  listing_ += ' ';
+  appendQuoted(listing_, run.text);
+  listing_ += '\n';
+}
+
+void RecordingSurface::beginItem(int item) {
+  if (listsItems_) listing_ += "item " + std::to_string(item) + '\n';
+}
+
+void RecordingSurface::endItem() {
+  if (listsItems_) listing_ += "end item\n";
 }

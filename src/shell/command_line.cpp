@@ -165,8 +165,8 @@ bool setAction(CommandLine* line, CommandAction action, std::string* error) {
   return true;
 }
 
-constexpr std::array<const char*, 6> kFlags = {"--info",      "--antialias", "--recursive",
-                                               "-r",          "--quiet",     "-q"};
+constexpr std::array<const char*, 7> kFlags = {"--info", "--antialias", "--basic", "--recursive",
+                                               "-r",     "--quiet",     "-q"};
 
 bool isFlag(const std::string& option) {
   return std::find(kFlags.begin(), kFlags.end(), option) != kFlags.end();
@@ -175,6 +175,7 @@ bool isFlag(const std::string& option) {
 bool takeFlag(const std::string& option, CommandLine* line, std::string* error) {
   if (option == "--info") return setAction(line, CommandAction::kInfo, error);
   if (option == "--antialias") line->page.antialias = true;
+  if (option == "--basic") line->page.drawingMode = DrawingMode::kBasic;
   if (option == "--recursive" || option == "-r") line->recursive = true;
   if (option == "--quiet" || option == "-q") line->quiet = true;
   return true;
@@ -336,6 +337,8 @@ std::string helpText() {
          "  --dpi N      pixels per inch, 10 to 2400 (default 96)\n"
          "  --zoom Z     zoom factor, 0.05 to 16 (default 1)\n"
          "  --antialias  smooth edges in PNG images (SVG and PDF viewers smooth their own)\n"
+         "  --basic      draw only what the first versions drew (the page as SCORE prints\n"
+         "               it is the default)\n"
          "  --lib DIR    directory of the twenty .drw symbol libraries\n"
          "Many pages: a FOLDER gives its .mus and .pmx files in name order (--recursive:\n"
          "with its subfolders'); -j N converts N pages at once (default: one per core);\n"

@@ -22,7 +22,7 @@ struct CommandLine {
   std::string formatOption;                  // --format, empty when not given
   int thumbnailSize = 0;                     // --thumbnail's SIZE
   std::string libOption;                     // --lib, empty when not given
-  PageOptions page;                          // --dpi, --zoom, --antialias
+  PageOptions page;                          // --dpi, --zoom, --antialias, --basic
   int jobs = 0;                              // -j, pages converted at once; 0: one per core
   bool recursive = false;                    // --recursive: folders' subfolders too
   bool quiet = false;                        // --quiet: no progress, failures or summary

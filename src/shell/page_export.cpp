@@ -118,8 +118,8 @@ void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options) {
                                    QMarginsF(0, 0, 0, 0)));
 }
 
-std::string pageOperations() {
-  RecordingSurface recording;
+std::string pageOperations(DrawingMode mode) {
+  RecordingSurface recording(mode == DrawingMode::kComplete);
   paintScore(recording);
   return recording.listing();
 }
@@ -135,7 +135,7 @@ bool exportPage(const std::string& path, PageFormat format, const PageOptions& o
     case PageFormat::kPdf:
       return writePdf(path, options, error);
     case PageFormat::kOps:
-      return saveBytes(path, QByteArray::fromStdString(pageOperations()), error);
+      return saveBytes(path, QByteArray::fromStdString(pageOperations(options.drawingMode)), error);
   }
   return false;
 }

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <string>
 
+#include "view/drawing_mode.h"
+
 class QImage;
 class QPainter;
 class QPdfWriter;
@@ -14,6 +16,7 @@ struct PageOptions {
   int pixelsPerInch = 96;
   double zoom = 1.0;
   bool antialias = false;
+  DrawingMode drawingMode = DrawingMode::kComplete;
 };
 
 enum class PageFormat { kPng, kSvg, kPdf, kOps };
@@ -40,8 +43,9 @@ bool savePngImage(const std::string& path, const QImage& image, std::string* err
 // 8.5 x 11 inch sheet times the zoom, without margins.
 void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options);
 
-// The drawing calls of paintScore for the laid-out page, one line each.
-std::string pageOperations();
+// The drawing calls of paintScore for the laid-out page, one line each; the
+// listing of the complete drawing brackets each item's calls.
+std::string pageOperations(DrawingMode mode);
 
 // Lays out the loaded page and writes it to path in the given format.
 // Returns false with *error set when it cannot be written; then nothing is

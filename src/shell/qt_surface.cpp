@@ -1,7 +1,10 @@
 #include "shell/qt_surface.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QPaintEngine>
 #include <algorithm>
+#include <cmath>
 
 #include "score/conversions.h"
 #include "shell/polygon_stamps.h"
@@ -19,6 +22,60 @@ constexpr int kMaxPenWidth = 32767;
 constexpr int kFastLineReach = 16383;
 
 bool withinReach(int v) { return v >= -kFastLineReach && v <= kFastLineReach; }
+
+// Coordinates, widths and sizes beyond this many pixels come only from
+// hostile input; the rasteriser is not asked to follow them.
+constexpr double kMaxExtent = 1e7;
+
+bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= kMaxExtent; }
+
+// The path as Qt's, or false when it is malformed or reaches nowhere sane.
+bool toPainterPath(const SurfacePath& path, QPainterPath* out) {
+  if (!path.wellFormed()) return false;
+  for (const PathPoint& p : path.points) {
+    if (!usable(p.x) || !usable(p.y)) return false;
+  }
+  const PathPoint* p = path.points.data();
+  for (PathVerb verb : path.verbs) {
+    switch (verb) {
+      case PathVerb::kMove: out->moveTo(p[0].x, p[0].y); break;
+      case PathVerb::kLine: out->lineTo(p[0].x, p[0].y); break;
+      case PathVerb::kCubic:
+        out->cubicTo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+        break;
+      case PathVerb::kClose: out->closeSubpath(); break;
+    }
+    p += pointsOfVerb(verb);
+  }
+  return true;
+}
+
+// Qt counts dashes in pen widths and wants pairs; an odd list is taken
+// twice, as PostScript does with one.
+// A pattern of no length at all draws solid.
+QPen strokePen(const StrokeStyle& stroke) {
+  double width = std::min(stroke.width, static_cast<double>(kMaxPenWidth));
+  QPen pen(QBrush(Qt::black), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  QList<qreal> pattern;
+  double total = 0;
+  for (size_t pass = 0; pass < (stroke.dashes.size() % 2 == 1 ? 2u : 1u); ++pass) {
+    for (double d : stroke.dashes) {
+      double length = usable(d) && d > 0 ? d : 0.0;
+      pattern << length / width;
+      total += length;
+    }
+  }
+  if (total > 0) pen.setDashPattern(pattern);
+  return pen;
+}
+
+QFont runFont(const TextRun& run, int pixelSize) {
+  QFont font(QString::fromStdString(run.family));
+  font.setPixelSize(pixelSize);
+  font.setBold(run.style == FontStyle::kBold || run.style == FontStyle::kBoldItalic);
+  font.setItalic(run.style == FontStyle::kItalic || run.style == FontStyle::kBoldItalic);
+  return font;
+}
 
 }  // namespace
 
@@ -166,4 +223,38 @@ void QtSurface::textOut(int x, int y, const char* text, int length) {
 
 void QtSurface::fillRectangle(int x, int y, int width, int height) {
   painter_.fillRect(QRectF(x, y, width, height).normalized(), painter_.brush());
+}
+
+void QtSurface::drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) {
+  QPainterPath shape;
+  bool stroked = usable(stroke.width) && stroke.width > 0;
+  if ((fill == PathFill::kNone && !stroked) || !toPainterPath(path, &shape)) return;
+  if (fill != PathFill::kNone) {
+    shape.setFillRule(fill == PathFill::kEvenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+    painter_.fillPath(shape, blackBrush_);
+  }
+  if (stroked) painter_.strokePath(shape, strokePen(stroke));
+}
+
+void QtSurface::drawText(const TextRun& run) {
+  // Fonts need the platform; without it (raster pages drawn headless) the
+  // font database cannot be asked, and the run is left out.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return;
+  if (run.text.empty() || !usable(run.x) || !usable(run.y) || !usable(run.rotation) ||
+      !usable(run.size) || run.size <= 0) {
+    return;
+  }
+  // Qt's pixel sizes are whole; the fraction is given by scaling, so that a
+  // 10.5-pixel run is as wide as it should be.
+  int pixelSize = std::max(1, static_cast<int>(std::lround(run.size)));
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  painter_.setPen(Qt::black);
+  painter_.translate(run.x, run.y);
+  painter_.rotate(run.rotation);
+  painter_.scale(run.size / pixelSize, run.size / pixelSize);
+  painter_.setFont(runFont(run, pixelSize));
+  painter_.drawText(QPointF(0, 0), QString::fromStdString(run.text));
+  painter_.restore();
 }

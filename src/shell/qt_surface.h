@@ -32,6 +32,12 @@ class QtSurface : public DrawingSurface {
   void setViewportOrigin(int x, int y) override;
   void textOut(int x, int y, const char* text, int length) override;
   void fillRectangle(int x, int y, int width, int height) override;
+  // Paths as QPainterPath under the painter's antialiasing; text through
+  // QFont, always antialiased. Item brackets draw nothing.
+  void drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) override;
+  void drawText(const TextRun& run) override;
+  void beginItem(int) override {}
+  void endItem() override {}
 
   // The stock pen: black, one pixel, cosmetic (unaffected by any scaling).
   static QPen stockPen();

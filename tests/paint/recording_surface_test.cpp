@@ -57,3 +57,48 @@ TEST(RecordingSurface, TextKeepsToOneLineAndToItsLength) {
   s.textOut(1, 1, "", 0);
   EXPECT_EQ(s.listing(), "text 0 0 a b c\ntext 1 1 \n");
 }
+
+TEST(RecordingSurface, PathsListFillStrokeDashesAndSegments) {
+  SurfacePath path;
+  path.moveTo(1, 2.5);
+  path.lineTo(-0.0001, 3.14159);
+  path.cubicTo(1, 2, 3, 4, 5.25, 6);
+  path.close();
+  RecordingSurface s;
+  s.drawPath(path, PathFill::kEvenOdd, {});
+  s.drawPath(path, PathFill::kNone, {1.5, {3, 2.125}});
+  s.drawPath(SurfacePath{}, PathFill::kNonZero, {0.3333, {}});
+  EXPECT_EQ(s.listing(),
+            "path evenodd 0 M 1 2.5 L 0 3.142 C 1 2 3 4 5.25 6 Z\n"
+            "path none 1.5 dash 3 2.125 M 1 2.5 L 0 3.142 C 1 2 3 4 5.25 6 Z\n"
+            "path nonzero 0.333\n");
+}
+
+TEST(RecordingSurface, MalformedPathListsNoSegments) {
+  SurfacePath path;
+  path.cubicTo(1, 2, 3, 4, 5, 6);
+  path.points.pop_back();  // a cubic short of its end point
+  RecordingSurface s;
+  s.drawPath(path, PathFill::kNonZero, {});
+  EXPECT_EQ(s.listing(), "path nonzero 0\n");
+}
+
+TEST(RecordingSurface, TextRunsQuoteTheirStringOnOneLine) {
+  RecordingSurface s;
+  s.drawText({"Nimbus Roman", FontStyle::kBoldItalic, 12, 10.5, -3, 90, "Allegro \"ma\" non\\troppo"});
+  s.drawText({"Nimbus Sans", FontStyle::kRoman, 7.25, 0, 0, -12.5, "line\nbreak \xc3\xa9"});
+  EXPECT_EQ(s.listing(),
+            "text Nimbus Roman bolditalic 12 10.5 -3 90 \"Allegro \\\"ma\\\" non\\\\troppo\"\n"
+            "text Nimbus Sans roman 7.25 0 0 -12.5 \"line break \xc3\xa9\"\n");
+}
+
+TEST(RecordingSurface, ItemBracketsOnlyWhenAskedFor) {
+  for (bool listsItems : {false, true}) {
+    RecordingSurface s(listsItems);
+    s.beginItem(7);
+    s.moveTo(1, 2);
+    s.endItem();
+    EXPECT_EQ(s.listing(), listsItems ? "item 7\nmoveto 1 2\nend item\n" : "moveto 1 2\n")
+        << "listsItems " << listsItems;
+  }
+}

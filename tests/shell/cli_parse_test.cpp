@@ -77,7 +77,8 @@ TEST(CliParse, ReadsPageOptionsInBothForms) {
   CommandLine line;
   std::string error;
   ASSERT_TRUE(parseCommandLine(
-      {"--dpi=120", "-o", "Out.PDF", "--zoom", "2.5", "--antialias", "--lib", "/libs", "page.mus"},
+      {"--dpi=120", "-o", "Out.PDF", "--zoom", "2.5", "--antialias", "--lib", "/libs", "--basic",
+       "page.mus"},
       &line, &error))
       << error;
   EXPECT_EQ(line.action, CommandAction::kConvert);
@@ -88,7 +89,10 @@ TEST(CliParse, ReadsPageOptionsInBothForms) {
   EXPECT_EQ(line.page.pixelsPerInch, 120);
   EXPECT_DOUBLE_EQ(line.page.zoom, 2.5);
   EXPECT_TRUE(line.page.antialias);
+  EXPECT_EQ(line.page.drawingMode, DrawingMode::kBasic);
   EXPECT_TRUE(needsGuiApplication(line));
+  ASSERT_TRUE(parseCommandLine({"-o", "a.ops", "a.mus"}, &line, &error)) << error;
+  EXPECT_EQ(line.page.drawingMode, DrawingMode::kComplete) << "the default";
 }
 
 TEST(CliParse, ChoosesTheAction) {

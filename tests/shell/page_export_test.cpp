@@ -79,7 +79,10 @@ TEST(PageExport, StaffWorkedExample) {
 TEST(PageExport, OperationsAreWhatThePainterDraws) {
   loadItems({{8, 1, 0, 0, 1, 10, 1}});
   layoutPage({});
-  EXPECT_EQ(pageOperations(), "moveto 48 984\nlineto 84 984\n");
+  EXPECT_EQ(pageOperations(DrawingMode::kBasic), "moveto 48 984\nlineto 84 984\n");
+  EXPECT_EQ(pageOperations(DrawingMode::kComplete),
+            "item 1\nmoveto 48 984\nlineto 84 984\nend item\n")
+      << "the complete listing brackets each item's calls";
 }
 
 TEST(PageExport, AntialiasingOnlyWhenAsked) {
