@@ -1,5 +1,6 @@
 // Opening a page (readMusFile and the first layout pass) and exporting it to
-// PNG, SVG and PDF as `melibron -o` does, file writing included.
+// PNG, SVG and PDF as `melibron -o` does, and to a 256-pixel thumbnail as
+// `melibron --thumbnail` does, file writing included.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "shell/page_export.h"
+#include "shell/thumbnail.h"
 
 namespace {
 
@@ -49,6 +51,20 @@ void exportTo(benchmark::State& state, const std::string& path, PageFormat forma
   state.counters["bytes"] = static_cast<double>(written.tellg());
 }
 
+void thumbnailOf(benchmark::State& state, const std::string& path, const std::string& output) {
+  std::string error;
+  if (!readMusFile(path, &error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    if (!exportThumbnail(output, 256, &error)) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+  }
+}
+
 // The dense page as a file, so that it is read like any other page.
 std::string writeDensePage(const QTemporaryDir& dir) {
   std::string path = dir.filePath("dense4000.mus").toStdString();
@@ -69,6 +85,9 @@ void registerPage(const std::string& name, const std::string& path, const QTempo
                                  exportTo, path, t.format, output)
         ->Unit(benchmark::kMillisecond);
   }
+  benchmark::RegisterBenchmark(("Thumbnail/256/" + name).c_str(), thumbnailOf, path,
+                               dir.filePath("thumbnail.png").toStdString())
+      ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
