@@ -38,7 +38,8 @@ if grep -qE -- '-dev$|^(cmake|ninja-build|g\+\+|lilypond.*)$' <<<"$names"; then
 fi
 
 contents=$(dpkg-deb --contents "$package" | awk '{print $NF}')
-for file in ./usr/bin/melibron ./usr/share/applications/melibron.desktop \
+for file in ./usr/bin/melibron ./usr/libexec/melibron/melibron-window \
+    ./usr/share/applications/melibron.desktop \
     ./usr/share/icons/hicolor/scalable/apps/melibron.svg ./usr/share/mime/packages/melibron.xml \
     ./usr/share/thumbnailers/melibron.thumbnailer ./usr/share/man/man1/melibron.1.gz \
     ./usr/share/bash-completion/completions/melibron ./usr/share/doc/melibron/copyright; do

@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 share=$prefix/share
-for file in bin/melibron share/melibron/lib/libra.drw share/melibron/lib/librt.drw \
+for file in bin/melibron libexec/melibron/melibron-window \
+    share/melibron/lib/libra.drw share/melibron/lib/librt.drw \
     share/applications/melibron.desktop share/icons/hicolor/scalable/apps/melibron.svg \
     share/mime/packages/melibron.xml share/thumbnailers/melibron.thumbnailer \
     share/man/man1/melibron.1.gz share/bash-completion/completions/melibron \
@@ -22,7 +23,8 @@ done
 
 # Every non-empty line after the group header is KEY=VALUE.
 entry=$share/thumbnailers/melibron.thumbnailer
-[ "$(head -n 1 "$entry")" = "[Thumbnailer Entry]" ] || fail "thumbnailer: no [Thumbnailer Entry] header"
+[ "$(head -n 1 "$entry")" = "[Thumbnailer Entry]" ] \
+  || fail "thumbnailer: no [Thumbnailer Entry] header"
 tail -n +2 "$entry" | grep -v -E '^$|^#|^[A-Za-z]+=.+$' | while read -r line; do
   echo "FAIL: thumbnailer: not KEY=VALUE: $line"
 done | grep . && failures=$((failures + 1))
@@ -31,8 +33,10 @@ try_exec=$(key TryExec "$entry")
 exec_line=$(key Exec "$entry")
 [ -n "$try_exec" ] && [ -n "$exec_line" ] && [ -n "$(key MimeType "$entry")" ] \
   || fail "thumbnailer: TryExec, Exec or MimeType missing"
-[ -x "$prefix/bin/$try_exec" ] || fail "thumbnailer: TryExec '$try_exec' is not the installed command"
-[ "${exec_line%% *}" = "$try_exec" ] || fail "thumbnailer: Exec runs '${exec_line%% *}', not '$try_exec'"
+[ -x "$prefix/bin/$try_exec" ] \
+  || fail "thumbnailer: TryExec '$try_exec' is not the installed command"
+[ "${exec_line%% *}" = "$try_exec" ] \
+  || fail "thumbnailer: Exec runs '${exec_line%% *}', not '$try_exec'"
 
 # Both entries name only types the MIME file defines.
 for file in "$entry" "$share/applications/melibron.desktop"; do
@@ -55,7 +59,8 @@ for word in "${words[@]}"; do
   esac
 done
 (PATH=$prefix/bin:$PATH; "${command[@]}") || fail "thumbnailer: '${command[*]}' failed"
-file "$out" | grep -q 'PNG image data, 128 x 128' || fail "thumbnailer: no 128 x 128 PNG: $(file "$out")"
+file "$out" | grep -q 'PNG image data, 128 x 128' \
+  || fail "thumbnailer: no 128 x 128 PNG: $(file "$out")"
 
 manual=$share/man/man1/melibron.1.gz
 if gzip -t "$manual"; then
@@ -63,7 +68,7 @@ if gzip -t "$manual"; then
   [ -z "$warnings" ] || fail "manual page: $warnings"
   text=$(gzip -dc "$manual" | sed 's/\\-/-/g')
   for option in --info --text --output --format --thumbnail --symbols --dpi --zoom --antialias \
-      --basic --lib --recursive --quiet --help --version MELIBRON_LIB MELIBRON_SCORE_DIR; do
+      --basic --lib --jobs --recursive --quiet --help --version MELIBRON_LIB MELIBRON_SCORE_DIR; do
     grep -q -- "$option" <<<"$text" || fail "manual page: no $option"
   done
 else
