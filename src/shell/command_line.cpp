@@ -344,5 +344,6 @@ std::string helpText() {
          "with its subfolders'); -j N converts N pages at once (default: one per core);\n"
          "a failed page is reported and the others converted; --quiet says nothing.\n"
          "Environment: MELIBRON_LIB (symbol libraries), MELIBRON_SCORE_DIR (settings and\n"
-         "hand-over file; default $XDG_DATA_HOME/melibron).\n";
+         "hand-over file; default $XDG_DATA_HOME/melibron).\n"
+         "Every option, the files and the exit status: man melibron\n";
 }

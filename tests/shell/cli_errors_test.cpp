@@ -120,8 +120,10 @@ TEST_F(CliErrors, HelpAndVersion) {
   EXPECT_EQ(version.out, "melibron 0.13\n");
   CliResult help = runCli({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* topic : {"--info", "-o OUT.pmx", "-o OUT.mus", "OUT.png|OUT.svg|OUT.pdf|OUT.ops",
-                            "--symbols", "--dpi", "--zoom", "--lib", "--antialias", "--version"}) {
+  for (const char* topic :
+       {"--info", "-o OUT.pmx", "-o OUT.mus", "OUT.png|OUT.svg|OUT.pdf|OUT.ops", "--symbols",
+        "--thumbnail SIZE", "--dpi", "--zoom", "--lib", "--antialias", "--basic", "--format",
+        "-j N", "--recursive", "--quiet", "--version", "man melibron"}) {
     EXPECT_NE(help.out.find(topic), std::string::npos) << topic;
   }
 }
