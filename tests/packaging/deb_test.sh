@@ -2,6 +2,7 @@
 # The Debian package cpack makes from the build: its control fields, its
 # files, and the program unpacked from it converting a page on its own.
 set -uo pipefail
+source "$(dirname "$0")/png_size.sh"
 build=$1
 source_dir=$2
 for tool in dpkg-deb dpkg-shlibdeps cpack; do
@@ -55,7 +56,7 @@ program=$root/usr/bin/melibron
 [ "$("$program" --version)" = "melibron $version" ] || fail "--version"
 MELIBRON_LIB=$root/usr/share/melibron/lib \
   "$program" -o "$scratch/demo.png" "$source_dir/examples/demo.mus" || fail "-o demo.png"
-file "$scratch/demo.png" | grep -q 'PNG image data, 816 x 1056' || fail "no page image"
+[ "$(png_size "$scratch/demo.png")" = "816 x 1056" ] || fail "no 816 x 1056 page image"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "$(basename "$package"): ok"

@@ -3,6 +3,7 @@
 # the thumbnailer entry parses and its command works as the entry calls it,
 # and the manual page is readable.
 set -uo pipefail
+source "$(dirname "$0")/png_size.sh"
 build=$1
 source_dir=$2
 prefix=$(mktemp -d)
@@ -59,13 +60,15 @@ for word in "${words[@]}"; do
   esac
 done
 (PATH=$prefix/bin:$PATH; "${command[@]}") || fail "thumbnailer: '${command[*]}' failed"
-file "$out" | grep -q 'PNG image data, 128 x 128' \
-  || fail "thumbnailer: no 128 x 128 PNG: $(file "$out")"
+size=$(png_size "$out")
+[ "$size" = "128 x 128" ] || fail "thumbnailer: no 128 x 128 PNG image but '$size'"
 
 manual=$share/man/man1/melibron.1.gz
 if gzip -t "$manual"; then
-  warnings=$(gzip -dc "$manual" | groff -ww -z -man 2>&1)
-  [ -z "$warnings" ] || fail "manual page: $warnings"
+  if command -v groff >/dev/null; then
+    warnings=$(gzip -dc "$manual" | groff -ww -z -man 2>&1)
+    [ -z "$warnings" ] || fail "manual page: $warnings"
+  fi
   text=$(gzip -dc "$manual" | sed 's/\\-/-/g')
   for option in --info --text --output --format --thumbnail --symbols --dpi --zoom --antialias \
       --basic --lib --jobs --recursive --quiet --help --version MELIBRON_LIB MELIBRON_SCORE_DIR; do
