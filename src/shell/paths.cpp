@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -21,12 +22,27 @@ bool holdsLibraries(const fs::path& directory) {
   return fs::is_regular_file(directory / "libra.drw", error);
 }
 
-// Where an installed program finds its data when it was moved after
-// installation: <prefix>/bin/melibron beside <prefix>/share/melibron/lib.
-fs::path besideExecutable() {
+fs::path executablePath() {
   std::error_code error;
   fs::path executable = fs::read_symlink("/proc/self/exe", error);
-  if (error) return {};
+  return error ? fs::path() : executable;
+}
+
+// The build's libraries serve the programs of that build, not a copy
+// installed or packaged from it.
+bool runsFromBuildTree(const fs::path& executable) {
+  std::error_code error;
+  fs::path build = fs::weakly_canonical(fs::path(MELIBRON_BUILD_LIB_DIR).parent_path(), error);
+  if (error || executable.empty()) return false;
+  auto [inBuild, inExecutable] =
+      std::mismatch(build.begin(), build.end(), executable.begin(), executable.end());
+  return inBuild == build.end();
+}
+
+// Where an installed program finds its data, also when it was moved after
+// installation: <prefix>/bin/melibron beside <prefix>/share/melibron/lib.
+fs::path besideExecutable(const fs::path& executable) {
+  if (executable.empty()) return {};
   return executable.parent_path().parent_path() / "share" / "melibron" / "lib";
 }
 
@@ -43,10 +59,13 @@ std::string libraryDirectory(const std::string& libOption) {
   if (!libOption.empty()) return libOption;
   std::string fromEnvironment = environment("MELIBRON_LIB");
   if (!fromEnvironment.empty()) return fromEnvironment;
-  if (holdsLibraries(MELIBRON_BUILD_LIB_DIR)) return MELIBRON_BUILD_LIB_DIR;
+  fs::path executable = executablePath();
+  if (runsFromBuildTree(executable) && holdsLibraries(MELIBRON_BUILD_LIB_DIR)) {
+    return MELIBRON_BUILD_LIB_DIR;
+  }
+  fs::path beside = besideExecutable(executable);
+  if (!beside.empty() && holdsLibraries(beside)) return beside.string();
   if (holdsLibraries(MELIBRON_INSTALL_LIB_DIR)) return MELIBRON_INSTALL_LIB_DIR;
-  fs::path relocated = besideExecutable();
-  if (!relocated.empty() && holdsLibraries(relocated)) return relocated.string();
   // Nothing found: name the installed place in the message the loader gives.
   return MELIBRON_INSTALL_LIB_DIR;
 }

@@ -4,7 +4,9 @@
 #include <string>
 
 // The symbol-library directory: the --lib option when given (non-empty),
-// else MELIBRON_LIB, else the libraries next to the build or installation.
+// else MELIBRON_LIB, else the build's libraries for a program of the build,
+// else <prefix>/share/melibron/lib beside the program, else the configured
+// installation folder.
 std::string libraryDirectory(const std::string& libOption);
 
 // The user's data directory (MELIBRON_SCORE_DIR, else

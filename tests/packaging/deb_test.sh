@@ -49,14 +49,19 @@ done
 libraries=$(grep -cE '^\./usr/share/melibron/lib/libr[a-t]\.drw$' <<<"$contents")
 [ "$libraries" -eq 20 ] || fail "package holds $libraries of the 20 symbol libraries"
 
-# Unpacked elsewhere, the program runs and draws with the packaged libraries.
+# Unpacked elsewhere, the program draws with the libraries beside it, not
+# with those of the build it came from.
 root=$scratch/root
 dpkg-deb -x "$package" "$root"
 program=$root/usr/bin/melibron
 [ "$("$program" --version)" = "melibron $version" ] || fail "--version"
-MELIBRON_LIB=$root/usr/share/melibron/lib \
-  "$program" -o "$scratch/demo.png" "$source_dir/examples/demo.mus" || fail "-o demo.png"
+env -u MELIBRON_LIB "$program" -o "$scratch/demo.png" "$source_dir/examples/demo.mus" \
+  || fail "-o demo.png"
 [ "$(png_size "$scratch/demo.png")" = "816 x 1056" ] || fail "no 816 x 1056 page image"
+rm "$root/usr/share/melibron/lib/librb.drw"
+message=$(env -u MELIBRON_LIB "$program" -o "$scratch/none.png" "$source_dir/examples/demo.mus" 2>&1)
+grep -qF "$root/usr/share/melibron/lib" <<<"$message" \
+  || fail "the unpacked program did not look beside itself: '$message'"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "$(basename "$package"): ok"
