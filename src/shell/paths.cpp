@@ -40,10 +40,15 @@ bool runsFromBuildTree(const fs::path& executable) {
 }
 
 // Where an installed program finds its data, also when it was moved after
-// installation: <prefix>/bin/melibron beside <prefix>/share/melibron/lib.
+// installation: <prefix>/share/melibron/lib, for <prefix>/bin/melibron and
+// <prefix>/libexec/melibron/melibron-window alike.
 fs::path besideExecutable(const fs::path& executable) {
-  if (executable.empty()) return {};
-  return executable.parent_path().parent_path() / "share" / "melibron" / "lib";
+  const fs::path data = fs::path("share") / "melibron" / "lib";
+  fs::path prefix = executable.parent_path().parent_path();
+  for (int level = 0; level < 2 && !executable.empty(); ++level, prefix = prefix.parent_path()) {
+    if (holdsLibraries(prefix / data)) return prefix / data;
+  }
+  return {};
 }
 
 std::string homeDirectory() {
@@ -64,7 +69,7 @@ std::string libraryDirectory(const std::string& libOption) {
     return MELIBRON_BUILD_LIB_DIR;
   }
   fs::path beside = besideExecutable(executable);
-  if (!beside.empty() && holdsLibraries(beside)) return beside.string();
+  if (!beside.empty()) return beside.string();
   if (holdsLibraries(MELIBRON_INSTALL_LIB_DIR)) return MELIBRON_INSTALL_LIB_DIR;
   // Nothing found: name the installed place in the message the loader gives.
   return MELIBRON_INSTALL_LIB_DIR;
