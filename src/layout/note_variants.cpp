@@ -1,0 +1,64 @@
+#include "layout/note_variants.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "paint/view.h"
+#include "score/conversions.h"
+
+namespace {
+
+constexpr int kStemUp = 1;
+constexpr float kFermata = 14.0f;
+constexpr float kStaccato = 7.0f;
+constexpr float kStaccatoTenuto = 10.0f;
+
+// SCORE's marks, measured at staff size 0.75 and given at size 1.
+constexpr double kFermataLowest = 13.0;     // step: two above the top line
+constexpr double kFermataClearance = 2.0;   // steps above the stem end or head
+constexpr double kDefaultStem = 7.0;        // steps
+constexpr double kStaccatoCentre = 1.52;    // units right of the head's P3
+constexpr double kStaccatoDistance = 2.0;   // steps from the head
+constexpr double kTenutoCentre = 1.58;
+constexpr double kTenutoDistance = 3.18;
+
+// Decimal digit of the magnitude of value at place (100, 1000).
+int digitOf(float value, int place) { return truncToInt(std::fabs(value) / place) % 10; }
+
+}  // namespace
+
+double printedHeadShift(float p10, double z) {
+  if (p10 == 10.0f) return kPrintedHeadWidth * z;
+  if (p10 == 20.0f) return -kPrintedHeadWidth * z;
+  return p10 * z;
+}
+
+int drawnStaff(int s, float p12) {
+  int target = s;
+  if (p12 >= 1.0f && p12 < 2.0f) target = s + 1;
+  if (p12 >= 2.0f && p12 < 3.0f) target = s - 1;
+  return isStaffNumber(target) ? target : s;
+}
+
+DotPlace printedDots(float p4, float p9) {
+  DotPlace place;
+  if (truncToInt(p4) % 2 != 0) place.raise = digitOf(p9, 100) != 0 ? -1 : 1;
+  if (digitOf(p9, 1000) != 0) place.shift = kPrintedHeadWidth;
+  return place;
+}
+
+std::vector<ArticulationMark> articulationMarks(float p11, float p4, int stem, float stemLength) {
+  bool up = stem == kStemUp;
+  if (p11 == kFermata) {
+    double top = up ? p4 + kDefaultStem + stemLength : p4;
+    return {{kPrintedFermataSymbol, 0, std::max(kFermataLowest, top + kFermataClearance)}};
+  }
+  if (p11 != kStaccato && p11 != kStaccatoTenuto) return {};
+  double away = up ? -1.0 : 1.0;
+  std::vector<ArticulationMark> marks{
+      {kPrintedStaccatoSymbol, kStaccatoCentre, p4 + away * kStaccatoDistance}};
+  if (p11 == kStaccatoTenuto) {
+    marks.push_back({kPrintedTenutoSymbol, kTenutoCentre, p4 + away * kTenutoDistance});
+  }
+  return marks;
+}

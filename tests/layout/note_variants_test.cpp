@@ -1,0 +1,116 @@
+// The complete drawing's note variants against SCORE 4's EPS of the corpus
+// pages (staff size 0.75 there; 1 unit = 150 EPS units, 1 step = 131.25 at
+// that size). Item numbers name the page's items.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "layout/note_variants.h"
+#include "layout/time_digits.h"
+
+namespace {
+
+constexpr double kZ = 0.75;
+constexpr double kEpsUnit = 150.0;
+
+TEST(NoteVariants, HeadShiftAsPrinted) {
+  struct Row { float p10; double eps; };  // EPS x of the head less P3 x 150
+  // chopin 88 (P10 1), brahms 21 (0.5), chor 131 (3.5), brahms 9 (-0.5),
+  // chopin 58 (4); P10 10 and 20: the mean of 16 heads and of brahms 107, 111.
+  const Row rows[] = {{1, 111.9}, {0.5, 56.25}, {3.5, 393.05}, {-0.5, -57.2},
+                      {4, 449.8}, {10, 318.4}, {20, -318.95}, {0, 0}};
+  for (const Row& row : rows) {
+    EXPECT_NEAR(printedHeadShift(row.p10, kZ) * kEpsUnit, row.eps, 1.5) << row.p10;
+  }
+}
+
+TEST(NoteVariants, DrawnStaff) {
+  struct Row { int s; float p12; int drawn; };
+  const Row rows[] = {{2, 1, 3},     {7, 2, 6},   {2, 0.5f, 2}, {1, 0, 1},  {32, 1, 32},
+                      {1, 2, 1},     {5, 3, 5},   {5, -1, 5},   {5, NAN, 5}};
+  for (const Row& row : rows) {
+    EXPECT_EQ(drawnStaff(row.s, row.p12), row.drawn) << row.s << " " << row.p12;
+  }
+}
+
+TEST(NoteVariants, DotsOfHundredsAndThousands) {
+  struct Row { float p4; float p9; int raise; bool shifted; };
+  // brahms 98, 99, 100, 101, 112, 347; chopin 97 (110.97), 248 (10.97).
+  const Row rows[] = {{1, 1110, -1, true}, {3, 1110, -1, true}, {4, 10, 0, false},
+                      {8, 1010, 0, true},  {8, 110, 0, false},  {5, 110, -1, false},
+                      {3, 110.97f, -1, false}, {6, 10.97f, 0, false}, {5, 10, 1, false},
+                      {-3, 11, 1, false},  {NAN, NAN, 0, false}};
+  for (const Row& row : rows) {
+    DotPlace place = printedDots(row.p4, row.p9);
+    EXPECT_EQ(place.raise, row.raise) << row.p4 << " " << row.p9;
+    EXPECT_EQ(place.shift != 0, row.shifted) << row.p4 << " " << row.p9;
+  }
+  // brahms 98: the dot's left edge 806.6 EPS right of P3, 487 without the shift.
+  EXPECT_NEAR(printedDots(1, 1110).shift * kZ * kEpsUnit, 806.6 - 487.0, 1.5);
+}
+
+TEST(NoteVariants, FermataStep) {
+  struct Row { float p4; int stem; float length; double step; };
+  // chor 89 (stem down), 123, 205, 225, 313, 336 (P8 -1); chopin 91 (no stem).
+  const Row rows[] = {{2, 2, -1.5f, 13}, {5, 1, 0, 14}, {7, 1, 0, 16}, {6, 1, 0, 15},
+                      {5, 1, 0, 14},     {9, 1, -1, 17}, {3, 0, 0, 13}};
+  for (const Row& row : rows) {
+    std::vector<ArticulationMark> marks = articulationMarks(14, row.p4, row.stem, row.length);
+    ASSERT_EQ(marks.size(), 1u);
+    EXPECT_EQ(marks[0].symbol, kPrintedFermataSymbol);
+    EXPECT_EQ(marks[0].x, 0);
+    EXPECT_EQ(marks[0].step, row.step) << row.p4;
+  }
+}
+
+TEST(NoteVariants, StaccatoAndTenuto) {
+  // brahms 62 (P11 7) and 412 (P11 10), stem up: dot centre 171 EPS right of
+  // P3 and 2 steps below the head, line centre 178 EPS right and 3.18 below.
+  std::vector<ArticulationMark> dot = articulationMarks(7, -5, 1, 7);
+  ASSERT_EQ(dot.size(), 1u);
+  EXPECT_EQ(dot[0].symbol, kPrintedStaccatoSymbol);
+  EXPECT_NEAR(dot[0].x * kZ * kEpsUnit, 171, 3);
+  EXPECT_DOUBLE_EQ(dot[0].step, -7);
+  std::vector<ArticulationMark> both = articulationMarks(10, -3, 1, 7);
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_EQ(both[1].symbol, kPrintedTenutoSymbol);
+  EXPECT_NEAR(both[1].x * kZ * kEpsUnit, 178, 3);
+  EXPECT_NEAR(both[1].step, -3 - 417.5 / 131.25, 0.01);
+  // Stem down, or no stem: the marks stand above the head.
+  EXPECT_DOUBLE_EQ(articulationMarks(10, 4, 2, 0)[0].step, 6);
+  EXPECT_NEAR(articulationMarks(10, 4, 0, 0)[1].step, 7.18, 1e-9);
+}
+
+TEST(NoteVariants, MarksSCOREDoesNotPrint) {
+  for (float p11 : {-14.0f, 0.0f, 1.0f, 7.5f, NAN, 1e30f}) {
+    EXPECT_TRUE(articulationMarks(p11, 5, 1, 0).empty()) << p11;
+  }
+}
+
+TEST(TimeDigits, AsPrinted) {
+  // chopin 2/8: both digits' left edges at P3; brahms 3/2 the same.
+  std::vector<TimeDigit> digits = timeSignatureDigits(2, 8);
+  ASSERT_EQ(digits.size(), 2u);
+  EXPECT_EQ(digits[0].symbol, kTimeDigitSymbol + 2);
+  EXPECT_EQ(digits[1].symbol, kTimeDigitSymbol + 8);
+  EXPECT_EQ(digits[0].x, 0);
+  EXPECT_EQ(digits[1].x, 0);
+  // Bottoms: 20 EPS above the middle line and 13.5 above the bottom line.
+  EXPECT_NEAR(digits[0].bottom * kZ * 175, 4 * 131.25 + 20, 2);
+  EXPECT_NEAR(digits[1].bottom * kZ * 175, 13.5, 2);
+}
+
+TEST(TimeDigits, TwoDigitNumbersAndRefusals) {
+  std::vector<TimeDigit> digits = timeSignatureDigits(12, 8);
+  ASSERT_EQ(digits.size(), 3u);
+  EXPECT_EQ(digits[0].symbol, kTimeDigitSymbol + 1);
+  EXPECT_EQ(digits[1].symbol, kTimeDigitSymbol + 2);
+  EXPECT_GT(digits[1].x, digits[0].x);
+  EXPECT_DOUBLE_EQ(digits[2].x, (digits[0].x + digits[1].x) / 2);
+  for (auto [p5, p6] : {std::pair{99.0f, 1.0f}, {98.0f, 1.0f}, {4.0f, 0.0f}, {0.0f, 4.0f},
+                        {2.5f, 8.0f}, {-3.0f, 4.0f}, {NAN, 4.0f}, {3.0f, 1e30f}}) {
+    EXPECT_TRUE(timeSignatureDigits(p5, p6).empty()) << p5 << "/" << p6;
+  }
+}
+
+}  // namespace
