@@ -3,6 +3,7 @@
 #pragma once
 
 #include "layout/component_store.h"
+#include "view/drawing_mode.h"
 
 // Refills the staff tables and lays out every item. Every component list must
 // be empty (a freshly read file, or freeAllComponents just called). With
@@ -15,12 +16,14 @@ void layoutScore();
 // dots of every note on a line, below the staff too. Rests stop at 128 hooks
 // and 128 dots. A clef's P4 of -100 or less is small, with 100 added back.
 // Key signatures with a clef outside 0..3 get nothing; naturals stop at seven.
-void layoutNote(int item);
-void layoutRest(int item);
+// Notes, rests, misc symbols and time signatures draw SCORE's variants in
+// the complete drawing mode (their files say which).
+void layoutNote(int item, DrawingMode mode);
+void layoutRest(int item, DrawingMode mode);
 void layoutClef(int item);
-void layoutMiscSymbol(int item);
+void layoutMiscSymbol(int item, DrawingMode mode);
 void layoutKeySignature(int item);
-void layoutTimeSignature(int item);
+void layoutTimeSignature(int item, DrawingMode mode);
 
 // Page height of a point d steps above the bottom line of staff s (1..32;
 // any other staff gives 0).

@@ -6,14 +6,14 @@
 
 namespace {
 
-void layoutItem(int item, int code) {
+void layoutItem(int item, int code, DrawingMode mode) {
   switch (code) {
-    case kNoteCode: layoutNote(item); break;
-    case kRestCode: layoutRest(item); break;
+    case kNoteCode: layoutNote(item, mode); break;
+    case kRestCode: layoutRest(item, mode); break;
     case kClefCode: layoutClef(item); break;
-    case kMiscSymbolCode: layoutMiscSymbol(item); break;
+    case kMiscSymbolCode: layoutMiscSymbol(item, mode); break;
     case kKeySignatureCode: layoutKeySignature(item); break;
-    case kTimeSignatureCode: layoutTimeSignature(item); break;
+    case kTimeSignatureCode: layoutTimeSignature(item, mode); break;
     default: break;  // drawn directly by the painter, or not drawn at all
   }
 }
@@ -25,7 +25,7 @@ void layoutScore() {
   // The count is read again before each item, as every walk of the table does.
   for (int i = 1; i <= itemTable.itemCount; ++i) {
     int code = itemCode(itemAt(i));
-    layoutItem(i, code);
+    layoutItem(i, code, DrawingMode::kBasic);
     if (debugTraceEnabled() && itemAt(i).componentCount > 0) {
       traceDebug("Layout item %d (%s): %d components", i, itemName(code),
                  itemAt(i).componentCount);

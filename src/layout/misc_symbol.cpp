@@ -12,6 +12,9 @@ struct FactorRange {
   float factor;
 };
 
+constexpr int kReleaseStar = 71;
+constexpr int kPrintedReleaseStar = 133;
+
 constexpr float kTwelfthInverse = static_cast<float>(1.0 / 0.0833);  // 12.0048018
 
 constexpr FactorRange kFactorRanges[] = {
@@ -32,15 +35,23 @@ float miscSymbolFactor(int m) {
   return 1.0f;  // the ranges of factor 1.0, and every other number
 }
 
-void layoutMiscSymbol(int item) {
+// The complete drawing moves the symbol P15 units right and draws the
+// release star at SCORE's size.
+void layoutMiscSymbol(int item, DrawingMode mode) {
   const ItemRecord& record = itemAt(item);
   int s = truncToInt(param(record, 2));
   if (!isStaffNumber(s)) return;
   int m = truncToInt(param(record, 5));
   float multiplier = paramOr(record, 6, 1.0f);
-  int x = toWindowX(param(record, 3) * viewState.hUnit);
+  double p3 = param(record, 3);
+  int symbol = m;
+  if (mode == DrawingMode::kComplete) {
+    p3 += param(record, 15);
+    if (m == kReleaseStar) symbol = kPrintedReleaseStar;
+  }
+  int x = toWindowX(p3 * viewState.hUnit);
   int y = toWindowY(staffY(s, param(record, 4) - 3.0));
   float factor = static_cast<float>(double{miscSymbolFactor(m)} * staffTables.staffSize[s] *
                                     multiplier * viewState.symbolUnit * viewState.zoom * 0.25);
-  placeSymbol(item, m, factor, x, y);
+  placeSymbol(item, symbol, factor, x, y);
 }

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "layout/layout.h"
+#include "layout/note_variants.h"
 #include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
@@ -28,6 +29,7 @@ struct NoteShape {
   float dotMeasure;  // P9 x 0.1, counts the dots after the first
   double yNote;
   double stepPixels;  // one step of this staff
+  DotPlace dots;      // the basic drawing's: a step up on a line, no shift
 };
 
 float shiftedX(float x, float shift, float size) {
@@ -46,13 +48,18 @@ float foldedStem(float l) {
 // Hundreds in P9 carry no meaning here: they are stripped (fmod is exact, so
 // 100 becomes 0 and 123.5 becomes 23.5), which keeps the tens digit as the
 // dot count and the units digit as the flag count for every value.
-NoteShape readNote(const ItemRecord& record) {
+NoteShape readNote(const ItemRecord& record, DrawingMode mode) {
   NoteShape n{};
   n.s = truncToInt(param(record, 2));
+  if (mode == DrawingMode::kComplete) n.s = drawnStaff(n.s, param(record, 12));
   float size = staffTables.staffSize[n.s];
   n.p = param(record, 4);
   if (n.p > 100.0f) n.p -= 100.0f;
-  n.x = shiftedX(param(record, 3), param(record, 10), size);
+  if (mode == DrawingMode::kComplete) {
+    n.x = static_cast<float>(param(record, 3) + printedHeadShift(param(record, 10), size));
+  } else {
+    n.x = shiftedX(param(record, 3), param(record, 10), size);
+  }
   n.l = foldedStem(param(record, 8));
   int digits = truncToInt(param(record, 5));
   n.stem = digits / 10;
@@ -65,6 +72,8 @@ NoteShape readNote(const ItemRecord& record) {
   float d = n.p - 3.0f;
   n.yNote = staffY(n.s, d);
   n.stepPixels = size * viewState.stepUnit;
+  n.dots.raise = truncToInt(n.p) % 2 != 0 ? 1 : 0;
+  if (mode == DrawingMode::kComplete) n.dots = printedDots(n.p, param(record, 9));
   return n;
 }
 
@@ -93,23 +102,30 @@ void placeFlags(int item, const NoteShape& n, int anchorX, float factor) {
 // on and above it.
 void placeDots(int item, const NoteShape& n, float factor) {
   if (n.dotGate < 1) return;
-  int raise = truncToInt(n.p) % 2 != 0 ? 1 : 0;
-  int yDot = toWindowY(n.yNote + raise * n.stepPixels);
+  int yDot = toWindowY(n.yNote + n.dots.raise * n.stepPixels);
   double size = staffTables.staffSize[n.s];
-  placeSymbol(item, kDotSymbol, factor,
-              toWindowX((n.x + kFirstDotOffset * size) * viewState.hUnit), yDot);
+  double first = kFirstDotOffset + n.dots.shift;
+  placeSymbol(item, kDotSymbol, factor, toWindowX((n.x + first * size) * viewState.hUnit), yDot);
   for (int k = 2; k <= n.dotMeasure; ++k) {
-    double offset = size * (kFirstDotOffset + kDotSpacing * (k - 1));
+    double offset = size * (first + kDotSpacing * (k - 1));
     placeSymbol(item, kDotSymbol, factor, toWindowX((n.x + offset) * viewState.hUnit), yDot);
+  }
+}
+
+void placeArticulations(int item, const ItemRecord& record, const NoteShape& n, float factor) {
+  double size = staffTables.staffSize[n.s];
+  for (const ArticulationMark& mark : articulationMarks(param(record, 11), n.p, n.stem, n.l)) {
+    placeSymbol(item, mark.symbol, factor, toWindowX((n.x + mark.x * size) * viewState.hUnit),
+                toWindowY(staffY(n.s, mark.step - 3.0)));
   }
 }
 
 }  // namespace
 
-void layoutNote(int item) {
+void layoutNote(int item, DrawingMode mode) {
   const ItemRecord& record = itemAt(item);
   if (!isStaffNumber(truncToInt(param(record, 2)))) return;
-  NoteShape n = readNote(record);
+  NoteShape n = readNote(record, mode);
   float factor = symbolFactor(n.s);
   int anchorX = toWindowX(n.x * viewState.hUnit);
   int anchorY = toWindowY(n.yNote);
@@ -122,4 +138,5 @@ void layoutNote(int item) {
   if (n.accidental >= 1) {
     placeSymbol(item, kAccidentalBase + n.accidental, factor, anchorX, anchorY);
   }
+  if (mode == DrawingMode::kComplete) placeArticulations(item, record, n, factor);
 }

@@ -87,7 +87,9 @@ bool placeShape(const RestFrame& f, float shape, int x0, DotRow* dots) {
 
 }  // namespace
 
-void layoutRest(int item) {
+// The complete drawing moves the whole rest by P10 units scaled by the staff
+// size, as SCORE prints it.
+void layoutRest(int item, DrawingMode mode) {
   const ItemRecord& record = itemAt(item);
   RestFrame f{};
   f.item = item;
@@ -95,6 +97,8 @@ void layoutRest(int item) {
   if (!isStaffNumber(f.s)) return;
   float size = staffTables.staffSize[f.s];
   f.p3 = param(record, 3);
+  float shift = mode == DrawingMode::kComplete ? param(record, 10) * size : 0.0f;
+  f.p3 += shift;
   float p4 = param(record, 4);
   if (p4 > 100.0f) p4 -= 100.0f;
   float shape = param(record, 5);
@@ -106,7 +110,7 @@ void layoutRest(int item) {
   f.y0 = toWindowY(truncToInt(f.h));
   f.factor = symbolFactor(f.s);
   bool useP9 = shape > -5.0f && shape < -1.0f && p9 > 0.0f;
-  int x0 = toWindowX((useP9 ? p9 : f.p3) * viewState.hUnit);
+  int x0 = toWindowX((useP9 ? p9 + shift : f.p3) * viewState.hUnit);
   DotRow dots{};
   if (!placeShape(f, shape, x0, &dots)) return;
   float dotCount = param(record, 6);

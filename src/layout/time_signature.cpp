@@ -1,4 +1,5 @@
 #include "layout/layout.h"
+#include "layout/time_digits.h"
 #include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
@@ -11,16 +12,32 @@ constexpr int kCommonTimeSymbol = 18;
 constexpr int kCutTimeSymbol = 19;
 constexpr double kSignSize = 3.0;  // three times the ordinary symbol size
 
+// P5 over P6 in digits, from P4 steps above the staff's bottom line.
+void placeDigits(int item, const ItemRecord& record, int s) {
+  double size = staffTables.staffSize[s];
+  float factor = symbolFactor(s);
+  for (const TimeDigit& digit : timeSignatureDigits(param(record, 5), param(record, 6))) {
+    int x = toWindowX((param(record, 3) + digit.x * size) * viewState.hUnit);
+    int y = toWindowY(staffY(s, param(record, 4) + digit.bottom));
+    placeSymbol(item, digit.symbol, factor, x, y);
+  }
+}
+
 }  // namespace
 
-// Only the two special signs are drawn from the library; positions are
-// truncated, not rounded, both on the page and in the window.
-void layoutTimeSignature(int item) {
+// The basic drawing draws only the two special signs from the library; the
+// complete drawing draws every other signature in digits, as SCORE prints
+// it. Positions of the signs are truncated, not rounded, both on the page and
+// in the window.
+void layoutTimeSignature(int item, DrawingMode mode) {
   const ItemRecord& record = itemAt(item);
   int s = truncToInt(param(record, 2));
   if (!isStaffNumber(s)) return;
   int code = truncToInt(param(record, 5));
-  if (code != kCommonTimeCode && code != kCutTimeCode) return;
+  if (code != kCommonTimeCode && code != kCutTimeCode) {
+    if (mode == DrawingMode::kComplete) placeDigits(item, record, s);
+    return;
+  }
   int symbol = code == kCommonTimeCode ? kCommonTimeSymbol : kCutTimeSymbol;
   float factor = static_cast<float>(staffTables.staffSize[s] * kSignSize * viewState.symbolUnit *
                                     viewState.zoom * 0.25);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "layout/note_variants.h"
 #include "paint/painter.h"
 #include "paint/view.h"
 #include "score/conversions.h"
@@ -91,6 +92,24 @@ void drawLedgers(DrawingSurface& surface, const NotePlace& n) {
   }
 }
 
+// As SCORE prints it: on the staff of P12, the head shifted as the layout
+// shifts it.
+NotePlace placePrintedNote(const ItemRecord& item, int s) {
+  int drawn = drawnStaff(s, param(item, 12));
+  NotePlace place{param(item, 3), param(item, 4), staffTables.staffSize[drawn],
+                  staffTables.staffBase[drawn]};
+  if (place.p4 > 100.0f) place.p4 -= 100.0f;
+  place.p3 = static_cast<float>(place.p3 + printedHeadShift(param(item, 10), place.z));
+  return place;
+}
+
+// Stem, components and ledger lines of a note on a staff of the tables.
+void drawNote(DrawingSurface& surface, const ItemRecord& item, const NotePlace& place) {
+  if (hasStem(item)) drawStem(surface, item, place);
+  drawComponents(surface, item);
+  drawLedgers(surface, place);
+}
+
 }  // namespace
 
 void paintNote(DrawingSurface& surface, const ItemRecord& item) {
@@ -101,8 +120,14 @@ void paintNote(DrawingSurface& surface, const ItemRecord& item) {
     drawComponents(surface, item);
     return;
   }
-  NotePlace place = placeNote(item, s);
-  if (hasStem(item)) drawStem(surface, item, place);
-  drawComponents(surface, item);
-  drawLedgers(surface, place);
+  drawNote(surface, item, placeNote(item, s));
+}
+
+void paintPrintedNote(DrawingSurface& surface, const ItemRecord& item) {
+  int s = staffOfItem(item);
+  if (!isStaffNumber(s)) {
+    drawComponents(surface, item);
+    return;
+  }
+  drawNote(surface, item, placePrintedNote(item, s));
 }

@@ -25,6 +25,9 @@ void drawComponents(DrawingSurface& surface, const ItemRecord& item);
 // components. Missing parameters read as 0.0 (beams included).
 void paintStaff(DrawingSurface& surface, const ItemRecord& item);
 void paintNote(DrawingSurface& surface, const ItemRecord& item);
+// A note of the complete drawing: on the staff of P12 and with SCORE's head
+// shift of P10, as its layout places it.
+void paintPrintedNote(DrawingSurface& surface, const ItemRecord& item);
 void paintLine(DrawingSurface& surface, const ItemRecord& item);
 void paintBeam(DrawingSurface& surface, const ItemRecord& item);
 void paintBarline(DrawingSurface& surface, const ItemRecord& item);
