@@ -35,8 +35,10 @@ float miscSymbolFactor(int m) {
   return 1.0f;  // the ranges of factor 1.0, and every other number
 }
 
-// The complete drawing moves the symbol P15 units right and draws the
-// release star at SCORE's size.
+// The complete drawing moves the symbol P15 units right, draws it at its
+// natural size when P6 is 0 (as SCORE does: the release stars of the Chopin
+// page carry P6 = 0 only because their P15 is set) and draws the release
+// star at SCORE's size.
 void layoutMiscSymbol(int item, DrawingMode mode) {
   const ItemRecord& record = itemAt(item);
   int s = truncToInt(param(record, 2));
@@ -47,6 +49,7 @@ void layoutMiscSymbol(int item, DrawingMode mode) {
   int symbol = m;
   if (mode == DrawingMode::kComplete) {
     p3 += param(record, 15);
+    if (multiplier == 0.0f) multiplier = 1.0f;
     if (m == kReleaseStar) symbol = kPrintedReleaseStar;
   }
   int x = toWindowX(p3 * viewState.hUnit);

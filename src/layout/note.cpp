@@ -114,9 +114,11 @@ void placeDots(int item, const NoteShape& n, float factor) {
 
 void placeArticulations(int item, const ItemRecord& record, const NoteShape& n, float factor) {
   double size = staffTables.staffSize[n.s];
-  for (const ArticulationMark& mark : articulationMarks(param(record, 11), n.p, n.stem, n.l)) {
+  std::vector<ArticulationMark> marks =
+      articulationMarks(param(record, 11), param(record, 14), n.p, n.stem, n.l);
+  for (const ArticulationMark& mark : marks) {
     placeSymbol(item, mark.symbol, factor, toWindowX((n.x + mark.x * size) * viewState.hUnit),
-                toWindowY(staffY(n.s, mark.step - 3.0)));
+                toWindowY(staffY(n.s, mark.step - 3.0)), mark.mirrored);
   }
 }
 

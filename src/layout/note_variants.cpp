@@ -9,13 +9,16 @@
 namespace {
 
 constexpr int kStemUp = 1;
+constexpr int kStemDown = 2;
 constexpr float kFermata = 14.0f;
 constexpr float kStaccato = 7.0f;
 constexpr float kStaccatoTenuto = 10.0f;
 
 // SCORE's marks, measured at staff size 0.75 and given at size 1.
-constexpr double kFermataLowest = 13.0;     // step: two above the top line
-constexpr double kFermataClearance = 2.0;   // steps above the stem end or head
+constexpr double kFermataHighest = 13.0;    // step: two above the top line, at least
+constexpr double kFermataLowest = 1.0;      // step: two below the bottom line, at most
+constexpr double kFermataClearance = 2.0;   // steps beyond the stem end or head
+constexpr double kHeadHalf = 1.0;           // steps from a head's centre to its edge
 constexpr double kDefaultStem = 7.0;        // steps
 constexpr double kStaccatoCentre = 1.52;    // units right of the head's P3
 constexpr double kStaccatoDistance = 2.0;   // steps from the head
@@ -47,18 +50,25 @@ DotPlace printedDots(float p4, float p9) {
   return place;
 }
 
-std::vector<ArticulationMark> articulationMarks(float p11, float p4, int stem, float stemLength) {
+std::vector<ArticulationMark> articulationMarks(float p11, float p14, float p4, int stem,
+                                                float stemLength) {
   bool up = stem == kStemUp;
+  bool down = stem == kStemDown;
+  std::vector<ArticulationMark> marks;
   if (p11 == kFermata) {
-    double top = up ? p4 + kDefaultStem + stemLength : p4;
-    return {{kPrintedFermataSymbol, 0, std::max(kFermataLowest, top + kFermataClearance)}};
+    double top = up ? p4 + kDefaultStem + stemLength : p4 + kHeadHalf;
+    marks.push_back({kPrintedFermataSymbol, 0, std::max(kFermataHighest, top + kFermataClearance)});
+  } else if (p11 == -kFermata) {
+    double bottom = down ? p4 - kDefaultStem - stemLength : p4 - kHeadHalf;
+    marks.push_back(
+        {kPrintedFermataSymbol, 0, std::min(kFermataLowest, bottom - kFermataClearance), true});
+  } else if (p11 == kStaccato || p11 == kStaccatoTenuto) {
+    double away = up ? -1.0 : 1.0;
+    marks.push_back({kPrintedStaccatoSymbol, kStaccatoCentre, p4 + away * kStaccatoDistance});
+    if (p11 == kStaccatoTenuto) {
+      marks.push_back({kPrintedTenutoSymbol, kTenutoCentre, p4 + away * kTenutoDistance});
+    }
   }
-  if (p11 != kStaccato && p11 != kStaccatoTenuto) return {};
-  double away = up ? -1.0 : 1.0;
-  std::vector<ArticulationMark> marks{
-      {kPrintedStaccatoSymbol, kStaccatoCentre, p4 + away * kStaccatoDistance}};
-  if (p11 == kStaccatoTenuto) {
-    marks.push_back({kPrintedTenutoSymbol, kTenutoCentre, p4 + away * kTenutoDistance});
-  }
+  for (ArticulationMark& mark : marks) mark.step += p14;
   return marks;
 }

@@ -30,11 +30,13 @@ struct DotPlace {
 DotPlace printedDots(float p4, float p9);
 
 // One articulation mark: a library symbol whose origin goes x units right of
-// the head's position (scaled by the staff size) and at `step` (P4 reckoning).
+// the head's position (scaled by the staff size) and at `step` (P4 reckoning),
+// mirrored top to bottom when asked.
 struct ArticulationMark {
   int symbol = 0;
   double x = 0;
   double step = 0;
+  bool mirrored = false;
 };
 
 // Symbols the articulations are drawn with (origins as described in
@@ -44,8 +46,10 @@ constexpr int kPrintedTenutoSymbol = 131;
 constexpr int kPrintedFermataSymbol = 132;
 
 // The marks SCORE prints for P11: 14 a fermata above the staff and the
-// stem, 7 a staccato dot, 10 a dot with a tenuto line beyond it; dots and
-// lines stand on the side away from an up stem, above any other note. Other
-// codes (-14 among them) print nothing. stem is P5's tens digit, stemLength
-// the P8 adjustment of the default stem (after folding).
-std::vector<ArticulationMark> articulationMarks(float p11, float p4, int stem, float stemLength);
+// note, -14 one below them (mirrored), two steps clear of the stem end or the
+// head; 7 a staccato dot, 10 a dot with a tenuto line beyond it, on the side
+// away from an up stem and above any other note. Other codes print nothing.
+// p14 moves every mark up that many steps; stem is P5's tens digit,
+// stemLength the P8 adjustment of the default stem (after folding).
+std::vector<ArticulationMark> articulationMarks(float p11, float p14, float p4, int stem,
+                                                float stemLength);

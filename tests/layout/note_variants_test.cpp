@@ -50,40 +50,46 @@ TEST(NoteVariants, DotsOfHundredsAndThousands) {
 }
 
 TEST(NoteVariants, FermataStep) {
-  struct Row { float p4; int stem; float length; double step; };
-  // chor 89 (stem down), 123, 205, 225, 313, 336 (P8 -1); chopin 91 (no stem).
-  const Row rows[] = {{2, 2, -1.5f, 13}, {5, 1, 0, 14}, {7, 1, 0, 16}, {6, 1, 0, 15},
-                      {5, 1, 0, 14},     {9, 1, -1, 17}, {3, 0, 0, 13}};
+  struct Row { float p11; float p14; float p4; int stem; float length; double step; };
+  // Above: chor 89 (stem down), 123, 205, 225, 313, 336 (P8 -1); chopin 91
+  // (no stem). Below, mirrored: chor 24, 63 (P8 -1.5), 146, 371; chopin 58
+  // (no stem, P14 -4.25).
+  const Row rows[] = {{14, 0, 2, 2, -1.5f, 13},  {14, 0, 5, 1, 0, 14},     {14, 0, 7, 1, 0, 16},
+                      {14, 0, 6, 1, 0, 15},      {14, 0, 9, 1, -1, 17},    {14, 0, 3, 0, 0, 13},
+                      {-14, 0, 7, 2, 0, -2},     {-14, 0, 3, 2, -1.5f, -4.5}, {-14, 0, 8, 2, 0, -1},
+                      {-14, 0, 10, 2, 0, 1},     {-14, -4.25f, -1, 0, 0, -8.25}};
   for (const Row& row : rows) {
-    std::vector<ArticulationMark> marks = articulationMarks(14, row.p4, row.stem, row.length);
+    std::vector<ArticulationMark> marks =
+        articulationMarks(row.p11, row.p14, row.p4, row.stem, row.length);
     ASSERT_EQ(marks.size(), 1u);
     EXPECT_EQ(marks[0].symbol, kPrintedFermataSymbol);
     EXPECT_EQ(marks[0].x, 0);
-    EXPECT_EQ(marks[0].step, row.step) << row.p4;
+    EXPECT_EQ(marks[0].mirrored, row.p11 < 0);
+    EXPECT_EQ(marks[0].step, row.step) << row.p11 << " " << row.p4;
   }
 }
 
 TEST(NoteVariants, StaccatoAndTenuto) {
   // brahms 62 (P11 7) and 412 (P11 10), stem up: dot centre 171 EPS right of
   // P3 and 2 steps below the head, line centre 178 EPS right and 3.18 below.
-  std::vector<ArticulationMark> dot = articulationMarks(7, -5, 1, 7);
+  std::vector<ArticulationMark> dot = articulationMarks(7, 0, -5, 1, 7);
   ASSERT_EQ(dot.size(), 1u);
   EXPECT_EQ(dot[0].symbol, kPrintedStaccatoSymbol);
   EXPECT_NEAR(dot[0].x * kZ * kEpsUnit, 171, 3);
   EXPECT_DOUBLE_EQ(dot[0].step, -7);
-  std::vector<ArticulationMark> both = articulationMarks(10, -3, 1, 7);
+  std::vector<ArticulationMark> both = articulationMarks(10, 0, -3, 1, 7);
   ASSERT_EQ(both.size(), 2u);
   EXPECT_EQ(both[1].symbol, kPrintedTenutoSymbol);
   EXPECT_NEAR(both[1].x * kZ * kEpsUnit, 178, 3);
   EXPECT_NEAR(both[1].step, -3 - 417.5 / 131.25, 0.01);
   // Stem down, or no stem: the marks stand above the head.
-  EXPECT_DOUBLE_EQ(articulationMarks(10, 4, 2, 0)[0].step, 6);
-  EXPECT_NEAR(articulationMarks(10, 4, 0, 0)[1].step, 7.18, 1e-9);
+  EXPECT_DOUBLE_EQ(articulationMarks(10, 0, 4, 2, 0)[0].step, 6);
+  EXPECT_NEAR(articulationMarks(10, 0, 4, 0, 0)[1].step, 7.18, 1e-9);
 }
 
 TEST(NoteVariants, MarksSCOREDoesNotPrint) {
-  for (float p11 : {-14.0f, 0.0f, 1.0f, 7.5f, NAN, 1e30f}) {
-    EXPECT_TRUE(articulationMarks(p11, 5, 1, 0).empty()) << p11;
+  for (float p11 : {0.0f, 1.0f, 7.5f, -7.0f, NAN, 1e30f}) {
+    EXPECT_TRUE(articulationMarks(p11, 0, 5, 1, 0).empty()) << p11;
   }
 }
 
