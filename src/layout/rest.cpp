@@ -7,6 +7,10 @@ namespace {
 
 constexpr int kDotSymbol = 24;
 constexpr int kHookSymbol = 44;
+constexpr int kQuarterSymbol = 43;
+// SCORE's quarter rest, from P3; symbol 43 stands about a unit further right,
+// where SCORE prints the quarter rests of P10 = 1.
+constexpr int kPrintedQuarterSymbol = 134;
 constexpr double kDotSpacing = 2.175;
 // A stack of this many hooks is taller, and a row of this many dots wider,
 // than any page; stopping there keeps hostile P5 or P6 from exhausting memory.
@@ -22,6 +26,7 @@ struct RestFrame {
   double unit;    // one horizontal unit scaled by the staff size
   int y0;         // window y of the truncated reference height
   float factor;
+  int quarter;    // symbol of the quarter rest
 };
 
 struct DotRow {
@@ -64,12 +69,12 @@ DotRow placeTallStack(const RestFrame& f, float shape) {
 bool placeShape(const RestFrame& f, float shape, int x0, DotRow* dots) {
   struct Single { float shape; int symbol; double firstDot; };
   static constexpr Single kSingles[] = {
-      {0.0f, 43, 2.175}, {1.0f, 44, 2.575}, {-3.0f, 40, 3.175},
+      {0.0f, kQuarterSymbol, 2.175}, {1.0f, 44, 2.575}, {-3.0f, 40, 3.175},
       {-1.0f, 41, 3.175}, {-2.0f, 42, 3.175},
   };
   for (const Single& single : kSingles) {
     if (shape == single.shape) {
-      place(f, single.symbol, x0, f.y0);
+      place(f, single.symbol == kQuarterSymbol ? f.quarter : single.symbol, x0, f.y0);
       *dots = {single.firstDot, f.y0};
       return true;
     }
@@ -88,7 +93,7 @@ bool placeShape(const RestFrame& f, float shape, int x0, DotRow* dots) {
 }  // namespace
 
 // The complete drawing moves the whole rest by P10 units scaled by the staff
-// size, as SCORE prints it.
+// size and draws SCORE's quarter rest, as SCORE prints them.
 void layoutRest(int item, DrawingMode mode) {
   const ItemRecord& record = itemAt(item);
   RestFrame f{};
@@ -97,8 +102,10 @@ void layoutRest(int item, DrawingMode mode) {
   if (!isStaffNumber(f.s)) return;
   float size = staffTables.staffSize[f.s];
   f.p3 = param(record, 3);
-  float shift = mode == DrawingMode::kComplete ? param(record, 10) * size : 0.0f;
+  bool complete = mode == DrawingMode::kComplete;
+  float shift = complete ? param(record, 10) * size : 0.0f;
   f.p3 += shift;
+  f.quarter = complete ? kPrintedQuarterSymbol : kQuarterSymbol;
   float p4 = param(record, 4);
   if (p4 > 100.0f) p4 -= 100.0f;
   float shape = param(record, 5);
