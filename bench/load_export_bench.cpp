@@ -58,7 +58,7 @@ void thumbnailOf(benchmark::State& state, const std::string& path, const std::st
     return;
   }
   for (auto _ : state) {
-    if (!exportThumbnail(output, 256, &error)) {
+    if (!exportThumbnail(output, 256, DrawingMode::kComplete, &error)) {
       state.SkipWithError(error.c_str());
       return;
     }

@@ -44,7 +44,7 @@ int drawThumbnail(const CommandLine& line, std::ostream& err) {
   std::string error;
   if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
-  if (!exportThumbnail(line.output, line.thumbnailSize, &error)) {
+  if (!exportThumbnail(line.output, line.thumbnailSize, line.page.drawingMode, &error)) {
     return fail(err, messageAboutFile(line.output, error));
   }
   return 0;

@@ -13,9 +13,10 @@ constexpr int kOversampling = 2;
 
 }  // namespace
 
-bool exportThumbnail(const std::string& path, int size, std::string* error) {
+bool exportThumbnail(const std::string& path, int size, DrawingMode mode, std::string* error) {
   PageOptions options;
   options.antialias = true;
+  options.drawingMode = mode;
   const int drawn = kOversampling * size;
   options.zoom = static_cast<double>(drawn) / pageSize(options).width();
   layoutPage(options);

@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "view/drawing_mode.h"
+
 constexpr int kMinThumbnailSize = 16;
 constexpr int kMaxThumbnailSize = 1024;
 
 // Lays out the loaded page and writes the top of it, a square as wide as the
-// page, smoothed and reduced to size x size pixels, to path as a PNG image.
-// Returns false with *error set when it cannot be written; then nothing is
-// left at path.
-bool exportThumbnail(const std::string& path, int size, std::string* error);
+// page, drawn in the given mode, smoothed and reduced to size x size pixels,
+// to path as a PNG image. Returns false with *error set when it cannot be
+// written; then nothing is left at path.
+bool exportThumbnail(const std::string& path, int size, DrawingMode mode, std::string* error);
