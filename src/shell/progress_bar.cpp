@@ -1,5 +1,6 @@
 #include "shell/progress_bar.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,6 +19,14 @@ std::string twoDigits(long value) {
   char text[8];
   std::snprintf(text, sizeof text, "%02ld", value);
   return text;
+}
+
+// A line that wraps could not be erased in place; it is cut to the
+// terminal's width instead.
+size_t terminalColumns() {
+  winsize size = {};
+  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) return 80;
+  return size.ws_col;
 }
 
 }  // namespace
@@ -94,7 +103,9 @@ void BatchProgress::drawBar(bool always) {
   if (!always && now - lastDrawn_ < kRedrawInterval) return;
   lastDrawn_ = now;
   double seconds = std::chrono::duration<double>(now - start_).count();
-  err_ << kEraseLine << progressLine(converted_ + failed_, total_, seconds);
+  std::string line = progressLine(converted_ + failed_, total_, seconds);
+  line.resize(std::min(line.size(), terminalColumns() - 1));
+  err_ << kEraseLine << line;
   err_.flush();
   barShown_ = true;
 }
