@@ -70,8 +70,10 @@ std::vector<uint8_t> pageImage(const PageItems& items) {
   return bytes;
 }
 
-void loadItemsInMemory(const PageItems& items) {
-  releaseItemTable();
+void loadItemsInMemory(Document& document, const PageItems& items) {
+  ItemTable& itemTable = document.itemTable;
+  releaseItemTable(itemTable);
+  document.loadStatistics = LoadStatistics{};
   itemTable.fileImage = pageImage(items);
   itemTable.items.assign(1, ItemRecord{});
   uint8_t* word = itemTable.fileImage.data() + kHeaderBytes;
@@ -107,8 +109,8 @@ const std::vector<std::string>& corpusPageNames() {
   return names;
 }
 
-long componentTotal() {
+long componentTotal(const View& view) {
   long total = 0;
-  for (int i = 1; i <= itemTable.itemCount; ++i) total += itemAt(i).componentCount;
+  for (const ItemComponents& list : view.components.items) total += list.count;
   return total;
 }

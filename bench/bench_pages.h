@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "score/document.h"
+#include "view/view.h"
+
 using PageItems = std::vector<std::vector<float>>;
 
 // Items of a generated page of exactly `count` items (at least 10): ten
@@ -17,9 +20,10 @@ PageItems densePageItems(int count);
 // format's 16-bit count are not checked here; the reader refuses them.
 std::vector<uint8_t> pageImage(const PageItems& items);
 
-// Replaces the item table with items the way the reader would, but with no
-// file-format limit: pages beyond 65,535 words can only be built this way.
-void loadItemsInMemory(const PageItems& items);
+// Replaces the document's items with items the way the reader would, but
+// with no file-format limit: pages beyond 65,535 words can only be built
+// this way.
+void loadItemsInMemory(Document& document, const PageItems& items);
 
 // Loads the symbol libraries the program finds by default. False, with the
 // reason on standard error, when they cannot be read.
@@ -35,5 +39,5 @@ std::string corpusPagePath(const std::string& name);
 // The corpus pages, largest last.
 const std::vector<std::string>& corpusPageNames();
 
-// Total live components of all items.
-long componentTotal();
+// Total live components of all items in the view.
+long componentTotal(const View& view);

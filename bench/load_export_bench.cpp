@@ -9,7 +9,6 @@
 
 #include "bench/bench_pages.h"
 #include "layout/layout.h"
-#include "paint/view.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "shell/page_export.h"
@@ -21,28 +20,31 @@ constexpr int kPixelsPerInch = 96;
 
 void loadPage(benchmark::State& state, const std::string& path) {
   std::string error;
+  Document document;
+  View view;
   for (auto _ : state) {
-    if (!readMusFile(path, &error)) {
+    if (!readMusFile(path, document, &error)) {
       state.SkipWithError(error.c_str());
       return;
     }
-    initViewState(kPixelsPerInch);
-    layoutScore();
+    initViewState(view, kPixelsPerInch);
+    layoutScore(document, view);
   }
-  state.counters["items"] = itemTable.itemCount;
+  state.counters["items"] = document.itemTable.itemCount;
 }
 
 void exportTo(benchmark::State& state, const std::string& path, PageFormat format,
               const std::string& output) {
   std::string error;
-  if (!readMusFile(path, &error)) {
+  Document document;
+  if (!readMusFile(path, document, &error)) {
     state.SkipWithError(error.c_str());
     return;
   }
   PageOptions options;
   options.pixelsPerInch = kPixelsPerInch;
   for (auto _ : state) {
-    if (!exportPage(output, format, options, &error)) {
+    if (!exportPage(output, format, document, options, &error)) {
       state.SkipWithError(error.c_str());
       return;
     }
@@ -53,12 +55,13 @@ void exportTo(benchmark::State& state, const std::string& path, PageFormat forma
 
 void thumbnailOf(benchmark::State& state, const std::string& path, const std::string& output) {
   std::string error;
-  if (!readMusFile(path, &error)) {
+  Document document;
+  if (!readMusFile(path, document, &error)) {
     state.SkipWithError(error.c_str());
     return;
   }
   for (auto _ : state) {
-    if (!exportThumbnail(output, 256, DrawingMode::kComplete, &error)) {
+    if (!exportThumbnail(output, document, 256, DrawingMode::kComplete, &error)) {
       state.SkipWithError(error.c_str());
       return;
     }

@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
   }
   // Through the reader and the writer, so the file is one the program wrote.
   std::string error;
-  if (!readMusImage(pageImage(densePageItems(count)), &error) || !writeMusFile(argv[2], &error)) {
+  Document document;
+  if (!readMusImage(pageImage(densePageItems(count)), document, &error) ||
+      !writeMusFile(argv[2], document, &error)) {
     std::fprintf(stderr, "make_dense_page: %s\n", error.c_str());
     return 1;
   }

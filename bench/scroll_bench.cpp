@@ -8,77 +8,81 @@
 
 #include "bench/bench_pages.h"
 #include "bench/view_step.h"
-#include "paint/view.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 
 namespace {
 
-using PageLoader = std::function<bool()>;
+using PageLoader = std::function<bool(Document&)>;
 
-void setCounters(benchmark::State& state) {
-  state.counters["items"] = itemTable.itemCount;
-  state.counters["components"] = static_cast<double>(componentTotal());
-  state.SetItemsProcessed(state.iterations() * itemTable.itemCount);
+void setCounters(benchmark::State& state, const BenchPage& page) {
+  const int items = page.document.itemTable.itemCount;
+  state.counters["items"] = items;
+  state.counters["components"] = static_cast<double>(componentTotal(page.view));
+  state.SetItemsProcessed(state.iterations() * items);
 }
 
-bool prepare(benchmark::State& state, const PageLoader& load) {
-  if (!load()) {
+bool prepare(benchmark::State& state, const PageLoader& load, BenchPage& page) {
+  if (!load(page.document)) {
     state.SkipWithError("page could not be loaded");
     return false;
   }
-  initViewState(kBenchPixelsPerInch);
-  relayout();
+  initViewState(page.view, kBenchPixelsPerInch);
+  relayout(page);
   return true;
 }
 
 // One line down, then one line up, and so on: every step changes the view.
 void scrollBench(benchmark::State& state, const PageLoader& load) {
-  if (!prepare(state, load)) return;
+  BenchPage page;
+  if (!prepare(state, load, page)) return;
   QImage screen = screenImage();
-  int start = viewState.viewOffsetY;
+  int start = page.view.viewState.viewOffsetY;
   int k = 0;
-  for (auto _ : state) scrollStep(screen, start, k++);
-  setCounters(state);
+  for (auto _ : state) scrollStep(screen, page, start, k++);
+  setCounters(state, page);
 }
 
 // Ctrl+Page Up and Page Down in turn.
 void zoomBench(benchmark::State& state, const PageLoader& load) {
-  if (!prepare(state, load)) return;
+  BenchPage page;
+  if (!prepare(state, load, page)) return;
   QImage screen = screenImage();
   bool in = false;
   for (auto _ : state) {
     in = !in;
-    viewState.zoom = in ? 1.25 : 1.0;
-    relayout();
-    paintScreen(screen);
+    page.view.viewState.zoom = in ? 1.25 : 1.0;
+    relayout(page);
+    paintScreen(screen, page);
   }
-  setCounters(state);
+  setCounters(state, page);
 }
 
 void layoutBench(benchmark::State& state, const PageLoader& load) {
-  if (!prepare(state, load)) return;
-  for (auto _ : state) relayout();
-  setCounters(state);
+  BenchPage page;
+  if (!prepare(state, load, page)) return;
+  for (auto _ : state) relayout(page);
+  setCounters(state, page);
 }
 
 void paintBench(benchmark::State& state, const PageLoader& load) {
-  if (!prepare(state, load)) return;
+  BenchPage page;
+  if (!prepare(state, load, page)) return;
   QImage screen = screenImage();
-  for (auto _ : state) paintScreen(screen);
-  setCounters(state);
+  for (auto _ : state) paintScreen(screen, page);
+  setCounters(state, page);
 }
 
 PageLoader fileLoader(const std::string& path) {
-  return [path] {
+  return [path](Document& document) {
     std::string error;
-    return readMusFile(path, &error);
+    return readMusFile(path, document, &error);
   };
 }
 
 PageLoader generatedLoader(int count) {
-  return [count] {
-    loadItemsInMemory(densePageItems(count));
+  return [count](Document& document) {
+    loadItemsInMemory(document, densePageItems(count));
     return true;
   };
 }

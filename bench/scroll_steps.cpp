@@ -10,22 +10,21 @@
 
 #include "bench/bench_pages.h"
 #include "bench/view_step.h"
-#include "paint/view.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 
 namespace {
 
-bool loadPage(const std::string& page) {
+bool loadPage(const std::string& page, Document& document) {
   const std::string generated = "generated:";
   if (page.rfind(generated, 0) == 0) {
     int count = std::atoi(page.c_str() + generated.size());
     if (count < 10) return false;
-    loadItemsInMemory(densePageItems(count));
+    loadItemsInMemory(document, densePageItems(count));
     return true;
   }
   std::string error;
-  if (readMusFile(page, &error)) return true;
+  if (readMusFile(page, document, &error)) return true;
   std::fprintf(stderr, "scroll_steps: %s\n", error.c_str());
   return false;
 }
@@ -40,11 +39,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   int steps = argc == 3 ? std::atoi(argv[2]) : 10;
-  if (!loadBenchLibraries() || !loadPage(argv[1])) return 1;
-  initViewState(kBenchPixelsPerInch);
-  relayout();  // the first layout after opening; the steps come after it
+  BenchPage page;
+  if (!loadBenchLibraries() || !loadPage(argv[1], page.document)) return 1;
+  initViewState(page.view, kBenchPixelsPerInch);
+  relayout(page);  // the first layout after opening; the steps come after it
   QImage screen = screenImage();
-  runScrollSteps(screen, steps);
-  std::printf("%d items, %d scroll steps\n", itemTable.itemCount, steps);
+  runScrollSteps(screen, page, steps);
+  std::printf("%d items, %d scroll steps\n", page.document.itemTable.itemCount, steps);
   return 0;
 }

@@ -5,7 +5,6 @@
 #include "layout/component_store.h"
 #include "layout/layout.h"
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "shell/qt_surface.h"
 
 QImage screenImage() {
@@ -14,26 +13,26 @@ QImage screenImage() {
   return image;
 }
 
-void relayout() {
-  freeAllComponents();
-  layoutScore();
+void relayout(BenchPage& page) {
+  freeAllComponents(page.view.components);
+  layoutScore(page.document, page.view);
 }
 
-void paintScreen(QImage& screen) {
+void paintScreen(QImage& screen, BenchPage& page) {
   QPainter painter(&screen);
   QtSurface surface(painter);
   surface.fillRectangle(0, 0, kScreenWidth, kScreenHeight);
-  paintScore(surface);
+  paintScore(surface, page.document, page.view);
 }
 
-void scrollStep(QImage& screen, int start, int k) {
-  viewState.viewOffsetY = start + (k % 2 == 0 ? kLineScroll : 0);
-  relayout();
-  paintScreen(screen);
+void scrollStep(QImage& screen, BenchPage& page, int start, int k) {
+  page.view.viewState.viewOffsetY = start + (k % 2 == 0 ? kLineScroll : 0);
+  relayout(page);
+  paintScreen(screen, page);
 }
 
-void runScrollSteps(QImage& screen, int steps) {
-  int start = viewState.viewOffsetY;
-  for (int k = 0; k < steps; ++k) scrollStep(screen, start, k);
-  viewState.viewOffsetY = start;
+void runScrollSteps(QImage& screen, BenchPage& page, int steps) {
+  int start = page.view.viewState.viewOffsetY;
+  for (int k = 0; k < steps; ++k) scrollStep(screen, page, start, k);
+  page.view.viewState.viewOffsetY = start;
 }

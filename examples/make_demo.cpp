@@ -137,7 +137,9 @@ int main(int argc, char** argv) {
   std::vector<DemoItem> items = bassStaff();
   for (DemoItem& item : trebleStaff()) items.push_back(item);
   std::string error;
-  if (!readMusImage(pageImage(items), &error) || !writeMusFile(argv[1], &error)) {
+  Document document;
+  if (!readMusImage(pageImage(items), document, &error) ||
+      !writeMusFile(argv[1], document, &error)) {
     std::fprintf(stderr, "make_demo: %s\n", error.c_str());
     return 1;
   }

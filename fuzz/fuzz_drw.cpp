@@ -29,7 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool loaded = (loadFakeLibraries(), true);
   static std::FILE* sink = std::fopen("/dev/null", "wb");
   (void)loaded;
-  resetCore();
   loadLibraryImage(kLibrary, std::vector<uint8_t>(data, data + size));
   CheckingSurface surface;
   for (int k = 0; k < kSymbolsPerLibrary; ++k) {
@@ -39,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (sink != nullptr) dumpLibrarySymbol(sink, *symbol);
   }
   std::string error;
-  if (readMusImage(libraryPage(), &error)) layoutAndPaint();
-  resetCore();
+  FuzzPage page;
+  if (readMusImage(libraryPage(), page.document, &error)) layoutAndPaint(page);
   loadLibraryImage(kLibrary, fakeLibraryFile(kLibrary));
   return 0;
 }

@@ -5,7 +5,6 @@
 #include "checking_surface.h"
 #include "layout/layout.h"
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "score/item_table.h"
 
 namespace {
@@ -39,15 +38,16 @@ void loadFakeLibraries() {
   }
 }
 
-void resetCore() {
-  releaseItemTable();
-  initViewState(kPixelsPerInch);
-  staffTables = StaffTables{};
-}
+FuzzPage::FuzzPage() { initViewState(view, kPixelsPerInch); }
 
-size_t layoutAndPaint() {
-  layoutScore();
-  CheckingSurface surface;
-  paintScore(surface);
-  return static_cast<size_t>(surface.calls());
+size_t layoutAndPaint(FuzzPage& page) {
+  int64_t calls = 0;
+  for (DrawingMode mode : {DrawingMode::kBasic, DrawingMode::kComplete}) {
+    page.view.drawingMode = mode;
+    layoutScore(page.document, page.view);
+    CheckingSurface surface;
+    paintScore(surface, page.document, page.view);
+    calls = surface.calls();
+  }
+  return static_cast<size_t>(calls);
 }

@@ -1,11 +1,13 @@
-// What the harnesses share: a small fake symbol library, a clean core state
-// for each input, and the layout-and-paint road of a loaded page.
+// What the harnesses share: a small fake symbol library, a fresh document
+// and view for each input, and the layout-and-paint road of a loaded page.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "library/drw_writer.h"
+#include "score/document.h"
+#include "view/view.h"
 
 // A library file of ten small symbols whose draw lists use every opcode
 // (polylines, black and white polygons, Bézier runs, continued entries and
@@ -16,10 +18,14 @@ std::vector<uint8_t> fakeLibraryFile(int library);
 // Loads the twenty fake library files through the real loader.
 void loadFakeLibraries();
 
-// No items, no components, the start-up view at 96 pixels per inch, and
+// A document of no items and the start-up view at 96 pixels per inch, with
 // staff tables as at program start.
-void resetCore();
+struct FuzzPage {
+  FuzzPage();
+  Document document;
+  View view;
+};
 
-// Lays out the loaded items and paints them onto a checking surface;
-// returns the number of drawing calls.
-size_t layoutAndPaint();
+// Lays out the page's items and paints them onto a checking surface, in
+// both drawing modes; returns the number of drawing calls of the complete one.
+size_t layoutAndPaint(FuzzPage& page);

@@ -12,17 +12,18 @@
 
 namespace {
 
-void useLoadedPage() {
-  layoutAndPaint();
-  countItemsByCode();
-  for (int i = 1; i <= itemTable.itemCount; ++i) textOfItem(itemAt(i));
-  pmxListing();
+void useLoadedPage(FuzzPage& page) {
+  layoutAndPaint(page);
+  const ItemTable& table = page.document.itemTable;
+  countItemsByCode(table);
+  for (int i = 1; i <= table.itemCount; ++i) textOfItem(itemAt(table, i));
+  pmxListing(page.document);
   std::vector<uint8_t> handOver;
   std::string error;
-  if (!musFileBytes(&handOver, &error)) return;
+  if (!musFileBytes(page.document, &handOver, &error)) return;
   // What we write we must be able to read and draw again.
-  resetCore();
-  if (readMusImage(std::move(handOver), &error)) layoutAndPaint();
+  FuzzPage again;
+  if (readMusImage(std::move(handOver), again.document, &error)) layoutAndPaint(again);
 }
 
 }  // namespace
@@ -30,9 +31,10 @@ void useLoadedPage() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool loaded = (loadFakeLibraries(), true);
   (void)loaded;
-  resetCore();
+  FuzzPage page;
   std::string error;
-  if (readMusImage(std::vector<uint8_t>(data, data + size), &error)) useLoadedPage();
-  resetCore();
+  if (readMusImage(std::vector<uint8_t>(data, data + size), page.document, &error)) {
+    useLoadedPage(page);
+  }
   return 0;
 }

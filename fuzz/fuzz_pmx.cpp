@@ -10,12 +10,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool loaded = (loadFakeLibraries(), true);
   (void)loaded;
-  resetCore();
+  FuzzPage page;
   std::string error;
-  if (readPmxText(std::string(reinterpret_cast<const char*>(data), size), &error)) {
-    layoutAndPaint();
-    pmxListing();
+  if (readPmxText(std::string(reinterpret_cast<const char*>(data), size), page.document, &error)) {
+    layoutAndPaint(page);
+    pmxListing(page.document);
   }
-  resetCore();
   return 0;
 }

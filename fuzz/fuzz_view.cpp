@@ -11,7 +11,6 @@
 #include "fuzz_fixture.h"
 #include "fuzz_target.h"
 #include "layout/component_store.h"
-#include "paint/view.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "seed_pages.h"
@@ -49,8 +48,9 @@ int movedOffset(int offset, int64_t by) {
   return static_cast<int>(std::clamp<int64_t>(int64_t{offset} + by, INT32_MIN, INT32_MAX));
 }
 
-void apply(Reader& in) {
-  ViewState& v = viewState;
+void apply(Reader& in, FuzzPage& page) {
+  ViewState& v = page.view.viewState;
+  ItemTable& itemTable = page.document.itemTable;
   switch (in.byte() % 8) {
     case 0: v.zoom += kZoomStep; break;
     case 1: v.zoom -= kZoomStep; break;
@@ -62,10 +62,10 @@ void apply(Reader& in) {
       int item = 1 + in.byte() % std::max(1, itemTable.itemCount);
       int k = 1 + in.byte() % 32;
       float value = in.float32();
-      if (item <= itemTable.itemCount) setParam(itemAt(item), k, value);
+      if (item <= itemTable.itemCount) setParam(itemAt(itemTable, item), k, value);
       break;
     }
-    case 6: initViewState(1 + in.byte()); break;  // another screen resolution
+    case 6: initViewState(page.view, 1 + in.byte()); break;  // another screen resolution
     default: break;  // a plain relayout
   }
 }
@@ -83,18 +83,17 @@ const std::vector<uint8_t>& page() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool loaded = (loadFakeLibraries(), true);
-  (void)loaded;
-  resetCore();
+  static bool librariesLoaded = (loadFakeLibraries(), true);
+  (void)librariesLoaded;
+  FuzzPage loaded;
   std::string error;
-  if (!readMusImage(page(), &error)) __builtin_trap();
-  layoutAndPaint();
+  if (!readMusImage(page(), loaded.document, &error)) __builtin_trap();
+  layoutAndPaint(loaded);
   Reader in(data, size);
   for (size_t n = 0; n < kMaxOperations && !in.done(); ++n) {
-    apply(in);
-    freeAllComponents();
-    layoutAndPaint();
+    apply(in, loaded);
+    freeAllComponents(loaded.view.components);
+    layoutAndPaint(loaded);
   }
-  resetCore();
   return 0;
 }

@@ -94,11 +94,10 @@ std::vector<NamedBytes> pmxSeeds(const std::vector<NamedBytes>& musSeedList) {
   std::vector<NamedBytes> seeds;
   for (const NamedBytes& mus : musSeedList) {
     std::string error;
-    resetCore();
-    if (!readMusImage(mus.bytes, &error)) continue;
-    seeds.push_back({mus.name + ".pmx", bytesOf(pmxListing())});
+    Document document;
+    if (!readMusImage(mus.bytes, document, &error)) continue;
+    seeds.push_back({mus.name + ".pmx", bytesOf(pmxListing(document))});
   }
-  resetCore();
   std::vector<NamedBytes> odd = {
       {"crlf.pmx", bytesOf("8.000 1.000 0.000 \r\n1.000 1.000 10.000 5.000 \r\n")},
       {"number-forms.pmx", bytesOf("8. 1. .000 -.7500 1e3\n1 1 1e40 -1e40 nan inf\n")},

@@ -1,5 +1,4 @@
 #include "layout/layout.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -12,8 +11,8 @@ constexpr int kTenorSymbol = 2;  // the alto symbol, two steps higher
 
 }  // namespace
 
-void layoutClef(int item) {
-  const ItemRecord& record = itemAt(item);
+void layoutClef(const Document& document, View& view, int item) {
+  const ItemRecord& record = itemAt(document.itemTable, item);
   int s = truncToInt(param(record, 2));
   if (!isStaffNumber(s)) return;
   int v = truncToInt(param(record, 4));
@@ -32,9 +31,9 @@ void layoutClef(int item) {
     symbol = kTenorSymbol;
     v += 2;
   }
-  int x = toWindowX(param(record, 3) * viewState.hUnit);
-  int y = toWindowY(staffY(s, v));
-  float factor = static_cast<float>(double{sizeFactor} * staffTables.staffSize[s] *
-                                    viewState.symbolUnit * viewState.zoom * 0.25);
-  placeSymbol(item, symbol, factor, x, y);
+  int x = toWindowX(view, param(record, 3) * view.viewState.hUnit);
+  int y = toWindowY(view, staffY(view, s, v));
+  float factor = static_cast<float>(double{sizeFactor} * view.staffTables.staffSize[s] *
+                                    view.viewState.symbolUnit * view.viewState.zoom * 0.25);
+  placeSymbol(view, item, symbol, factor, x, y);
 }

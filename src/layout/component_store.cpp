@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "score/conversions.h"
-#include "score/item_table.h"
 
 namespace {
 
@@ -24,49 +23,39 @@ const LibrarySymbol* copyableSymbol(int symbol) {
   return source;
 }
 
-int liveComponents = 0;
-
 }  // namespace
 
-Component* newComponent(int symbol) {
-  const LibrarySymbol* source = copyableSymbol(symbol);
-  if (source == nullptr || liveComponents >= kMaxComponents) return nullptr;
-  ++liveComponents;
-  return new Component(*source);
+void prepareComponentLists(ComponentLists& lists, int itemCount) {
+  size_t entries = static_cast<size_t>(std::max(itemCount, 0)) + 1;
+  for (size_t i = entries; i < lists.items.size(); ++i) {
+    lists.liveRecords -= static_cast<int32_t>(lists.items[i].records.size());
+  }
+  lists.items.resize(entries);
+  freeAllComponents(lists);
 }
 
-Component* addComponent(int item, int symbol) {
-  if (item < 1 || item > itemTable.itemCount) return nullptr;
+Component* addComponent(ComponentLists& lists, int item, int symbol) {
+  if (item < 1 || static_cast<size_t>(item) >= lists.items.size()) return nullptr;
   const LibrarySymbol* source = copyableSymbol(symbol);
   if (source == nullptr) return nullptr;
-  ItemRecord& record = itemAt(item);
-  size_t slot = static_cast<size_t>(std::max(record.componentCount, 0));
-  Component* kept = slot < record.components.size() ? record.components[slot] : nullptr;
-  Component* component = kept;
-  if (kept != nullptr) {
+  ItemComponents& list = lists.items[static_cast<size_t>(item)];
+  size_t slot = static_cast<size_t>(std::max(list.count, 0));
+  if (slot < list.records.size()) {
     // A record kept from the last layout pass is refilled in place; assigning
     // the arrays reuses their storage, so a relayout allocates nothing.
-    *kept = *source;
+    *list.records[slot] = *source;
   } else {
-    component = newComponent(symbol);
-    if (component == nullptr) return nullptr;
-    if (record.components.size() <= slot) record.components.resize(slot + 1, nullptr);
-    record.components[slot] = component;
+    if (lists.liveRecords >= kMaxComponents) return nullptr;
+    list.records.push_back(std::make_unique<Component>(*source));
+    ++lists.liveRecords;
+    slot = list.records.size() - 1;
   }
-  record.componentCount = static_cast<int32_t>(slot + 1);
-  return component;
+  list.count = static_cast<int32_t>(slot + 1);
+  return list.records[slot].get();
 }
 
-void freeComponent(Component* component) {
-  if (component == nullptr) return;
-  if (liveComponents > 0) --liveComponents;
-  delete component;
-}
-
-void freeAllComponents() {
-  // The records stay in their slots, past componentCount, for the next layout
-  // pass to refill; releaseItem frees them with their item.
-  for (int i = 1; i <= itemTable.itemCount; ++i) itemAt(i).componentCount = 0;
+void freeAllComponents(ComponentLists& lists) {
+  for (ItemComponents& list : lists.items) list.count = 0;
 }
 
 // Wide arithmetic with saturation: hostile parameters can push window pixels

@@ -2,7 +2,6 @@
 #include <cstdint>
 
 #include "layout/layout.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -56,8 +55,8 @@ KeyRow keyRow(int a) {
 
 }  // namespace
 
-void layoutKeySignature(int item) {
-  const ItemRecord& record = itemAt(item);
+void layoutKeySignature(const Document& document, View& view, int item) {
+  const ItemRecord& record = itemAt(document.itemTable, item);
   int s = truncToInt(param(record, 2));
   if (!isStaffNumber(s)) return;
   float p3 = param(record, 3);
@@ -66,14 +65,14 @@ void layoutKeySignature(int item) {
   int clef = truncToInt(param(record, 6));
   // Only the four clefs have patterns; any other clef gives no accidentals.
   if (row.count == 0 || clef < 0 || clef > 3) return;
-  double size = staffTables.staffSize[s];
-  float factor = symbolFactor(s);
-  double base = staffY(s, v + 2.0);
+  double size = view.staffTables.staffSize[s];
+  float factor = symbolFactor(view, s);
+  double base = staffY(view, s, v + 2.0);
   for (int i = 0; i < row.count; ++i) {
     int p = row.steps[clef][i];
-    int x = toWindowX(size * i * viewState.hUnit * kAccidentalSpacing +
-                      (p3 + kFirstAccidental) * viewState.hUnit);
-    int y = toWindowY(size * p * viewState.stepUnit + base);
-    placeSymbol(item, row.symbol, factor, x, y);
+    int x = toWindowX(view, size * i * view.viewState.hUnit * kAccidentalSpacing +
+                      (p3 + kFirstAccidental) * view.viewState.hUnit);
+    int y = toWindowY(view, size * p * view.viewState.stepUnit + base);
+    placeSymbol(view, item, row.symbol, factor, x, y);
   }
 }

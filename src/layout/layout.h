@@ -3,12 +3,14 @@
 #pragma once
 
 #include "layout/component_store.h"
-#include "view/drawing_mode.h"
+#include "score/document.h"
+#include "view/view.h"
 
-// Refills the staff tables and lays out every item. Every component list must
-// be empty (a freshly read file, or freeAllComponents just called). With
-// MELIBRON_DEBUG set, traces every component placed and each item's count.
-void layoutScore();
+// Refills the view's staff tables and lays out every item of the document
+// into the view's component lists, which it first prepares (emptied, one per
+// item), so the lists hold this pass alone. With MELIBRON_DEBUG set, traces
+// every component placed and each item's count.
+void layoutScore(const Document& document, View& view);
 
 // Per-family cases, called with the item number (1-based) after the staff
 // tables are prepared. Items on staves outside 1..32 get no components.
@@ -17,26 +19,27 @@ void layoutScore();
 // and 128 dots. A clef's P4 of -100 or less is small, with 100 added back.
 // Key signatures with a clef outside 0..3 get nothing; naturals stop at seven.
 // Notes, rests, misc symbols and time signatures draw SCORE's variants in
-// the complete drawing mode (their files say which).
-void layoutNote(int item, DrawingMode mode);
-void layoutRest(int item, DrawingMode mode);
-void layoutClef(int item);
-void layoutMiscSymbol(int item, DrawingMode mode);
-void layoutKeySignature(int item);
-void layoutTimeSignature(int item, DrawingMode mode);
+// the complete drawing mode of the view (their files say which).
+void layoutNote(const Document& document, View& view, int item);
+void layoutRest(const Document& document, View& view, int item);
+void layoutClef(const Document& document, View& view, int item);
+void layoutMiscSymbol(const Document& document, View& view, int item);
+void layoutKeySignature(const Document& document, View& view, int item);
+void layoutTimeSignature(const Document& document, View& view, int item);
 
 // Page height of a point d steps above the bottom line of staff s (1..32;
 // any other staff gives 0).
-double staffY(int s, double d);
+double staffY(const View& view, int s, double d);
 
 // Standard scale of a laid-out symbol on staff s (1..32; any other staff
 // gives 0), single precision.
-float symbolFactor(int s);
+float symbolFactor(const View& view, int s);
 
-// Places symbol n on item: adds it, mirrors it top to bottom when asked,
-// scales it by factor and moves it to window pixels (x, y). Returns the
-// component, or null (nothing added) when the symbol cannot be copied.
-Component* placeSymbol(int item, int symbol, float factor, int x, int y,
+// Places symbol n on item: adds it to the view's lists, mirrors it top to
+// bottom when asked, scales it by factor and moves it to window pixels
+// (x, y). Returns the component, or null (nothing added) when the symbol
+// cannot be copied.
+Component* placeSymbol(View& view, int item, int symbol, float factor, int x, int y,
                        bool mirrored = false);
 
 // Step patterns of key signatures: [clef 0..3][place 0..6].

@@ -1,51 +1,52 @@
 #include "layout/layout.h"
 
-#include "paint/view.h"
 #include "score/debug_trace.h"
 #include "score/item_table.h"
 
 namespace {
 
-void layoutItem(int item, int code, DrawingMode mode) {
+void layoutItem(const Document& document, View& view, int item, int code) {
   switch (code) {
-    case kNoteCode: layoutNote(item, mode); break;
-    case kRestCode: layoutRest(item, mode); break;
-    case kClefCode: layoutClef(item); break;
-    case kMiscSymbolCode: layoutMiscSymbol(item, mode); break;
-    case kKeySignatureCode: layoutKeySignature(item); break;
-    case kTimeSignatureCode: layoutTimeSignature(item, mode); break;
+    case kNoteCode: layoutNote(document, view, item); break;
+    case kRestCode: layoutRest(document, view, item); break;
+    case kClefCode: layoutClef(document, view, item); break;
+    case kMiscSymbolCode: layoutMiscSymbol(document, view, item); break;
+    case kKeySignatureCode: layoutKeySignature(document, view, item); break;
+    case kTimeSignatureCode: layoutTimeSignature(document, view, item); break;
     default: break;  // drawn directly by the painter, or not drawn at all
   }
 }
 
 }  // namespace
 
-void layoutScore() {
-  prepareStaffTables();
-  // The count is read again before each item, as every walk of the table does.
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    int code = itemCode(itemAt(i));
-    layoutItem(i, code, DrawingMode::kBasic);
-    if (debugTraceEnabled() && itemAt(i).componentCount > 0) {
-      traceDebug("Layout item %d (%s): %d components", i, itemName(code),
-                 itemAt(i).componentCount);
-    }
+void layoutScore(const Document& document, View& view) {
+  const ItemTable& table = document.itemTable;
+  prepareStaffTables(document, view);
+  prepareComponentLists(view.components, table.itemCount);
+  const bool tracing = debugTraceEnabled();
+  for (int i = 1; i <= table.itemCount; ++i) {
+    int code = itemCode(itemAt(table, i));
+    layoutItem(document, view, i, code);
+    int count = view.components.items[static_cast<size_t>(i)].count;
+    if (tracing && count > 0) traceDebug("Layout item %d (%s): %d components", i, itemName(code), count);
   }
 }
 
-double staffY(int s, double d) {
+double staffY(const View& view, int s, double d) {
   if (!isStaffNumber(s)) return 0.0;
-  return staffTables.staffSize[s] * d * viewState.stepUnit + staffTables.staffBase[s];
+  const StaffTables& t = view.staffTables;
+  return t.staffSize[s] * d * view.viewState.stepUnit + t.staffBase[s];
 }
 
-float symbolFactor(int s) {
+float symbolFactor(const View& view, int s) {
   if (!isStaffNumber(s)) return 0.0f;
-  return static_cast<float>(staffTables.staffSize[s] * viewState.symbolUnit *
-                            viewState.zoom * 0.25);
+  const ViewState& v = view.viewState;
+  return static_cast<float>(view.staffTables.staffSize[s] * v.symbolUnit * v.zoom * 0.25);
 }
 
-Component* placeSymbol(int item, int symbol, float factor, int x, int y, bool mirrored) {
-  Component* component = addComponent(item, symbol);
+Component* placeSymbol(View& view, int item, int symbol, float factor, int x, int y,
+                       bool mirrored) {
+  Component* component = addComponent(view.components, item, symbol);
   if (component == nullptr) {
     if (debugTraceEnabled()) traceDebug("  item %d: symbol %d not copied", item, symbol);
     return nullptr;

@@ -1,5 +1,4 @@
 #include "layout/layout.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -39,8 +38,9 @@ float miscSymbolFactor(int m) {
 // natural size when P6 is 0 (as SCORE does: the release stars of the Chopin
 // page carry P6 = 0 only because their P15 is set) and draws the release
 // star at SCORE's size.
-void layoutMiscSymbol(int item, DrawingMode mode) {
-  const ItemRecord& record = itemAt(item);
+void layoutMiscSymbol(const Document& document, View& view, int item) {
+  const DrawingMode mode = view.drawingMode;
+  const ItemRecord& record = itemAt(document.itemTable, item);
   int s = truncToInt(param(record, 2));
   if (!isStaffNumber(s)) return;
   int m = truncToInt(param(record, 5));
@@ -52,9 +52,9 @@ void layoutMiscSymbol(int item, DrawingMode mode) {
     if (multiplier == 0.0f) multiplier = 1.0f;
     if (m == kReleaseStar) symbol = kPrintedReleaseStar;
   }
-  int x = toWindowX(p3 * viewState.hUnit);
-  int y = toWindowY(staffY(s, param(record, 4) - 3.0));
-  float factor = static_cast<float>(double{miscSymbolFactor(m)} * staffTables.staffSize[s] *
-                                    multiplier * viewState.symbolUnit * viewState.zoom * 0.25);
-  placeSymbol(item, symbol, factor, x, y);
+  int x = toWindowX(view, p3 * view.viewState.hUnit);
+  int y = toWindowY(view, staffY(view, s, param(record, 4) - 3.0));
+  float factor = static_cast<float>(double{miscSymbolFactor(m)} * view.staffTables.staffSize[s] *
+                                    multiplier * view.viewState.symbolUnit * view.viewState.zoom * 0.25);
+  placeSymbol(view, item, symbol, factor, x, y);
 }

@@ -2,7 +2,6 @@
 
 #include "layout/layout.h"
 #include "layout/note_variants.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -48,11 +47,12 @@ float foldedStem(float l) {
 // Hundreds in P9 carry no meaning here: they are stripped (fmod is exact, so
 // 100 becomes 0 and 123.5 becomes 23.5), which keeps the tens digit as the
 // dot count and the units digit as the flag count for every value.
-NoteShape readNote(const ItemRecord& record, DrawingMode mode) {
+NoteShape readNote(const View& view, const ItemRecord& record) {
+  const DrawingMode mode = view.drawingMode;
   NoteShape n{};
   n.s = truncToInt(param(record, 2));
   if (mode == DrawingMode::kComplete) n.s = drawnStaff(n.s, param(record, 12));
-  float size = staffTables.staffSize[n.s];
+  float size = view.staffTables.staffSize[n.s];
   n.p = param(record, 4);
   if (n.p > 100.0f) n.p -= 100.0f;
   if (mode == DrawingMode::kComplete) {
@@ -70,75 +70,77 @@ NoteShape readNote(const ItemRecord& record, DrawingMode mode) {
   n.dotGate = rhythmDigits / 10;
   n.dotMeasure = static_cast<float>(static_cast<double>(rhythm) * kTenth);
   float d = n.p - 3.0f;
-  n.yNote = staffY(n.s, d);
-  n.stepPixels = size * viewState.stepUnit;
+  n.yNote = staffY(view, n.s, d);
+  n.stepPixels = size * view.viewState.stepUnit;
   n.dots.raise = truncToInt(n.p) % 2 != 0 ? 1 : 0;
   if (mode == DrawingMode::kComplete) n.dots = printedDots(n.p, param(record, 9));
   return n;
 }
 
-void placeFlags(int item, const NoteShape& n, int anchorX, float factor) {
+void placeFlags(View& view, int item, const NoteShape& n, int anchorX, float factor) {
   if (n.flags < 1 || (n.stem != 1 && n.stem != 2)) return;
   bool up = n.stem == 1;
   double sign = up ? 1.0 : -1.0;
   int x = anchorX;
   if (up) {
-    x = toWindowX(staffTables.staffSize[n.s] * viewState.hUnit * kNoteHeadWidth +
-                  n.x * viewState.hUnit);
+    x = toWindowX(view, view.staffTables.staffSize[n.s] * view.viewState.hUnit * kNoteHeadWidth +
+                  n.x * view.viewState.hUnit);
   }
   if (n.flags == 1) {
-    int y = toWindowY(n.yNote + sign * (n.l + 1.0) * n.stepPixels);
-    placeSymbol(item, kFlagSymbol, factor, x, y, up);
+    int y = toWindowY(view, n.yNote + sign * (n.l + 1.0) * n.stepPixels);
+    placeSymbol(view, item, kFlagSymbol, factor, x, y, up);
     return;
   }
   for (int j = 0; j < n.flags; ++j) {
     int k = 2 + 2 * j;
-    int y = toWindowY(n.yNote + sign * (k - 1.5 + n.l) * n.stepPixels);
-    placeSymbol(item, kFlagSymbol, factor, x, y, up);
+    int y = toWindowY(view, n.yNote + sign * (k - 1.5 + n.l) * n.stepPixels);
+    placeSymbol(view, item, kFlagSymbol, factor, x, y, up);
   }
 }
 
 // Dots of a note on a line sit one step higher, below the staff as well as
 // on and above it.
-void placeDots(int item, const NoteShape& n, float factor) {
+void placeDots(View& view, int item, const NoteShape& n, float factor) {
   if (n.dotGate < 1) return;
-  int yDot = toWindowY(n.yNote + n.dots.raise * n.stepPixels);
-  double size = staffTables.staffSize[n.s];
+  int yDot = toWindowY(view, n.yNote + n.dots.raise * n.stepPixels);
+  double size = view.staffTables.staffSize[n.s];
   double first = kFirstDotOffset + n.dots.shift;
-  placeSymbol(item, kDotSymbol, factor, toWindowX((n.x + first * size) * viewState.hUnit), yDot);
+  placeSymbol(view, item, kDotSymbol, factor, toWindowX(view, (n.x + first * size) * view.viewState.hUnit), yDot);
   for (int k = 2; k <= n.dotMeasure; ++k) {
     double offset = size * (first + kDotSpacing * (k - 1));
-    placeSymbol(item, kDotSymbol, factor, toWindowX((n.x + offset) * viewState.hUnit), yDot);
+    placeSymbol(view, item, kDotSymbol, factor, toWindowX(view, (n.x + offset) * view.viewState.hUnit), yDot);
   }
 }
 
-void placeArticulations(int item, const ItemRecord& record, const NoteShape& n, float factor) {
-  double size = staffTables.staffSize[n.s];
+void placeArticulations(View& view, int item, const ItemRecord& record, const NoteShape& n,
+                        float factor) {
+  double size = view.staffTables.staffSize[n.s];
   std::vector<ArticulationMark> marks =
       articulationMarks(param(record, 11), param(record, 14), n.p, n.stem, n.l);
   for (const ArticulationMark& mark : marks) {
-    placeSymbol(item, mark.symbol, factor, toWindowX((n.x + mark.x * size) * viewState.hUnit),
-                toWindowY(staffY(n.s, mark.step - 3.0)), mark.mirrored);
+    placeSymbol(view, item, mark.symbol, factor, toWindowX(view, (n.x + mark.x * size) * view.viewState.hUnit),
+                toWindowY(view, staffY(view, n.s, mark.step - 3.0)), mark.mirrored);
   }
 }
 
 }  // namespace
 
-void layoutNote(int item, DrawingMode mode) {
-  const ItemRecord& record = itemAt(item);
+void layoutNote(const Document& document, View& view, int item) {
+  const DrawingMode mode = view.drawingMode;
+  const ItemRecord& record = itemAt(document.itemTable, item);
   if (!isStaffNumber(truncToInt(param(record, 2)))) return;
-  NoteShape n = readNote(record, mode);
-  float factor = symbolFactor(n.s);
-  int anchorX = toWindowX(n.x * viewState.hUnit);
-  int anchorY = toWindowY(n.yNote);
+  NoteShape n = readNote(view, record);
+  float factor = symbolFactor(view, n.s);
+  int anchorX = toWindowX(view, n.x * view.viewState.hUnit);
+  int anchorY = toWindowY(view, n.yNote);
   float head = param(record, 6);
   if (head != -1.0f) {
-    placeSymbol(item, truncToInt(head + 11.0), factor, anchorX, anchorY);
+    placeSymbol(view, item, truncToInt(head + 11.0), factor, anchorX, anchorY);
   }
-  placeFlags(item, n, anchorX, factor);
-  placeDots(item, n, factor);
+  placeFlags(view, item, n, anchorX, factor);
+  placeDots(view, item, n, factor);
   if (n.accidental >= 1) {
-    placeSymbol(item, kAccidentalBase + n.accidental, factor, anchorX, anchorY);
+    placeSymbol(view, item, kAccidentalBase + n.accidental, factor, anchorX, anchorY);
   }
-  if (mode == DrawingMode::kComplete) placeArticulations(item, record, n, factor);
+  if (mode == DrawingMode::kComplete) placeArticulations(view, item, record, n, factor);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/conversions.h"
 
 namespace {

@@ -1,5 +1,4 @@
 #include "layout/layout.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -18,6 +17,7 @@ constexpr int kMaxRepeats = 128;
 
 // Where a rest stands, shared by all its shapes.
 struct RestFrame {
+  View* view;
   int item;
   int s;
   float p3;
@@ -35,34 +35,39 @@ struct DotRow {
 };
 
 void place(const RestFrame& f, int symbol, int x, int y) {
-  placeSymbol(f.item, symbol, f.factor, x, y);
+  placeSymbol(*f.view, f.item, symbol, f.factor, x, y);
 }
 
-int hookLeftX(const RestFrame& f) { return toWindowX(f.p3 * viewState.hUnit - 0.5 * f.unit); }
+int hookLeftX(const RestFrame& f) {
+  return toWindowX(*f.view, f.p3 * f.view->viewState.hUnit - 0.5 * f.unit);
+}
 
 int hookMiddleX(const RestFrame& f) {
-  return toWindowX((f.p3 + 0.25 * staffTables.staffSize[f.s]) * viewState.hUnit);
+  const View& view = *f.view;
+  return toWindowX(view, (f.p3 + 0.25 * view.staffTables.staffSize[f.s]) * view.viewState.hUnit);
 }
 
 // Rows 2 and 3: hooks from two steps below the reference point upward.
 DotRow placeShortStack(const RestFrame& f, bool third) {
-  place(f, kHookSymbol, hookLeftX(f), toWindowY(f.h - 2 * f.step));
+  const View& view = *f.view;
+  place(f, kHookSymbol, hookLeftX(f), toWindowY(view, f.h - 2 * f.step));
   place(f, kHookSymbol, hookMiddleX(f), f.y0);
   if (!third) return {3.075, f.y0};
-  int top = toWindowY(f.h + 2 * f.step);
-  place(f, kHookSymbol, toWindowX((f.p3 + staffTables.staffSize[f.s]) * viewState.hUnit), top);
+  int top = toWindowY(view, f.h + 2 * f.step);
+  place(f, kHookSymbol, toWindowX(view, (f.p3 + view.staffTables.staffSize[f.s]) * view.viewState.hUnit), top);
   return {3.725, top};
 }
 
 // Above 3: P5 rounded up hooks, from four steps below the reference point.
 DotRow placeTallStack(const RestFrame& f, float shape) {
-  place(f, kHookSymbol, hookLeftX(f), toWindowY(f.h - 4 * f.step));
-  place(f, kHookSymbol, hookMiddleX(f), toWindowY(f.h - 2 * f.step));
+  const View& view = *f.view;
+  place(f, kHookSymbol, hookLeftX(f), toWindowY(view, f.h - 4 * f.step));
+  place(f, kHookSymbol, hookMiddleX(f), toWindowY(view, f.h - 2 * f.step));
   for (int k = 2; k < shape && k < kMaxRepeats; ++k) {
-    int x = toWindowX(f.p3 * viewState.hUnit + (0.75 * k - 0.5) * f.unit);
-    place(f, kHookSymbol, x, toWindowY(f.h + (2 * k - 4) * f.step));
+    int x = toWindowX(view, f.p3 * view.viewState.hUnit + (0.75 * k - 0.5) * f.unit);
+    place(f, kHookSymbol, x, toWindowY(view, f.h + (2 * k - 4) * f.step));
   }
-  return {4.375, toWindowY(f.h + 2 * f.step)};
+  return {4.375, toWindowY(view, f.h + 2 * f.step)};
 }
 
 // Places the rest symbols of shape P5; false when P5 names no shape.
@@ -94,13 +99,15 @@ bool placeShape(const RestFrame& f, float shape, int x0, DotRow* dots) {
 
 // The complete drawing moves the whole rest by P10 units scaled by the staff
 // size and draws SCORE's quarter rest, as SCORE prints them.
-void layoutRest(int item, DrawingMode mode) {
-  const ItemRecord& record = itemAt(item);
+void layoutRest(const Document& document, View& view, int item) {
+  const DrawingMode mode = view.drawingMode;
+  const ItemRecord& record = itemAt(document.itemTable, item);
   RestFrame f{};
+  f.view = &view;
   f.item = item;
   f.s = truncToInt(param(record, 2));
   if (!isStaffNumber(f.s)) return;
-  float size = staffTables.staffSize[f.s];
+  float size = view.staffTables.staffSize[f.s];
   f.p3 = param(record, 3);
   bool complete = mode == DrawingMode::kComplete;
   float shift = complete ? param(record, 10) * size : 0.0f;
@@ -111,18 +118,18 @@ void layoutRest(int item, DrawingMode mode) {
   float shape = param(record, 5);
   float p9 = param(record, 9);
   float raised = p4 + 5.0f;
-  f.h = staffY(f.s, raised);
-  f.step = size * viewState.stepUnit;
-  f.unit = size * viewState.hUnit;
-  f.y0 = toWindowY(truncToInt(f.h));
-  f.factor = symbolFactor(f.s);
+  f.h = staffY(view, f.s, raised);
+  f.step = size * view.viewState.stepUnit;
+  f.unit = size * view.viewState.hUnit;
+  f.y0 = toWindowY(view, truncToInt(f.h));
+  f.factor = symbolFactor(view, f.s);
   bool useP9 = shape > -5.0f && shape < -1.0f && p9 > 0.0f;
-  int x0 = toWindowX((useP9 ? p9 + shift : f.p3) * viewState.hUnit);
+  int x0 = toWindowX(view, (useP9 ? p9 + shift : f.p3) * view.viewState.hUnit);
   DotRow dots{};
   if (!placeShape(f, shape, x0, &dots)) return;
   float dotCount = param(record, 6);
   for (int i = 0; i < dotCount && i < kMaxRepeats; ++i) {
-    int x = toWindowX(f.p3 * viewState.hUnit + (dots.firstOffset + kDotSpacing * i) * f.unit);
+    int x = toWindowX(view, f.p3 * view.viewState.hUnit + (dots.firstOffset + kDotSpacing * i) * f.unit);
     place(f, kDotSymbol, x, dots.y);
   }
 }

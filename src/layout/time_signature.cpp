@@ -1,6 +1,5 @@
 #include "layout/layout.h"
 #include "layout/time_digits.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -13,13 +12,13 @@ constexpr int kCutTimeSymbol = 19;
 constexpr double kSignSize = 3.0;  // three times the ordinary symbol size
 
 // P5 over P6 in digits, from P4 steps above the staff's bottom line.
-void placeDigits(int item, const ItemRecord& record, int s) {
-  double size = staffTables.staffSize[s];
-  float factor = symbolFactor(s);
+void placeDigits(View& view, int item, const ItemRecord& record, int s) {
+  double size = view.staffTables.staffSize[s];
+  float factor = symbolFactor(view, s);
   for (const TimeDigit& digit : timeSignatureDigits(param(record, 5), param(record, 6))) {
-    int x = toWindowX((param(record, 3) + digit.x * size) * viewState.hUnit);
-    int y = toWindowY(staffY(s, param(record, 4) + digit.bottom));
-    placeSymbol(item, digit.symbol, factor, x, y);
+    int x = toWindowX(view, (param(record, 3) + digit.x * size) * view.viewState.hUnit);
+    int y = toWindowY(view, staffY(view, s, param(record, 4) + digit.bottom));
+    placeSymbol(view, item, digit.symbol, factor, x, y);
   }
 }
 
@@ -29,22 +28,23 @@ void placeDigits(int item, const ItemRecord& record, int s) {
 // complete drawing draws every other signature in digits, as SCORE prints
 // it. Positions of the signs are truncated, not rounded, both on the page and
 // in the window.
-void layoutTimeSignature(int item, DrawingMode mode) {
-  const ItemRecord& record = itemAt(item);
+void layoutTimeSignature(const Document& document, View& view, int item) {
+  const DrawingMode mode = view.drawingMode;
+  const ItemRecord& record = itemAt(document.itemTable, item);
   int s = truncToInt(param(record, 2));
   if (!isStaffNumber(s)) return;
   int code = truncToInt(param(record, 5));
   if (code != kCommonTimeCode && code != kCutTimeCode) {
-    if (mode == DrawingMode::kComplete) placeDigits(item, record, s);
+    if (mode == DrawingMode::kComplete) placeDigits(view, item, record, s);
     return;
   }
   int symbol = code == kCommonTimeCode ? kCommonTimeSymbol : kCutTimeSymbol;
-  float factor = static_cast<float>(staffTables.staffSize[s] * kSignSize * viewState.symbolUnit *
-                                    viewState.zoom * 0.25);
-  int x = toWindowX(truncToInt(truncToInt(param(record, 3)) * viewState.hUnit));
-  int yp = truncToInt(staffY(s, truncToInt(param(record, 4)) - 3.0));
+  float factor = static_cast<float>(view.staffTables.staffSize[s] * kSignSize * view.viewState.symbolUnit *
+                                    view.viewState.zoom * 0.25);
+  int x = toWindowX(view, truncToInt(truncToInt(param(record, 3)) * view.viewState.hUnit));
+  int yp = truncToInt(staffY(view, s, truncToInt(param(record, 4)) - 3.0));
   // Wide arithmetic: a saturated yp must not overflow the subtraction.
-  double fromTop = static_cast<double>(viewState.pageHeight) - yp - viewState.bottomMargin;
-  int y = truncToInt(fromTop * viewState.zoom + viewState.viewOffsetY);
-  placeSymbol(item, symbol, factor, x, y);
+  double fromTop = static_cast<double>(view.viewState.pageHeight) - yp - view.viewState.bottomMargin;
+  int y = truncToInt(fromTop * view.viewState.zoom + view.viewState.viewOffsetY);
+  placeSymbol(view, item, symbol, factor, x, y);
 }

@@ -1,7 +1,6 @@
 #include <cstdint>
 
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -24,14 +23,14 @@ int topStaff(int s, float p4) {
   return u <= kStaffCount ? static_cast<int>(u) : 0;
 }
 
-void drawFinalStrokes(DrawingSurface& surface, double p3, double z, int yBottom, int yTop) {
-  const ViewState& v = viewState;
-  int x3 = toWindowX(p3 * v.hUnit - z * v.hUnit * kFinalThinGap);
+void drawFinalStrokes(DrawingSurface& surface, const View& view, double p3, double z, int yBottom, int yTop) {
+  const ViewState& v = view.viewState;
+  int x3 = toWindowX(view, p3 * v.hUnit - z * v.hUnit * kFinalThinGap);
   drawLine(surface, x3, yBottom, x3, yTop);
   // The thick stroke: a wide flat-capped pen, used once as a stroked path.
   surface.selectWidePen(truncToInt(z * v.hUnit));
   surface.beginPath();
-  int x4 = toWindowX(p3 * v.hUnit - z * v.hUnit * kFinalThickCentre);
+  int x4 = toWindowX(view, p3 * v.hUnit - z * v.hUnit * kFinalThickCentre);
   drawLine(surface, x4, yBottom, x4, yTop);
   surface.endPath();
   surface.strokePath();
@@ -40,7 +39,8 @@ void drawFinalStrokes(DrawingSurface& surface, double p3, double z, int yBottom,
 
 }  // namespace
 
-void paintBarline(DrawingSurface& surface, const ItemRecord& item) {
+void paintBarline(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   float p4 = param(item, 4);
   if (p4 == 0.0f) p4 = 1.0f;
@@ -50,18 +50,18 @@ void paintBarline(DrawingSurface& surface, const ItemRecord& item) {
   int u = isStaffNumber(s) ? topStaff(s, p4) : 0;
   if (u == 0) return;
 
-  const ViewState& v = viewState;
-  const StaffTables& t = staffTables;
+  const ViewState& v = view.viewState;
+  const StaffTables& t = view.staffTables;
   float p3 = param(item, 3);
   float p5 = param(item, 5);
   double z = t.staffSize[s];
-  int x = toWindowX(p3 * v.hUnit);
-  int yBottom = toWindowY(t.staffBase[s]);
-  int yTop = toWindowY(t.staffBase[u] + t.staffSize[u] * v.stepUnit * kStaffTopStep);
+  int x = toWindowX(view, p3 * v.hUnit);
+  int yBottom = toWindowY(view, t.staffBase[s]);
+  int yTop = toWindowY(view, t.staffBase[u] + t.staffSize[u] * v.stepUnit * kStaffTopStep);
   if (p5 == kSingle || p5 == kDouble) drawLine(surface, x, yBottom, x, yTop);
   if (p5 == kDouble) {
-    int x2 = toWindowX(p3 * v.hUnit - z * v.hUnit * kDoubleGap);
+    int x2 = toWindowX(view, p3 * v.hUnit - z * v.hUnit * kDoubleGap);
     drawLine(surface, x2, yBottom, x2, yTop);
   }
-  if (p5 == kFinal) drawFinalStrokes(surface, p3, z, yBottom, yTop);
+  if (p5 == kFinal) drawFinalStrokes(surface, view, p3, z, yBottom, yTop);
 }

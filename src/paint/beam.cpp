@@ -1,5 +1,4 @@
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -21,13 +20,13 @@ struct BeamGeometry {
 
 // One beam with its edges at the given heights (steps) at the first and the
 // last note.
-void drawBeam(DrawingSurface& surface, const BeamGeometry& g, double firstNear,
+void drawBeam(DrawingSurface& surface, const View& view, const BeamGeometry& g, double firstNear,
               double lastNear, double lastFar, double firstFar) {
   Vector points[4] = {
-      {g.xFirst, stepToWindowY(firstNear, g.z, g.b)},
-      {g.xLast, stepToWindowY(lastNear, g.z, g.b)},
-      {g.xLast, stepToWindowY(lastFar, g.z, g.b)},
-      {g.xFirst, stepToWindowY(firstFar, g.z, g.b)},
+      {g.xFirst, stepToWindowY(view, firstNear, g.z, g.b)},
+      {g.xLast, stepToWindowY(view, lastNear, g.z, g.b)},
+      {g.xLast, stepToWindowY(view, lastFar, g.z, g.b)},
+      {g.xFirst, stepToWindowY(view, firstFar, g.z, g.b)},
   };
   // Filled with whatever brush the surface holds: the last symbol's.
   surface.polygon(points, 4);
@@ -35,11 +34,12 @@ void drawBeam(DrawingSurface& surface, const BeamGeometry& g, double firstNear,
 
 }  // namespace
 
-void paintBeam(DrawingSurface& surface, const ItemRecord& item) {
+void paintBeam(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   // Staff numbers outside the staff tables cannot be placed.
   if (!isStaffNumber(s)) return;
-  const ViewState& v = viewState;
+  const ViewState& v = view.viewState;
   // A beam should carry seven parameters; missing ones read as 0.0.
   float p3 = param(item, 3);
   float p4 = param(item, 4);
@@ -47,8 +47,8 @@ void paintBeam(DrawingSurface& surface, const ItemRecord& item) {
   float p6 = param(item, 6);
   if (p4 >= 100.0f || p4 <= -100.0f) p4 = static_cast<float>(p4 - 100.0 * hundredsOf(p4));
   float length = p6 - p3;
-  double z = staffTables.staffSize[s];
-  double b = staffTables.staffBase[s];
+  double z = view.staffTables.staffSize[s];
+  double b = view.staffTables.staffBase[s];
 
   int q = truncToInt(param(item, 7));
   int count = q % 10;
@@ -56,11 +56,11 @@ void paintBeam(DrawingSurface& surface, const ItemRecord& item) {
   int direction = q / 10;
   BeamGeometry g{};
   if (direction == 1) {
-    g = {toWindowX(z * v.hUnit * kHeadWidth + p3 * v.hUnit),
-         toWindowX((z * kHeadWidth + length) * v.hUnit + p3 * v.hUnit),
+    g = {toWindowX(view, z * v.hUnit * kHeadWidth + p3 * v.hUnit),
+         toWindowX(view, (z * kHeadWidth + length) * v.hUnit + p3 * v.hUnit),
          static_cast<float>(p4 + 4.0), static_cast<float>(p5 + 4.0), z, b};
   } else if (direction == 2) {
-    g = {toWindowX(p3 * v.hUnit), toWindowX(length * v.hUnit + p3 * v.hUnit),
+    g = {toWindowX(view, p3 * v.hUnit), toWindowX(view, length * v.hUnit + p3 * v.hUnit),
          static_cast<float>(p4 - 10.0), static_cast<float>(p5 - 10.0), z, b};
   } else {
     return;
@@ -70,9 +70,9 @@ void paintBeam(DrawingSurface& surface, const ItemRecord& item) {
     double a = g.first;
     double last = g.last;
     if (direction == 1) {
-      drawBeam(surface, g, a - 1 - o, last - 1 - o, last - o, a - o);
+      drawBeam(surface, view, g, a - 1 - o, last - 1 - o, last - o, a - o);
     } else {
-      drawBeam(surface, g, a + 1 + o, last + 1 + o, last + o, a + o);
+      drawBeam(surface, view, g, a + 1 + o, last + 1 + o, last + o, a + o);
     }
   }
 }

@@ -1,5 +1,4 @@
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "score/item_table.h"
 
 namespace {
@@ -22,17 +21,17 @@ HairpinShape hairpinShape(const ItemRecord& item) {
   return {kDefaultHalfOpening, true};
 }
 
-void paintHairpin(DrawingSurface& surface, const ItemRecord& item, int x1, int x2, double z,
+void paintHairpin(DrawingSurface& surface, const View& view, const ItemRecord& item, int x1, int x2, double z,
                   double b) {
-  const ViewState& v = viewState;
+  const ViewState& v = view.viewState;
   float p4 = param(item, 4);
   HairpinShape shape = hairpinShape(item);
-  int y1 = stepToWindowY(p4 - 3.0, z, b);
+  int y1 = stepToWindowY(view, p4 - 3.0, z, b);
   // Sums in this order: the pixels depend on it at half-pixel boundaries.
   double centre = z * (p4 - 3.0) * v.stepUnit;
   double half = z * shape.halfOpening * v.stepUnit;
-  int yPlus = toWindowY(half + centre + b);
-  int yMinus = toWindowY(centre + b - half);
+  int yPlus = toWindowY(view, half + centre + b);
+  int yMinus = toWindowY(view, centre + b - half);
   if (shape.opening) {
     drawLine(surface, x1, y1, x2, yPlus);
     drawLine(surface, x1, y1, x2, yMinus);
@@ -44,19 +43,20 @@ void paintHairpin(DrawingSurface& surface, const ItemRecord& item, int x1, int x
 
 }  // namespace
 
-void paintLine(DrawingSurface& surface, const ItemRecord& item) {
+void paintLine(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   // Staff numbers outside the staff tables cannot be placed.
   if (!isStaffNumber(s)) return;
-  double z = staffTables.staffSize[s];
-  double b = staffTables.staffBase[s];
-  int x1 = toWindowX(param(item, 3) * viewState.hUnit);
-  int x2 = toWindowX(param(item, 6) * viewState.hUnit);
+  double z = view.staffTables.staffSize[s];
+  double b = view.staffTables.staffBase[s];
+  int x1 = toWindowX(view, param(item, 3) * view.viewState.hUnit);
+  int x2 = toWindowX(view, param(item, 6) * view.viewState.hUnit);
   float p5 = param(item, 5);
   if (p5 == kHairpinMark) {
-    paintHairpin(surface, item, x1, x2, z, b);
+    paintHairpin(surface, view, item, x1, x2, z, b);
     return;
   }
-  drawLine(surface, x1, stepToWindowY(param(item, 4) - 3.0, z, b), x2,
-           stepToWindowY(p5 - 3.0, z, b));
+  drawLine(surface, x1, stepToWindowY(view, param(item, 4) - 3.0, z, b), x2,
+           stepToWindowY(view, p5 - 3.0, z, b));
 }

@@ -3,7 +3,6 @@
 
 #include "layout/note_variants.h"
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -23,9 +22,9 @@ struct NotePlace {
   double b;  // page height of the staff's bottom line
 };
 
-NotePlace placeNote(const ItemRecord& item, int s) {
-  NotePlace place{param(item, 3), param(item, 4), staffTables.staffSize[s],
-                  staffTables.staffBase[s]};
+NotePlace placeNote(const View& view, const ItemRecord& item, int s) {
+  NotePlace place{param(item, 3), param(item, 4), view.staffTables.staffSize[s],
+                  view.staffTables.staffBase[s]};
   if (place.p4 > 100.0f) place.p4 -= 100.0f;
   float p10 = param(item, 10);
   if (p10 == 10.0f) {
@@ -45,8 +44,8 @@ bool hasStem(const ItemRecord& item) {
   return param(item, 5) >= 10.0f && !stemless;
 }
 
-void drawStem(DrawingSurface& surface, const ItemRecord& item, const NotePlace& n) {
-  const ViewState& v = viewState;
+void drawStem(DrawingSurface& surface, const View& view, const ItemRecord& item, const NotePlace& n) {
+  const ViewState& v = view.viewState;
   float p8 = param(item, 8);
   if (p8 >= 100.0f) {
     p8 -= 100.0f;
@@ -56,78 +55,81 @@ void drawStem(DrawingSurface& surface, const ItemRecord& item, const NotePlace& 
   // Sums in this order: the pixels depend on it at half-pixel boundaries.
   double head = n.z * (n.p4 - 3.0) * v.stepUnit;
   double stem = (p8 + kStemLength) * v.stepUnit * n.z;
-  int yHead = toWindowY(head + n.b);
+  int yHead = toWindowY(view, head + n.b);
   int direction = truncToInt(param(item, 5)) / 10;
   if (direction == 1) {
-    int xRight = toWindowX(n.z * v.hUnit * kHeadWidth + n.p3 * v.hUnit);
-    drawLine(surface, xRight, yHead, xRight, toWindowY(stem + head + n.b));
+    int xRight = toWindowX(view, n.z * v.hUnit * kHeadWidth + n.p3 * v.hUnit);
+    drawLine(surface, xRight, yHead, xRight, toWindowY(view, stem + head + n.b));
   } else if (direction == 2) {
-    int xLeft = toWindowX(n.p3 * v.hUnit);
-    drawLine(surface, xLeft, yHead, xLeft, toWindowY(head + n.b - stem));
+    int xLeft = toWindowX(view, n.p3 * v.hUnit);
+    drawLine(surface, xLeft, yHead, xLeft, toWindowY(view, head + n.b - stem));
   }
 }
 
 // Ledger lines at step offsets first, first + step, ... from the bottom line.
-void drawLedgerLines(DrawingSurface& surface, const NotePlace& n, int64_t count, int first,
+void drawLedgerLines(DrawingSurface& surface, const View& view, const NotePlace& n, int64_t count, int first,
                      int step) {
-  const ViewState& v = viewState;
-  int x1 = toWindowX(n.p3 * v.hUnit - n.z * v.hUnit * kLedgerLeft);
-  int x2 = toWindowX(n.z * v.hUnit * kLedgerRight + n.p3 * v.hUnit);
+  const ViewState& v = view.viewState;
+  int x1 = toWindowX(view, n.p3 * v.hUnit - n.z * v.hUnit * kLedgerLeft);
+  int x2 = toWindowX(view, n.z * v.hUnit * kLedgerRight + n.p3 * v.hUnit);
   count = std::min<int64_t>(count, kMaxRuledLines);
   for (int j = 0; j < count; ++j) {
     int k = first + step * j;
-    int y = toWindowY(n.z * k * v.stepUnit + n.b);
+    int y = toWindowY(view, n.z * k * v.stepUnit + n.b);
     drawLine(surface, x1, y, x2, y);
   }
 }
 
-void drawLedgers(DrawingSurface& surface, const NotePlace& n) {
+void drawLedgers(DrawingSurface& surface, const View& view, const NotePlace& n) {
   // 64-bit so that a P4 near the integer limits cannot overflow.
   int64_t t = truncToInt(n.p4);
   if (n.p4 > 12.0f) {
-    drawLedgerLines(surface, n, (t + t % 2 - 12) / 2, 10, 2);
+    drawLedgerLines(surface, view, n, (t + t % 2 - 12) / 2, 10, 2);
   } else if (n.p4 < 2.0f) {
     int64_t c = 2 - t;
-    drawLedgerLines(surface, n, (c + c % 2) / 2, -2, -2);
+    drawLedgerLines(surface, view, n, (c + c % 2) / 2, -2, -2);
   }
 }
 
 // As SCORE prints it: on the staff of P12, the head shifted as the layout
 // shifts it.
-NotePlace placePrintedNote(const ItemRecord& item, int s) {
+NotePlace placePrintedNote(const View& view, const ItemRecord& item, int s) {
   int drawn = drawnStaff(s, param(item, 12));
-  NotePlace place{param(item, 3), param(item, 4), staffTables.staffSize[drawn],
-                  staffTables.staffBase[drawn]};
+  NotePlace place{param(item, 3), param(item, 4), view.staffTables.staffSize[drawn],
+                  view.staffTables.staffBase[drawn]};
   if (place.p4 > 100.0f) place.p4 -= 100.0f;
   place.p3 = static_cast<float>(place.p3 + printedHeadShift(param(item, 10), place.z));
   return place;
 }
 
 // Stem, components and ledger lines of a note on a staff of the tables.
-void drawNote(DrawingSurface& surface, const ItemRecord& item, const NotePlace& place) {
-  if (hasStem(item)) drawStem(surface, item, place);
-  drawComponents(surface, item);
-  drawLedgers(surface, place);
+void drawNote(DrawingSurface& surface, const View& view, const ItemRecord& item, int i,
+              const NotePlace& place) {
+  if (hasStem(item)) drawStem(surface, view, item, place);
+  drawComponents(surface, view, i);
+  drawLedgers(surface, view, place);
 }
 
 }  // namespace
 
-void paintNote(DrawingSurface& surface, const ItemRecord& item) {
+void paintNote(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   // On a staff outside the staff tables the stem and ledger lines cannot be
   // placed; the components, already in window pixels, are still drawn.
   if (!isStaffNumber(s)) {
-    drawComponents(surface, item);
+    drawComponents(surface, view, i);
     return;
   }
-  drawNote(surface, item, placeNote(item, s));
+  drawNote(surface, view, item, i, placeNote(view, item, s));
 }
 
-void paintPrintedNote(DrawingSurface& surface, const ItemRecord& item) {
+void paintPrintedNote(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   if (!isStaffNumber(s)) {
-    drawComponents(surface, item);
+    drawComponents(surface, view, i);
     return;
   }
-  drawNote(surface, item, placePrintedNote(item, s));
+  drawNote(surface, view, item, i, placePrintedNote(view, item, s));
 }

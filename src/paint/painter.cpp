@@ -1,6 +1,7 @@
 #include "paint/painter.h"
 
-#include "paint/view.h"
+#include <algorithm>
+
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -10,36 +11,46 @@ namespace {
 constexpr float kInvisibleRest = -1.0f;
 constexpr float kHundredth = 0.01f;
 
-void paintItem(DrawingSurface& surface, const ItemRecord& item) {
+void drawFirstComponent(DrawingSurface& surface, const View& view, int item) {
+  const ItemComponents* list = componentsOf(view.components, item);
+  if (list != nullptr && list->count > 0 && !list->records.empty()) {
+    drawSymbol(surface, *list->records[0]);
+  }
+}
+
+void paintItem(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   switch (itemCode(item)) {
     case kNoteCode:
-      paintNote(surface, item);
+      if (view.drawingMode == DrawingMode::kComplete) {
+        paintPrintedNote(surface, document, view, i);
+      } else {
+        paintNote(surface, document, view, i);
+      }
       break;
     case kRestCode:
-      if (param(item, 6) != kInvisibleRest) drawComponents(surface, item);
+      if (param(item, 6) != kInvisibleRest) drawComponents(surface, view, i);
       break;
     case kClefCode:
     case kMiscSymbolCode:
       // The layout gives these exactly one component; only the first is drawn.
-      if (item.componentCount > 0 && !item.components.empty() && item.components[0]) {
-        drawSymbol(surface, *item.components[0]);
-      }
+      drawFirstComponent(surface, view, i);
       break;
     case kLineCode:
-      paintLine(surface, item);
+      paintLine(surface, document, view, i);
       break;
     case kBeamCode:
-      paintBeam(surface, item);
+      paintBeam(surface, document, view, i);
       break;
     case kStaffCode:
-      paintStaff(surface, item);
+      paintStaff(surface, document, view, i);
       break;
     case kBarlineCode:
-      paintBarline(surface, item);
+      paintBarline(surface, document, view, i);
       break;
     case kKeySignatureCode:
     case kTimeSignatureCode:
-      drawComponents(surface, item);
+      drawComponents(surface, view, i);
       break;
     default:
       break;
@@ -48,19 +59,20 @@ void paintItem(DrawingSurface& surface, const ItemRecord& item) {
 
 }  // namespace
 
-void paintScore(DrawingSurface& surface) {
-  prepareStaffTables();
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
+void paintScore(DrawingSurface& surface, const Document& document, View& view) {
+  prepareStaffTables(document, view);
+  for (int i = 1; i <= document.itemTable.itemCount; ++i) {
     surface.beginItem(i);
-    paintItem(surface, itemAt(i));
+    paintItem(surface, document, view, i);
     surface.endItem();
   }
 }
 
-void drawComponents(DrawingSurface& surface, const ItemRecord& item) {
-  for (int k = 0; k < item.componentCount && k < static_cast<int>(item.components.size()); ++k) {
-    if (item.components[k]) drawSymbol(surface, *item.components[k]);
-  }
+void drawComponents(DrawingSurface& surface, const View& view, int item) {
+  const ItemComponents* list = componentsOf(view.components, item);
+  if (list == nullptr) return;
+  int count = std::min(list->count, static_cast<int32_t>(list->records.size()));
+  for (int k = 0; k < count; ++k) drawSymbol(surface, *list->records[static_cast<size_t>(k)]);
 }
 
 void drawLine(DrawingSurface& surface, int x1, int y1, int x2, int y2) {
@@ -70,8 +82,8 @@ void drawLine(DrawingSurface& surface, int x1, int y1, int x2, int y2) {
 
 int staffOfItem(const ItemRecord& item) { return truncToInt(param(item, 2)); }
 
-int stepToWindowY(double v, double z, double b) {
-  return toWindowY(v * z * viewState.stepUnit + b);
+int stepToWindowY(const View& view, double v, double z, double b) {
+  return toWindowY(view, v * z * view.viewState.stepUnit + b);
 }
 
 int hundredsOf(float v) { return truncToInt(static_cast<float>(v * kHundredth)); }

@@ -3,8 +3,8 @@
 
 #include "library/library_table.h"
 #include "paint/drawing_surface.h"
-
-struct ItemRecord;
+#include "score/document.h"
+#include "view/view.h"
 
 // Draws the record's draw list (a component in window pixels, or a library
 // symbol in library units). Leaves the last polygon's brush selected. Never
@@ -13,24 +13,27 @@ struct ItemRecord;
 // it (a list that starts with opcode -1) is not drawn. Empty runs make no call.
 void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record);
 
-// Refills the staff tables, then draws items 1..item count in order, each
-// between beginItem and endItem.
-void paintScore(DrawingSurface& surface);
+// Refills the view's staff tables, then draws the document's items 1..item
+// count in order, each between beginItem and endItem, with the components of
+// the view's last layout pass.
+void paintScore(DrawingSurface& surface, const Document& document, View& view);
 
-// Components 0 .. componentCount-1 of an item, each with drawSymbol.
-void drawComponents(DrawingSurface& surface, const ItemRecord& item);
+// The live components of item i in the view, each with drawSymbol.
+void drawComponents(DrawingSurface& surface, const View& view, int item);
 
 // Per-code drawing. Items on staves outside 1..32, and barlines reaching past
 // staff 32, cannot be placed and draw nothing; a note there still draws its
 // components. Missing parameters read as 0.0 (beams included).
-void paintStaff(DrawingSurface& surface, const ItemRecord& item);
-void paintNote(DrawingSurface& surface, const ItemRecord& item);
+// Each draws item `item` (1..item count) of the document.
+void paintStaff(DrawingSurface& surface, const Document& document, const View& view, int item);
+void paintNote(DrawingSurface& surface, const Document& document, const View& view, int item);
 // A note of the complete drawing: on the staff of P12 and with SCORE's head
 // shift of P10, as its layout places it.
-void paintPrintedNote(DrawingSurface& surface, const ItemRecord& item);
-void paintLine(DrawingSurface& surface, const ItemRecord& item);
-void paintBeam(DrawingSurface& surface, const ItemRecord& item);
-void paintBarline(DrawingSurface& surface, const ItemRecord& item);
+void paintPrintedNote(DrawingSurface& surface, const Document& document, const View& view,
+                      int item);
+void paintLine(DrawingSurface& surface, const Document& document, const View& view, int item);
+void paintBeam(DrawingSurface& surface, const Document& document, const View& view, int item);
+void paintBarline(DrawingSurface& surface, const Document& document, const View& view, int item);
 
 // Helpers shared by the per-code routines.
 
@@ -49,7 +52,7 @@ int staffOfItem(const ItemRecord& item);
 
 // Window y of a height of v steps above the bottom line of a staff of size z
 // whose bottom line lies at page height b: toWindowY(v * z * stepUnit + b).
-int stepToWindowY(double v, double z, double b);
+int stepToWindowY(const View& view, double v, double z, double b);
 
 // truncate(v x 0.01), with the factor and the product in single precision,
 // so that whole hundreds give whole counts (100 x 0.01f rounds to 1).

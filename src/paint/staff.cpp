@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "paint/painter.h"
-#include "paint/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -23,7 +22,8 @@ int saturateToInt(int64_t v) {
 
 }  // namespace
 
-void paintStaff(DrawingSurface& surface, const ItemRecord& item) {
+void paintStaff(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   // Staff numbers outside the staff tables cannot be placed.
   if (!isStaffNumber(s)) return;
@@ -37,8 +37,8 @@ void paintStaff(DrawingSurface& surface, const ItemRecord& item) {
   if (p7 == 0.0f) p7 = kDefaultLineCount;
   if (p7 == kInvisibleStaff) return;
 
-  int x1 = toWindowX(p3 * viewState.hUnit);
-  int x2 = toWindowX(p6 * viewState.hUnit);
+  int x1 = toWindowX(view, p3 * view.viewState.hUnit);
+  int x2 = toWindowX(view, p6 * view.viewState.hUnit);
 
   // The thousands of P4 are a line count; the rest is the staff's offset.
   int64_t g = 0;
@@ -47,16 +47,16 @@ void paintStaff(DrawingSurface& surface, const ItemRecord& item) {
     g = std::abs(static_cast<int64_t>(t));
     p4 = static_cast<float>(p4 - 1000.0 * t);
   }
-  int yBottom = toWindowY(static_cast<double>(p5) * p4 * viewState.stepUnit +
-                          staffTables.staffDefaultY[s]);
+  int yBottom = toWindowY(view, static_cast<double>(p5) * p4 * view.viewState.stepUnit +
+                          view.staffTables.staffDefaultY[s]);
 
   // P7 as hundreds and two digits: each hundred past the first raises the
   // first line by one staff space; the digits are the line count.
   if (p7 > 99.0f && p7 < kThousand) {
     int h = hundredsOf(p7);
-    int raise = truncToInt(static_cast<double>(h - 1) * viewState.pixelsPerInch * p5 *
+    int raise = truncToInt(static_cast<double>(h - 1) * view.viewState.pixelsPerInch * p5 *
                            kStaffSpaceInches);
-    yBottom = truncToInt(yBottom - raise * viewState.zoom);
+    yBottom = truncToInt(yBottom - raise * view.viewState.zoom);
     g = truncToInt(p7 - 100.0 * hundredsOf(p7));
   } else if (g == 0) {
     g = truncToInt(p7);
@@ -65,7 +65,7 @@ void paintStaff(DrawingSurface& surface, const ItemRecord& item) {
   int64_t count = std::min<int64_t>(g, kMaxRuledLines);
   for (int j = 0; j < count; ++j) {
     // Spacing is truncated per line, not rounded through toWindowY.
-    int d = truncToInt(static_cast<double>(j) * p5 * viewState.zoom * viewState.stepUnit * 2);
+    int d = truncToInt(static_cast<double>(j) * p5 * view.viewState.zoom * view.viewState.stepUnit * 2);
     int y = saturateToInt(static_cast<int64_t>(yBottom) - d);
     drawLine(surface, x1, y, x2, y);
   }

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 
-#include "layout/component_store.h"
 #include "score/conversions.h"
 #include "score/words.h"
-
-ItemTable itemTable;
-LoadStatistics loadStatistics;
 
 namespace {
 
@@ -38,7 +34,9 @@ bool present(const ItemRecord& item, int k) {
 
 }  // namespace
 
-ItemRecord& itemAt(int i) { return itemTable.items[i]; }
+ItemRecord& itemAt(ItemTable& table, int i) { return table.items[i]; }
+
+const ItemRecord& itemAt(const ItemTable& table, int i) { return table.items[i]; }
 
 float param(const ItemRecord& item, int k) { return paramOr(item, k, 0.0f); }
 
@@ -74,24 +72,12 @@ const char* itemTypeName(int code) {
   return isKnownCode(code) ? kCodeNames[code - 1].typeName : "unknown ";
 }
 
-void releaseItem(int i) {
-  ItemRecord& item = itemTable.items[i];
-  // Slots past componentCount may hold records kept for reuse by the layout.
-  for (Component* component : item.components) freeComponent(component);
-  item = ItemRecord{};
-}
+void releaseItemTable(ItemTable& table) { table = ItemTable{}; }
 
-void releaseItemTable() {
-  for (int i = 1; i <= itemTable.itemCount; ++i) releaseItem(i);
-  itemTable.itemCount = 0;
-  itemTable.items = {};
-  itemTable.fileImage = {};
-}
-
-std::array<uint32_t, kItemCodeCount> countItemsByCode() {
+std::array<uint32_t, kItemCodeCount> countItemsByCode(const ItemTable& table) {
   std::array<uint32_t, kItemCodeCount> counts{};
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    int code = itemCode(itemTable.items[i]);
+  for (int i = 1; i <= table.itemCount; ++i) {
+    int code = itemCode(table.items[i]);
     if (isKnownCode(code)) ++counts[code - 1];
   }
   return counts;

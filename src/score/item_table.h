@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-struct LibrarySymbol;
-using Component = LibrarySymbol;
-
 // Item codes (P1 truncated).
 enum ItemCode {
   kNoteCode = 1,
@@ -41,11 +38,17 @@ struct ItemRecord {
   uint8_t paramCount = 0;   // the file's count word, truncated, low 8 bits
   uint8_t* params = nullptr;  // P1 inside the file image; Pk at params + 4(k-1)
   int32_t paramWords = 0;   // the item's parameter words n in the file; all lie inside the image
-  int32_t componentCount = 0;  // live components: components[0 .. componentCount-1]
-  std::vector<Component*> components;  // grows past ten when an item needs more
 };
 
+// Items point into the file image, so a table is moved, never copied: a copy
+// would point into the original's image.
 struct ItemTable {
+  ItemTable() = default;
+  ItemTable(ItemTable&&) = default;
+  ItemTable& operator=(ItemTable&&) = default;
+  ItemTable(const ItemTable&) = delete;
+  ItemTable& operator=(const ItemTable&) = delete;
+
   std::vector<uint8_t> fileImage;  // the whole file exactly as read; edits are made here
   std::vector<ItemRecord> items;   // slot 0 unused; item i is items[i]
   int32_t itemCount = 0;
@@ -58,11 +61,9 @@ struct LoadStatistics {
   int32_t units = 0;  // 0 inches, anything else centimetres
 };
 
-extern ItemTable itemTable;
-extern LoadStatistics loadStatistics;
-
-// Item i, 1 <= i <= itemTable.itemCount.
-ItemRecord& itemAt(int i);
+// Item i, 1 <= i <= table.itemCount.
+ItemRecord& itemAt(ItemTable& table, int i);
+const ItemRecord& itemAt(const ItemTable& table, int i);
 
 // Pk of an item under the presence rule: 0.0 when the item has fewer than k
 // parameters (or when the word would lie outside the file image).
@@ -91,11 +92,8 @@ const char* itemName(int code);
 // "unknown " for codes outside 1..18.
 const char* itemTypeName(int code);
 
-// Releases each item's components, then the file image; item count 0.
-void releaseItemTable();
-
-// Releases the components of item i, then the record.
-void releaseItem(int i);
+// Releases the item records and the file image; item count 0.
+void releaseItemTable(ItemTable& table);
 
 // Number of items with codes 1..18 (index 0 is code 1); others count nowhere.
-std::array<uint32_t, kItemCodeCount> countItemsByCode();
+std::array<uint32_t, kItemCodeCount> countItemsByCode(const ItemTable& table);

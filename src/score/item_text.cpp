@@ -29,13 +29,13 @@ std::vector<uint8_t> textItemWords(const ItemRecord& item, const std::string& te
 
 }  // namespace
 
-bool replaceItemText(int i, const std::string& text, std::string* error) {
-  const ItemRecord& item = itemAt(i);
+bool replaceItemText(Document& document, int i, const std::string& text, std::string* error) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   if (!isTextItem(item) || item.paramWords < kFixedTextWords) {
     *error = "Item " + std::to_string(i) + " is not a text item";
     return false;
   }
-  std::vector<uint8_t>& image = itemTable.fileImage;
+  const std::vector<uint8_t>& image = document.itemTable.fileImage;
   size_t start = static_cast<size_t>(item.params - image.data()) - 4;  // its count word
   size_t end = static_cast<size_t>(item.params - image.data()) + 4 * static_cast<size_t>(item.paramWords);
   std::vector<uint8_t> words = textItemWords(item, text);
@@ -50,5 +50,5 @@ bool replaceItemText(int i, const std::string& text, std::string* error) {
   changed.insert(changed.end(), words.begin(), words.end());
   changed.insert(changed.end(), image.begin() + static_cast<std::ptrdiff_t>(end), image.end());
   writeUint16At(changed.data(), static_cast<uint16_t>(wordCount));
-  return readMusImage(std::move(changed), error);
+  return readMusImage(std::move(changed), document, error);
 }

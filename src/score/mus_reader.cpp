@@ -84,7 +84,7 @@ void walkItems(ItemTable& table, int64_t dataWords) {
 
 }  // namespace
 
-bool readMusImage(std::vector<uint8_t> image, std::string* error) {
+bool readMusImage(std::vector<uint8_t> image, Document& document, std::string* error) {
   if (image.size() > static_cast<size_t>(kMaxMusFileSize)) {
     *error = tooLargeMessage();
     return false;
@@ -121,13 +121,12 @@ bool readMusImage(std::vector<uint8_t> image, std::string* error) {
   dataWords = std::min(dataWords, std::max<int64_t>(0, dataBytes) / 4);
   walkItems(table, dataWords);
 
-  releaseItemTable();
-  itemTable = std::move(table);
-  loadStatistics = statistics;
+  document.itemTable = std::move(table);
+  document.loadStatistics = statistics;
   return true;
 }
 
-bool readMusFile(const std::string& path, std::string* error) {
+bool readMusFile(const std::string& path, Document& document, std::string* error) {
   std::error_code ignored;
   std::FILE* file = std::filesystem::is_directory(path, ignored) ? nullptr
                                                                  : std::fopen(path.c_str(), "rb");
@@ -151,5 +150,5 @@ bool readMusFile(const std::string& path, std::string* error) {
     *error = kOpenFailure;
     return false;
   }
-  return readMusImage(std::move(image), error);
+  return readMusImage(std::move(image), document, error);
 }

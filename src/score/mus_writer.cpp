@@ -40,17 +40,18 @@ void appendItem(std::vector<uint8_t>& bytes, const ItemRecord& item) {
 
 }  // namespace
 
-bool musFileBytes(std::vector<uint8_t>* bytes, std::string* error) {
+bool musFileBytes(const Document& document, std::vector<uint8_t>* bytes, std::string* error) {
+  const ItemTable& table = document.itemTable;
   std::vector<uint8_t> out = {0, 0};
-  for (int i = 1; i <= itemTable.itemCount; ++i) appendItem(out, itemTable.items[i]);
+  for (int i = 1; i <= table.itemCount; ++i) appendItem(out, table.items[i]);
   appendWrittenTrailer(out);
   if (!storeWordCount(out, error)) return false;
   *bytes = std::move(out);
   return true;
 }
 
-bool writeMusFile(const std::string& path, std::string* error) {
+bool writeMusFile(const std::string& path, const Document& document, std::string* error) {
   std::vector<uint8_t> bytes;
-  if (!musFileBytes(&bytes, error)) return false;
+  if (!musFileBytes(document, &bytes, error)) return false;
   return replaceFileContents(path, bytes.data(), bytes.size(), error);
 }

@@ -44,10 +44,11 @@ void appendPlainItem(std::string& out, const ItemRecord& item) {
 
 }  // namespace
 
-std::string pmxListing() {
+std::string pmxListing(const Document& document) {
+  const ItemTable& table = document.itemTable;
   std::string out;
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    const ItemRecord& item = itemTable.items[i];
+  for (int i = 1; i <= table.itemCount; ++i) {
+    const ItemRecord& item = table.items[i];
     if (isTextItem(item)) {
       appendTextItem(out, item);
     } else {
@@ -58,8 +59,8 @@ std::string pmxListing() {
   return out;
 }
 
-bool exportPmx(const std::string& path, std::string* error) {
-  if (itemTable.itemCount <= 0) return true;
-  const std::string listing = pmxListing();
+bool exportPmx(const std::string& path, const Document& document, std::string* error) {
+  if (document.itemTable.itemCount <= 0) return true;
+  const std::string listing = pmxListing(document);
   return replaceFileContents(path, listing.data(), listing.size(), error);
 }

@@ -144,13 +144,13 @@ bool pmxFileImage(const std::string& listing, std::vector<uint8_t>* image, std::
   return true;
 }
 
-bool readPmxText(const std::string& listing, std::string* error) {
+bool readPmxText(const std::string& listing, Document& document, std::string* error) {
   std::vector<uint8_t> image;
   if (!pmxFileImage(listing, &image, error)) return false;
-  return readMusImage(std::move(image), error);
+  return readMusImage(std::move(image), document, error);
 }
 
-bool readPmxFile(const std::string& path, std::string* error) {
+bool readPmxFile(const std::string& path, Document& document, std::string* error) {
   std::error_code ignored;
   std::FILE* file = std::filesystem::is_directory(path, ignored) ? nullptr
                                                                  : std::fopen(path.c_str(), "rb");
@@ -177,5 +177,5 @@ bool readPmxFile(const std::string& path, std::string* error) {
     *error = "Unable to read file " + path;
     return false;
   }
-  return readPmxText(listing, error);
+  return readPmxText(listing, document, error);
 }

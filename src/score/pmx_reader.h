@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "score/document.h"
+
 // Turns a listing into the file image our writer would give for the same
 // items: one line per item, numbers in any decimal form ("8.", ".000",
 // "-.7500", "1e3"), trailing parameters left out; a text item is a line
@@ -13,10 +15,10 @@
 // skipped. Returns false with *error = "line N: ..." for malformed input.
 bool pmxFileImage(const std::string& listing, std::vector<uint8_t>* image, std::string* error);
 
-// Loads a listing as readMusImage loads a page: on success the item table
-// and statistics are replaced; on failure they are left as they were.
-bool readPmxText(const std::string& listing, std::string* error);
+// Loads a listing as readMusImage loads a page: on success the document's
+// items and statistics are replaced; on failure they are left as they were.
+bool readPmxText(const std::string& listing, Document& document, std::string* error);
 
 // Reads the listing at path whole, then readPmxText. "Unable to open file
 // <path>" when it cannot be read.
-bool readPmxFile(const std::string& path, std::string* error);
+bool readPmxFile(const std::string& path, Document& document, std::string* error);

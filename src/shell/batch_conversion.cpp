@@ -15,7 +15,7 @@
 #include "shell/page_conversion.h"
 #include "shell/paths.h"
 #include "shell/progress_bar.h"
-#include "shell/score_input.h"
+#include "score/score_input.h"
 
 namespace fs = std::filesystem;
 
@@ -78,10 +78,11 @@ std::string extensionOf(OutputFormat format) {
 }
 
 bool convertPage(const PageJob& job, const CommandLine& line, std::string* error) {
-  if (!readScoreFile(job.input, error)) return false;
+  Document document;
+  if (!openScore(job.input, document, error)) return false;
   std::error_code status;
   fs::create_directories(fs::path(job.output).parent_path(), status);  // subfolders of a walk
-  if (!writeConversion(job.output, line.format, line.page, error)) {
+  if (!writeConversion(job.output, document, line.format, line.page, error)) {
     *error = messageAboutFile(job.output, *error);
     return false;
   }

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "shell/output_names.h"
-#include "shell/score_input.h"
+#include "score/score_input.h"
 #include "shell/thumbnail.h"
 
 namespace {

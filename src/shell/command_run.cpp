@@ -1,11 +1,11 @@
 // Carrying out the commands that run without the window.
 #include "library/library_table.h"
+#include "score/score_input.h"
 #include "shell/batch_conversion.h"
 #include "shell/command_line.h"
 #include "shell/file_info.h"
 #include "shell/page_conversion.h"
 #include "shell/paths.h"
-#include "shell/score_input.h"
 #include "shell/symbol_chart.h"
 #include "shell/thumbnail.h"
 
@@ -19,12 +19,13 @@ int fail(std::ostream& err, const std::string& message) {
 int convert(const CommandLine& line, std::ostream& err) {
   if (isBatchConversion(line)) return convertBatch(line, err);
   std::string error;
-  if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
+  Document document;
+  if (!openScore(line.files.front(), document, &error)) return fail(err, error);
   // Pages are drawn from library symbols; the listings need none.
   if (isPageFormat(line.format) && !loadLibraries(libraryDirectory(line.libOption), &error)) {
     return fail(err, error);
   }
-  if (!writeConversion(line.output, line.format, line.page, &error)) {
+  if (!writeConversion(line.output, document, line.format, line.page, &error)) {
     return fail(err, messageAboutFile(line.output, error));
   }
   return 0;
@@ -32,8 +33,9 @@ int convert(const CommandLine& line, std::ostream& err) {
 
 int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string error;
-  if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
-  for (auto [label, value] : fileInfoValues()) {
+  Document document;
+  if (!openScore(line.files.front(), document, &error)) return fail(err, error);
+  for (auto [label, value] : fileInfoValues(document)) {
     if (!label.empty() && label.back() == ':') label.pop_back();
     out << label << ": " << value << "\n";
   }
@@ -42,9 +44,11 @@ int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
 
 int drawThumbnail(const CommandLine& line, std::ostream& err) {
   std::string error;
-  if (!readScoreFile(line.files.front(), &error)) return fail(err, error);
+  Document document;
+  if (!openScore(line.files.front(), document, &error)) return fail(err, error);
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
-  if (!exportThumbnail(line.output, line.thumbnailSize, line.page.drawingMode, &error)) {
+  if (!exportThumbnail(line.output, document, line.thumbnailSize, line.page.drawingMode,
+                       &error)) {
     return fail(err, messageAboutFile(line.output, error));
   }
   return 0;

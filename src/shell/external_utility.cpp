@@ -61,11 +61,12 @@ std::string utilityCommandLine(int k, const std::string& handOverPath) {
   return utilityPaths[k] + " " + handOverPath + " " + utilityOptions[k];
 }
 
-bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& messages) {
+bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& messages,
+                        Document& document, View& view) {
   takeUtilityRow(dialog, k);
   std::string handOverPath = handOverFilePath();
   std::string error;
-  if (!writeMusFile(handOverPath, &error)) {
+  if (!writeMusFile(handOverPath, document, &error)) {
     messages.showMessage({error, "MELIBRON", MessageIcon::kExclamation});
     return false;
   }
@@ -78,8 +79,8 @@ bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& message
   }
   // The reader replaces the table only when the file reads whole, so a bad
   // hand-over file leaves the data and its components as they were.
-  if (readMusFile(handOverPath, &error)) {
-    layoutScore();
+  if (readMusFile(handOverPath, document, &error)) {
+    layoutScore(document, view);
   } else {
     messages.showMessage({error, "File Open", MessageIcon::kExclamation});
   }

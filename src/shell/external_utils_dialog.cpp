@@ -19,8 +19,9 @@ int mulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 
 }  // namespace
 
-ExternalUtilsDialog::ExternalUtilsDialog(QWidget* parent, MessageSink& messages)
-    : QDialog(parent), messages_(messages) {
+ExternalUtilsDialog::ExternalUtilsDialog(QWidget* parent, MessageSink& messages, Document& document,
+                                         View& view)
+    : QDialog(parent), messages_(messages), document_(document), view_(view) {
   setWindowTitle("External Utilities");
   setFont(QFont("MS Sans Serif", 8));
   // The platform's dialog base units: the average width of the 52 letters
@@ -75,7 +76,7 @@ void ExternalUtilsDialog::addRow(int k) {
   setControlId(run, kUtilityRunButton + k);
   run->setAutoDefault(false);
   run->setGeometry(dialogUnitsToPixels(308, y, 30, 14));
-  connect(run, &QPushButton::clicked, this, [this, k] { runExternalUtility(*this, k, messages_); });
+  connect(run, &QPushButton::clicked, this, [this, k] { runExternalUtility(*this, k, messages_, document_, view_); });
 }
 
 void ExternalUtilsDialog::addStatic(const QString& text, int x, int y, int width, int height) {

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+#include "score/document.h"
 #include "shell/settings.h"
+#include "view/view.h"
 
 class MessageSink;
 
@@ -15,9 +17,10 @@ constexpr int kUtilityRunButton = 300;
 
 class ExternalUtilsDialog : public QDialog {
  public:
-  // Builds the dialog and fills every row from the settings. Failures of a
-  // run are told through messages.
-  ExternalUtilsDialog(QWidget* parent, MessageSink& messages);
+  // Builds the dialog and fills every row from the settings. A run hands
+  // over document and lays what comes back out in view; its failures are
+  // told through messages.
+  ExternalUtilsDialog(QWidget* parent, MessageSink& messages, Document& document, View& view);
 
   // Dialog units to pixels with this dialog's font, as the platform the
   // resource was drawn for converts them.
@@ -30,6 +33,8 @@ class ExternalUtilsDialog : public QDialog {
   void addRow(int k);
   void addStatic(const QString& text, int x, int y, int width, int height);
   MessageSink& messages_;
+  Document& document_;
+  View& view_;
   int averageCharWidth_ = 0;
   int charHeight_ = 0;
 };

@@ -34,10 +34,11 @@ std::string unsignedText(int32_t value) { return std::to_string(static_cast<uint
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> fileInfoValues() {
+std::vector<std::pair<std::string, std::string>> fileInfoValues(const Document& document) {
+  const LoadStatistics& loadStatistics = document.loadStatistics;
   std::vector<std::pair<std::string, std::string>> values;
-  values.emplace_back("Number of items:", unsignedText(itemTable.itemCount));
-  std::array<uint32_t, kItemCodeCount> counts = countItemsByCode();
+  values.emplace_back("Number of items:", unsignedText(document.itemTable.itemCount));
+  std::array<uint32_t, kItemCodeCount> counts = countItemsByCode(document.itemTable);
   for (int c = 0; c < kItemCodeCount; ++c) {
     values.emplace_back(kCountLabels[c], std::to_string(counts[c]));
   }

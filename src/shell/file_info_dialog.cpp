@@ -26,9 +26,9 @@ void addValue(QGridLayout* grid, int row, int column, const std::string& label,
 
 }  // namespace
 
-FileInfoDialog::FileInfoDialog(QWidget* parent) : QDialog(parent) {
+FileInfoDialog::FileInfoDialog(QWidget* parent, const Document& document) : QDialog(parent) {
   setWindowTitle("File Info");
-  std::vector<std::pair<std::string, std::string>> values = fileInfoValues();
+  std::vector<std::pair<std::string, std::string>> values = fileInfoValues(document);
 
   auto* counts = new QGroupBox("Item counts");
   auto* countGrid = new QGridLayout(counts);

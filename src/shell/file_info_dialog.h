@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "score/document.h"
+
 // Control ids of the value fields.
 constexpr int kItemCountField = 230;
 constexpr int kFirstCodeCountField = 200;  // codes 1..18 in 200..217
@@ -14,6 +16,6 @@ constexpr int kUnitsField = 235;
 
 class FileInfoDialog : public QDialog {
  public:
-  // Builds the dialog filled with the values of the loaded file.
-  explicit FileInfoDialog(QWidget* parent);
+  // Builds the dialog filled with the values of the document.
+  FileInfoDialog(QWidget* parent, const Document& document);
 };

@@ -71,8 +71,8 @@ QString number(float value) { return QString::asprintf("%.2f", static_cast<doubl
 
 }  // namespace
 
-ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
-    : QDialog(parent), currentItem_(currentItem) {
+ItemEditDialog::ItemEditDialog(QWidget* parent, Document& document, int& currentItem)
+    : QDialog(parent), document_(document), currentItem_(currentItem) {
   setWindowTitle("Item edit");
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Item number:"), 0, 0);
@@ -118,7 +118,7 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
 
   currentItem_ = 1;
   fill();
-  upDown_ = new UpDownControl(this, itemNumber, 1, itemTable.itemCount, 1);
+  upDown_ = new UpDownControl(this, itemNumber, 1, document_.itemTable.itemCount, 1);
   setControlId(upDown_, kItemUpDown);
   upDown_->setFixedHeight(itemNumber->sizeHint().height());
   numberRow->addWidget(upDown_);
@@ -128,7 +128,7 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, int& currentItem)
 QLineEdit* ItemEditDialog::field(int id) const { return control<QLineEdit>(this, id); }
 
 void ItemEditDialog::fill() {
-  const ItemRecord& item = itemAt(currentItem_);
+  const ItemRecord& item = itemAt(document_.itemTable, currentItem_);
   field(kItemNumberField)->setText(QString::number(currentItem_));
   control<QLabel>(this, kItemNameField)->setText(itemTypeName(itemCode(item)));
   shownText_.clear();
@@ -147,7 +147,7 @@ void ItemEditDialog::fill() {
 }
 
 bool ItemEditDialog::store(std::string* error) {
-  ItemRecord& item = itemAt(currentItem_);
+  ItemRecord& item = itemAt(document_.itemTable, currentItem_);
   bool text = isTextItem(item);
   int count = text ? kTextNumberFields : std::min<int>(item.paramCount, kParamFieldCount);
   for (int k = 1; k <= count; ++k) {
@@ -157,19 +157,19 @@ bool ItemEditDialog::store(std::string* error) {
   QString typed = field(kTextField)->text();
   if (!text || !isTextItem(item) || typed == shownText_) return true;
   QByteArray latin1 = typed.toLatin1();
-  if (!replaceItemText(currentItem_, latin1.toStdString(), error)) return false;
+  if (!replaceItemText(document_, currentItem_, latin1.toStdString(), error)) return false;
   shownText_ = typed;
   return true;
 }
 
 void ItemEditDialog::refresh() {
   int64_t n = unsignedFieldValue(field(kItemNumberField)->text());
-  currentItem_ = n > 0 ? static_cast<int>(std::min<int64_t>(n, itemTable.itemCount)) : 1;
+  currentItem_ = n > 0 ? static_cast<int>(std::min<int64_t>(n, document_.itemTable.itemCount)) : 1;
   fill();
 }
 
 void ItemEditDialog::thumbPosition(int position) {
-  if (position < 1 || position > itemTable.itemCount) return;
+  if (position < 1 || position > document_.itemTable.itemCount) return;
   currentItem_ = position;
   fill();
 }

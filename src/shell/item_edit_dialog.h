@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "score/document.h"
+
 class QLineEdit;
 class UpDownControl;
 
@@ -20,11 +22,11 @@ constexpr int kMaxTextFieldLength = 255;
 
 class ItemEditDialog : public QDialog {
  public:
-  // Shows item 1 of the loaded table (which must hold at least one item) and
+  // Shows item 1 of the document (which must hold at least one item) and
   // sets currentItem to 1; currentItem follows the item shown. Enter in the
   // item-number field shows the item typed there, as Refresh does; Up and
   // Down there step the item number.
-  ItemEditDialog(QWidget* parent, int& currentItem);
+  ItemEditDialog(QWidget* parent, Document& document, int& currentItem);
 
   // Fills the fields from the current item.
   void fill();
@@ -45,6 +47,7 @@ class ItemEditDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  Document& document_;
   int& currentItem_;
   UpDownControl* upDown_ = nullptr;
   QString shownText_;  // the text field as filled, to see whether it changed

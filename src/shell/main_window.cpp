@@ -12,9 +12,7 @@
 #include "layout/layout.h"
 #include "library/library_table.h"
 #include "paint/painter.h"
-#include "paint/view.h"
-#include "score/mus_file.h"
-#include "score/pmx_reader.h"
+#include "score/score_input.h"
 #include "shell/commands.h"
 #include "shell/paths.h"
 #include "shell/qt_surface.h"
@@ -53,7 +51,7 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
   setDefaultNormalGeometry(*this);
   QScreen* screen = QGuiApplication::primaryScreen();
   screenSize_ = screen->size();
-  initViewState(qRound(screen->logicalDotsPerInchX()));
+  initViewState(view_, qRound(screen->logicalDotsPerInchX()));
   offscreen_ = screenImage(screenSize_, screen->devicePixelRatio());
   libraryDisplay_ = offscreen_;
   scrollPosition_ = QPoint(10, screenSize_.height() - 100);
@@ -85,8 +83,7 @@ bool MainWindow::initialise(const std::string& libraryDirectory) {
 bool MainWindow::openFile(const std::string& path) {
   std::string error;
   // The readers replace the table only once the new file has been read whole.
-  bool read = isPmxPath(QString::fromStdString(path)) ? readPmxFile(path, &error)
-                                                      : readMusFile(path, &error);
+  bool read = openScore(path, document_, &error);
   if (!read) {
     message(error, "File Open", MessageIcon::kExclamation);
     return false;
@@ -94,17 +91,23 @@ bool MainWindow::openFile(const std::string& path) {
   filePath_ = path;
   setWindowTitle(QString::fromStdString("MELIBRON - " + path));
   scrollPosition_ = QPoint(10, clientSize().height());
-  layoutScore();
+  layoutScore(document_, view_);
   resetScrollBars();
   invalidate();
   return true;
+}
+
+void MainWindow::setPixelsPerInch(int pixelsPerInch) {
+  initViewState(view_, pixelsPerInch);
+  relayout();
+  invalidate();
 }
 
 void MainWindow::paintOffscreen() {
   QPainter painter(&offscreen_);
   QtSurface surface(painter);  // selects the black pen and the white brush
   surface.fillRectangle(0, 0, screenSize_.width(), screenSize_.height());
-  paintScore(surface);
+  paintScore(surface, document_, view_);
 }
 
 void MainWindow::paintClientArea(QPainter& painter) {
@@ -119,8 +122,8 @@ QScrollBar* MainWindow::verticalBar() const { return area_->verticalScrollBar();
 QScrollBar* MainWindow::horizontalBar() const { return area_->horizontalScrollBar(); }
 
 void MainWindow::relayout() {
-  freeAllComponents();
-  layoutScore();
+  freeAllComponents(view_.components);
+  layoutScore(document_, view_);
 }
 
 void MainWindow::invalidate() {

@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "score/document.h"
 #include "shell/interaction.h"
+#include "view/view.h"
 
 class QScrollBar;
 class ScoreArea;
@@ -46,10 +48,15 @@ class MainWindow : public QMainWindow {
   // false (after the "File Open" message) when the libraries cannot be read.
   bool initialise(const std::string& libraryDirectory);
 
-  // Loads path (a PMX listing when it ends in .pmx, else a page), lays it
-  // out, names it in the caption and resets the scroll bars. A file that cannot be read is told by its "File Open" message and
-  // the data loaded before stays; returns false then.
+  // Opens path with openScore (a page or a PMX listing, as its content
+  // shows), lays it out, names it in the caption and resets the scroll bars.
+  // A file that cannot be read is told by its "File Open" message and the
+  // document loaded before stays; returns false then.
   bool openFile(const std::string& path);
+
+  // Starts the view afresh at this resolution (the screen's when the window
+  // is made): zoom 1, no offsets; the page is laid out again.
+  void setPixelsPerInch(int pixelsPerInch);
 
   // Runs a menu or accelerator command; unknown ids do nothing.
   void command(int id);
@@ -78,6 +85,9 @@ class MainWindow : public QMainWindow {
   const QImage& offscreenImage() const { return offscreen_; }
   const QImage& libraryDisplayImage() const { return libraryDisplay_; }
   bool libraryDisplayShown() const { return libraryDisplayShown_; }
+  // The window's document and the view it is shown in.
+  const Document& document() const { return document_; }
+  const View& view() const { return view_; }
   QScrollBar* verticalBar() const;
   QScrollBar* horizontalBar() const;
 
@@ -113,4 +123,6 @@ class MainWindow : public QMainWindow {
   int currentItem_ = 1;
   int shownLibrary_ = 0;
   std::string filePath_;
+  Document document_;
+  View view_;
 };

@@ -7,7 +7,7 @@
 #include <set>
 #include <system_error>
 
-#include "shell/score_input.h"
+#include "score/score_input.h"
 
 namespace fs = std::filesystem;
 

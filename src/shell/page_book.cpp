@@ -5,7 +5,7 @@
 #include <QSaveFile>
 
 #include "shell/save_file.h"
-#include "shell/score_input.h"
+#include "score/score_input.h"
 
 bool writePdfBook(const std::vector<std::string>& inputs, const std::string& path,
                   const PageOptions& options, BatchProgress& progress,
@@ -18,7 +18,8 @@ bool writePdfBook(const std::vector<std::string>& inputs, const std::string& pat
   for (const std::string& input : inputs) {
     if (stop()) break;
     std::string reason;
-    if (!readScoreFile(input, &reason)) {
+    Document document;
+    if (!openScore(input, document, &reason)) {
       progress.pageFailed(reason);
       continue;
     }
@@ -29,8 +30,9 @@ bool writePdfBook(const std::vector<std::string>& inputs, const std::string& pat
         *error = "the PDF could not be started";
         return false;
       }
-      layoutPage(options);
-      paintPage(painter, QSize(writer.width(), writer.height()), options.antialias);
+      View view;
+      layoutPage(document, view, options);
+      paintPage(painter, document, view, QSize(writer.width(), writer.height()), options.antialias);
     }
     progress.pageConverted();
   }

@@ -28,14 +28,14 @@ bool isPageFormat(OutputFormat format) {
   return format != OutputFormat::kPmx && format != OutputFormat::kMus;
 }
 
-bool writeConversion(const std::string& path, OutputFormat format, const PageOptions& page,
-                     std::string* error) {
+bool writeConversion(const std::string& path, const Document& document, OutputFormat format,
+                     const PageOptions& page, std::string* error) {
   switch (format) {
     case OutputFormat::kPmx:
-      return saveBytes(path, QByteArray::fromStdString(pmxListing()), error);
+      return saveBytes(path, QByteArray::fromStdString(pmxListing(document)), error);
     case OutputFormat::kMus:
-      return writeMusFile(path, error);
+      return writeMusFile(path, document, error);
     default:
-      return exportPage(path, pageFormat(format), page, error);
+      return exportPage(path, pageFormat(format), document, page, error);
   }
 }

@@ -3,12 +3,13 @@
 
 #include <string>
 
+#include "score/document.h"
 #include "shell/command_line.h"
 
 // True for the formats drawn from the symbol libraries (not PMX or .mus).
 bool isPageFormat(OutputFormat format);
 
-// Writes the loaded score to path. Returns false with *error set to the
+// Writes the document to path. Returns false with *error set to the
 // reason when it cannot be written; then nothing is left at path.
-bool writeConversion(const std::string& path, OutputFormat format, const PageOptions& page,
-                     std::string* error);
+bool writeConversion(const std::string& path, const Document& document, OutputFormat format,
+                     const PageOptions& page, std::string* error);

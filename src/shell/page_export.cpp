@@ -9,11 +9,9 @@
 #include <QSvgGenerator>
 #include <cmath>
 
-#include "layout/component_store.h"
 #include "layout/layout.h"
 #include "paint/painter.h"
 #include "paint/recording_surface.h"
-#include "paint/view.h"
 #include "shell/png_encoding.h"
 #include "shell/qt_surface.h"
 #include "shell/save_file.h"
@@ -26,7 +24,8 @@ constexpr double kPageHeightInches = 11.0;
 // rather than left to fail somewhere inside the allocator.
 constexpr qint64 kMaxImagePixels = qint64(1) << 28;
 
-bool writePng(const std::string& path, const PageOptions& options, std::string* error) {
+bool writePng(const std::string& path, const Document& document, View& view,
+              const PageOptions& options, std::string* error) {
   QSize size = pageSize(options);
   if (qint64(size.width()) * size.height() > kMaxImagePixels) {
     *error = "a page image of " + std::to_string(size.width()) + " x " +
@@ -39,12 +38,13 @@ bool writePng(const std::string& path, const PageOptions& options, std::string* 
     return false;
   }
   QPainter painter(&image);
-  paintPage(painter, size, options.antialias);
+  paintPage(painter, document, view, size, options.antialias);
   painter.end();
   return savePngImage(path, image, error);
 }
 
-bool writeSvg(const std::string& path, const PageOptions& options, std::string* error) {
+bool writeSvg(const std::string& path, const Document& document, View& view,
+              const PageOptions& options, std::string* error) {
   QSaveFile file(QString::fromStdString(path));
   if (!openForSaving(file, error)) return false;
   QSize size = pageSize(options);
@@ -55,29 +55,30 @@ bool writeSvg(const std::string& path, const PageOptions& options, std::string* 
   generator.setResolution(options.pixelsPerInch);
   generator.setTitle("MELIBRON page");
   QPainter painter(&generator);
-  paintPage(painter, size, options.antialias);
+  paintPage(painter, document, view, size, options.antialias);
   painter.end();
   return finishSaving(file, error);
 }
 
-bool writePdf(const std::string& path, const PageOptions& options, std::string* error) {
+bool writePdf(const std::string& path, const Document& document, View& view,
+              const PageOptions& options, std::string* error) {
   QSaveFile file(QString::fromStdString(path));
   if (!openForSaving(file, error)) return false;
   QPdfWriter writer(&file);
   setUpPdfWriter(writer, options);
   QPainter painter(&writer);
-  paintPage(painter, QSize(writer.width(), writer.height()), options.antialias);
+  paintPage(painter, document, view, QSize(writer.width(), writer.height()), options.antialias);
   painter.end();
   return finishSaving(file, error);
 }
 
 }  // namespace
 
-void layoutPage(const PageOptions& options) {
-  initViewState(options.pixelsPerInch);
-  viewState.zoom = options.zoom;
-  freeAllComponents();
-  layoutScore();
+void layoutPage(const Document& document, View& view, const PageOptions& options) {
+  initViewState(view, options.pixelsPerInch);
+  view.viewState.zoom = options.zoom;
+  view.drawingMode = options.drawingMode;
+  layoutScore(document, view);
 }
 
 QSize pageSize(const PageOptions& options) {
@@ -88,11 +89,12 @@ QSize pageSize(const PageOptions& options) {
   return QSize(roundUp(kPageWidthInches * scale), roundUp(kPageHeightInches * scale));
 }
 
-void paintPage(QPainter& painter, const QSize& size, bool antialias) {
+void paintPage(QPainter& painter, const Document& document, View& view, const QSize& size,
+               bool antialias) {
   QtSurface surface(painter);
   surface.fillRectangle(0, 0, size.width(), size.height());
   painter.setRenderHint(QPainter::Antialiasing, antialias);
-  paintScore(surface);
+  paintScore(surface, document, view);
 }
 
 bool savePngImage(const std::string& path, const QImage& image, std::string* error) {
@@ -118,24 +120,25 @@ void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options) {
                                    QMarginsF(0, 0, 0, 0)));
 }
 
-std::string pageOperations(DrawingMode mode) {
-  RecordingSurface recording(mode == DrawingMode::kComplete);
-  paintScore(recording);
+std::string pageOperations(const Document& document, View& view) {
+  RecordingSurface recording(view.drawingMode == DrawingMode::kComplete);
+  paintScore(recording, document, view);
   return recording.listing();
 }
 
-bool exportPage(const std::string& path, PageFormat format, const PageOptions& options,
-                std::string* error) {
-  layoutPage(options);
+bool exportPage(const std::string& path, PageFormat format, const Document& document,
+                const PageOptions& options, std::string* error) {
+  View view;
+  layoutPage(document, view, options);
   switch (format) {
     case PageFormat::kPng:
-      return writePng(path, options, error);
+      return writePng(path, document, view, options, error);
     case PageFormat::kSvg:
-      return writeSvg(path, options, error);
+      return writeSvg(path, document, view, options, error);
     case PageFormat::kPdf:
-      return writePdf(path, options, error);
+      return writePdf(path, document, view, options, error);
     case PageFormat::kOps:
-      return saveBytes(path, QByteArray::fromStdString(pageOperations(options.drawingMode)), error);
+      return saveBytes(path, QByteArray::fromStdString(pageOperations(document, view)), error);
   }
   return false;
 }

@@ -6,7 +6,8 @@
 #include <QSize>
 #include <string>
 
-#include "view/drawing_mode.h"
+#include "score/document.h"
+#include "view/view.h"
 
 class QImage;
 class QPainter;
@@ -21,18 +22,19 @@ struct PageOptions {
 
 enum class PageFormat { kPng, kSvg, kPdf, kOps };
 
-// Sets the view state for the options (zero offsets), frees every component
-// and runs the layout pass on the loaded items.
-void layoutPage(const PageOptions& options);
+// Sets the view for the options (zero offsets, their drawing mode) and lays
+// the document out in it.
+void layoutPage(const Document& document, View& view, const PageOptions& options);
 
 // Device pixels of the 8.5 x 11 inch page at the options' resolution and
 // zoom, each side rounded up.
 QSize pageSize(const PageOptions& options);
 
-// Paints the laid-out page onto an active painter the way the window does:
-// a white fill of size with the black stock pen and white brush selected,
-// then paintScore.
-void paintPage(QPainter& painter, const QSize& size, bool antialias);
+// Paints the page laid out in view onto an active painter the way the window
+// does: a white fill of size with the black stock pen and white brush
+// selected, then paintScore.
+void paintPage(QPainter& painter, const Document& document, View& view, const QSize& size,
+               bool antialias);
 
 // Writes an RGB32 image of a page to path as a PNG file, in the smallest
 // pixel format that holds it exactly. Returns false with *error set when it
@@ -43,12 +45,12 @@ bool savePngImage(const std::string& path, const QImage& image, std::string* err
 // 8.5 x 11 inch sheet times the zoom, without margins.
 void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options);
 
-// The drawing calls of paintScore for the laid-out page, one line each; the
-// listing of the complete drawing brackets each item's calls.
-std::string pageOperations(DrawingMode mode);
+// The drawing calls of paintScore for the page laid out in view, one line
+// each; the listing of the complete drawing brackets each item's calls.
+std::string pageOperations(const Document& document, View& view);
 
-// Lays out the loaded page and writes it to path in the given format.
-// Returns false with *error set when it cannot be written; then nothing is
-// left at path.
-bool exportPage(const std::string& path, PageFormat format, const PageOptions& options,
-                std::string* error);
+// Lays the document out in a view of its own for the options and writes the
+// page to path in the given format. Returns false with *error set when it
+// cannot be written; then nothing is left at path.
+bool exportPage(const std::string& path, PageFormat format, const Document& document,
+                const PageOptions& options, std::string* error);

@@ -13,20 +13,22 @@ constexpr int kOversampling = 2;
 
 }  // namespace
 
-bool exportThumbnail(const std::string& path, int size, DrawingMode mode, std::string* error) {
+bool exportThumbnail(const std::string& path, const Document& document, int size,
+                     DrawingMode mode, std::string* error) {
   PageOptions options;
   options.antialias = true;
   options.drawingMode = mode;
   const int drawn = kOversampling * size;
   options.zoom = static_cast<double>(drawn) / pageSize(options).width();
-  layoutPage(options);
+  View view;
+  layoutPage(document, view, options);
   QImage image(drawn, drawn, QImage::Format_RGB32);
   if (image.isNull()) {
     *error = "not enough memory for the thumbnail";
     return false;
   }
   QPainter painter(&image);
-  paintPage(painter, image.size(), options.antialias);
+  paintPage(painter, document, view, image.size(), options.antialias);
   painter.end();
   QImage thumbnail = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return savePngImage(path, thumbnail.convertToFormat(QImage::Format_RGB32), error);

@@ -26,14 +26,14 @@ void MainWindow::command(int id) {
     case kSaveCommand: message(kSaveText, "Save", MessageIcon::kNone); break;
     case kSavePmxCommand: savePmxCommand(); break;
     case kFileInfoCommand:
-      if (itemTable.itemCount > 0) {
-        FileInfoDialog dialog(this);
+      if (document_.itemTable.itemCount > 0) {
+        FileInfoDialog dialog(this, document_);
         interaction_->runModal(dialog);
         invalidate();
       }
       break;
     case kRunUtilitiesCommand: {
-      ExternalUtilsDialog dialog(this, *interaction_);
+      ExternalUtilsDialog dialog(this, *interaction_, document_, view_);
       interaction_->runModal(dialog);
       invalidate();
       break;
@@ -53,8 +53,8 @@ void MainWindow::openCommand() {
 }
 
 void MainWindow::editItemCommand() {
-  if (itemTable.itemCount <= 0) return;
-  ItemEditDialog dialog(this, currentItem_);
+  if (document_.itemTable.itemCount <= 0) return;
+  ItemEditDialog dialog(this, document_, currentItem_);
   interaction_->runModal(dialog);
   // Redraw the edited item at once.
   relayout();
@@ -62,8 +62,8 @@ void MainWindow::editItemCommand() {
 }
 
 void MainWindow::savePmxCommand() {
-  if (itemTable.itemCount <= 0) return;
+  if (document_.itemTable.itemCount <= 0) return;
   message(kSavePmxText, "Save As PMX", MessageIcon::kNone);
   std::string error;
-  if (!exportPmx(kPmxFileName, &error)) message(error, "Save As PMX", MessageIcon::kExclamation);
+  if (!exportPmx(kPmxFileName, document_, &error)) message(error, "Save As PMX", MessageIcon::kExclamation);
 }

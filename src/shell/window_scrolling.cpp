@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "paint/view.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 
@@ -69,7 +68,7 @@ void MainWindow::keyUp(int key) {
 }
 
 void MainWindow::zoomBy(double step) {
-  viewState.zoom += step;
+  view_.viewState.zoom += step;
   relayout();
   invalidate();
 }
@@ -79,12 +78,12 @@ void MainWindow::verticalScroll(ScrollRequest request, int position) {
   int& y = scrollPosition_.ry();
   switch (request) {
     case kLineUp:
-      viewState.viewOffsetY += kLineScrollStep;
+      view_.viewState.viewOffsetY += kLineScrollStep;
       relayout();
       if (y < kPageAreaHeight) y = std::min(y + kLinePositionStep, kPageAreaHeight);
       break;
     case kLineDown:
-      viewState.viewOffsetY -= kLineScrollStep;
+      view_.viewState.viewOffsetY -= kLineScrollStep;
       relayout();
       if (y > clientHeight) y = std::max(y - kLinePositionStep, clientHeight);
       break;
@@ -107,12 +106,12 @@ void MainWindow::horizontalScroll(ScrollRequest request, int position) {
   int& x = scrollPosition_.rx();
   switch (request) {
     case kLineLeft:
-      viewState.viewOffsetX += kLineScrollStep;
+      view_.viewState.viewOffsetX += kLineScrollStep;
       relayout();
       if (x < 0) x = std::min(x + kLinePositionStep, 0);
       break;
     case kLineRight:
-      viewState.viewOffsetX -= kLineScrollStep;
+      view_.viewState.viewOffsetX -= kLineScrollStep;
       relayout();
       if (x > lowest) x = std::max(x - kLinePositionStep, lowest);
       break;

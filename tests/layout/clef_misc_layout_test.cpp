@@ -17,10 +17,10 @@ const float kFull = ordinary(1.0);
 const float kSmall = ordinary(0.8f);
 const float kTwelfth = ordinary(12.0048018f);
 
-std::vector<Placed> layItem(const ItemParams& item) {
-  loadItems({{8, 1}, item});
-  layoutScore();
-  return placedOf(2);
+std::vector<Placed> layItem(Document& document, View& view, const ItemParams& item) {
+  loadItems(document, {{8, 1}, item});
+  layoutScore(document, view);
+  return placedOf(view, 2);
 }
 
 struct Row {
@@ -29,17 +29,17 @@ struct Row {
   std::vector<Placed> expected;
 };
 
-void check(const std::vector<Row>& rows) {
-  for (const Row& row : rows) EXPECT_EQ(layItem(row.item), row.expected) << row.name;
+void check(Document& document, View& view, const std::vector<Row>& rows) {
+  for (const Row& row : rows) EXPECT_EQ(layItem(document, view, row.item), row.expected) << row.name;
 }
 
 TEST_F(ClefMiscLayoutTest, WorkedExamples) {
-  EXPECT_EQ(layItem({3, 1, 5.1f, 102, 1}), (std::vector<Placed>{at(1, 66, 976, kSmall)}));
-  EXPECT_EQ(layItem({9, 1, 20.1f, 9, 95}), (std::vector<Placed>{at(95, 120, 959, kTwelfth)}));
+  EXPECT_EQ(layItem(document, view, {3, 1, 5.1f, 102, 1}), (std::vector<Placed>{at(1, 66, 976, kSmall)}));
+  EXPECT_EQ(layItem(document, view, {9, 1, 20.1f, 9, 95}), (std::vector<Placed>{at(95, 120, 959, kTwelfth)}));
 }
 
 TEST_F(ClefMiscLayoutTest, ClefSizesOffsetsAndTenorShift) {
-  check({
+  check(document, view, {
       {"no P4, no P5: treble on the bottom line", {3, 1, 10}, {at(0, 84, 984, kFull)}},
       {"P5 3: symbol 2 two steps up", {3, 1, 10, 0, 3}, {at(2, 84, 976, kFull)}},
       {"P4 101, P5 3: small, three steps up", {3, 1, 10, 101, 3}, {at(2, 84, 971, kSmall)}},
@@ -54,7 +54,7 @@ TEST_F(ClefMiscLayoutTest, ClefSizesOffsetsAndTenorShift) {
 }
 
 TEST_F(ClefMiscLayoutTest, MiscSymbolPositionAndScale) {
-  check({
+  check(document, view, {
       {"P5 95 without P6: 12.0048018 times", {9, 1, 10, 3, 95}, {at(95, 84, 984, kTwelfth)}},
       {"P5 24, P6 0.5: twice", {9, 1, 10, 3, 24, 0.5f}, {at(24, 84, 984, ordinary(2.0))}},
       {"P4 7.5: 4.5 steps up", {9, 1, 10, 7.5f, 150}, {at(150, 84, 965, kFull)}},
@@ -65,8 +65,8 @@ TEST_F(ClefMiscLayoutTest, MiscSymbolPositionAndScale) {
 }
 
 TEST_F(ClefMiscLayoutTest, MiscSymbolWithZeroSizeCollapsesToItsPosition) {
-  ASSERT_EQ(layItem({9, 1, 10, 3, 24, 0}).size(), 1u);
-  for (const Vector& v : itemAt(2).components[0]->vectors) {
+  ASSERT_EQ(layItem(document, view, {9, 1, 10, 3, 24, 0}).size(), 1u);
+  for (const Vector& v : componentOf(view, 2, 0).vectors) {
     EXPECT_EQ(v.x, 84);
     EXPECT_EQ(v.y, 984);
   }

@@ -21,34 +21,34 @@ std::vector<ItemParams> greedyPage() {
   return items;
 }
 
-int totalComponents() {
+int totalComponents(Document& document, View& view) {
   int total = 0;
-  for (int i = 1; i <= itemTable.itemCount; ++i) total += itemAt(i).componentCount;
+  for (int i = 1; i <= document.itemTable.itemCount; ++i) total += componentCount(view, i);
   return total;
 }
 
 TEST_F(ComponentLimitTest, LayoutStopsAtTheLimitAndRelayoutGetsTheSame) {
-  loadItems(greedyPage());
-  layoutScore();
-  ASSERT_EQ(totalComponents(), kMaxComponents);
+  loadItems(document, greedyPage());
+  layoutScore(document, view);
+  ASSERT_EQ(totalComponents(document, view), kMaxComponents);
   // Items in file order get theirs first; the last rests get none.
-  EXPECT_EQ(itemAt(2).componentCount, 256);
-  EXPECT_EQ(itemAt(itemTable.itemCount).componentCount, 0);
-  std::vector<Placed> firstRest = placedOf(2);
+  EXPECT_EQ(componentCount(view, 2), 256);
+  EXPECT_EQ(componentCount(view, document.itemTable.itemCount), 0);
+  std::vector<Placed> firstRest = placedOf(view, 2);
 
-  freeAllComponents();
-  layoutScore();
-  EXPECT_EQ(totalComponents(), kMaxComponents) << "freeing must give the budget back";
-  EXPECT_EQ(placedOf(2), firstRest);
+  freeAllComponents(view.components);
+  layoutScore(document, view);
+  EXPECT_EQ(totalComponents(document, view), kMaxComponents) << "freeing must give the budget back";
+  EXPECT_EQ(placedOf(view, 2), firstRest);
 }
 
 TEST_F(ComponentLimitTest, ReleasingTheTableGivesTheBudgetBack) {
-  loadItems(greedyPage());
-  layoutScore();
-  releaseItemTable();
-  loadItems({{8, 1, 0, 0, 1, 200, 5}, {1, 1, 10, 5, 10, 0, 0, 0, 11}});
-  layoutScore();
-  EXPECT_EQ(itemAt(2).componentCount, 3) << "note head, flag and dot";
+  loadItems(document, greedyPage());
+  layoutScore(document, view);
+  releaseItemTable(document.itemTable);
+  loadItems(document, {{8, 1, 0, 0, 1, 200, 5}, {1, 1, 10, 5, 10, 0, 0, 0, 11}});
+  layoutScore(document, view);
+  EXPECT_EQ(componentCount(view, 2), 3) << "note head, flag and dot";
 }
 
 }  // namespace

@@ -56,9 +56,10 @@ TEST(PointOperations, EmptySymbolStaysEmpty) {
 }
 
 TEST_F(ComponentStoreTest, CopiesAreIndependentOfEachOtherAndTheLibrary) {
-  loadItems({{1, 1, 10, 5}});
-  Component* a = addComponent(1, 24);
-  Component* b = addComponent(1, 24);
+  loadItems(document, {{1, 1, 10, 5}});
+  prepareComponentLists(view.components, document.itemTable.itemCount);
+  Component* a = addComponent(view.components, 1, 24);
+  Component* b = addComponent(view.components, 1, 24);
   ASSERT_NE(a, nullptr);
   ASSERT_NE(b, nullptr);
   translateComponent(*a, 5, 5);
@@ -67,52 +68,56 @@ TEST_F(ComponentStoreTest, CopiesAreIndependentOfEachOtherAndTheLibrary) {
   EXPECT_EQ(libraryTable[24]->vectors[1], (Vector{10, -20}));
   EXPECT_EQ(symbolOf(*a), 24);
   EXPECT_EQ(a->drawList.size(), 1u);
-  EXPECT_EQ(itemAt(1).componentCount, 2);
+  EXPECT_EQ(componentCount(view, 1), 2);
 }
 
 TEST_F(ComponentStoreTest, UncopyableSymbolsAreRefusedAndOthersKept) {
-  loadItems({{1, 1, 10, 5}});
+  loadItems(document, {{1, 1, 10, 5}});
+  prepareComponentLists(view.components, document.itemTable.itemCount);
   libraryTable[30].reset();
   libraryTable[31]->drawList.clear();
   struct Row { const char* name; int symbol; } rows[] = {
       {"negative", -1}, {"past the table", 200}, {"empty slot", 30}, {"no draw entries", 31},
   };
-  ASSERT_NE(addComponent(1, 11), nullptr);
+  ASSERT_NE(addComponent(view.components, 1, 11), nullptr);
   for (const Row& row : rows) {
-    EXPECT_EQ(addComponent(1, row.symbol), nullptr) << row.name;
-    EXPECT_EQ(itemAt(1).componentCount, 1) << row.name;
+    EXPECT_EQ(addComponent(view.components, 1, row.symbol), nullptr) << row.name;
+    EXPECT_EQ(componentCount(view, 1), 1) << row.name;
   }
-  ASSERT_NE(addComponent(1, 12), nullptr);
-  EXPECT_EQ(placedOf(1).size(), 2u);
-  EXPECT_EQ(placedOf(1)[1].symbol, 12);
+  ASSERT_NE(addComponent(view.components, 1, 12), nullptr);
+  EXPECT_EQ(placedOf(view, 1).size(), 2u);
+  EXPECT_EQ(placedOf(view, 1)[1].symbol, 12);
 }
 
 TEST_F(ComponentStoreTest, ItemsOutsideTheTableGetNothing) {
-  loadItems({{1, 1, 10, 5}});
-  EXPECT_EQ(addComponent(0, 11), nullptr);
-  EXPECT_EQ(addComponent(2, 11), nullptr);
-  EXPECT_EQ(itemAt(1).componentCount, 0);
+  loadItems(document, {{1, 1, 10, 5}});
+  prepareComponentLists(view.components, document.itemTable.itemCount);
+  EXPECT_EQ(addComponent(view.components, 0, 11), nullptr);
+  EXPECT_EQ(addComponent(view.components, 2, 11), nullptr);
+  EXPECT_EQ(componentCount(view, 1), 0);
 }
 
 TEST_F(ComponentStoreTest, ListGrowsPastTenInOrder) {
-  loadItems({{1, 1, 10, 5}});
-  for (int n = 0; n < 25; ++n) ASSERT_NE(addComponent(1, 100 + n), nullptr);
-  std::vector<Placed> placed = placedOf(1);
+  loadItems(document, {{1, 1, 10, 5}});
+  prepareComponentLists(view.components, document.itemTable.itemCount);
+  for (int n = 0; n < 25; ++n) ASSERT_NE(addComponent(view.components, 1, 100 + n), nullptr);
+  std::vector<Placed> placed = placedOf(view, 1);
   ASSERT_EQ(placed.size(), 25u);
   for (int n = 0; n < 25; ++n) EXPECT_EQ(placed[n].symbol, 100 + n) << "slot " << n;
 }
 
 TEST_F(ComponentStoreTest, FreeAllEmptiesEveryItemAndRepeatsHarmlessly) {
-  freeAllComponents();  // no file loaded
-  loadItems({{1, 1, 10, 5}, {2, 1, 10, 5}, {4, 1}});
-  addComponent(1, 11);
-  addComponent(1, 20);
-  addComponent(2, 43);
-  freeAllComponents();
-  freeAllComponents();
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(itemAt(i).componentCount, 0) << "item " << i;
-  ASSERT_NE(addComponent(1, 24), nullptr);
-  EXPECT_EQ(placedOf(1).size(), 1u);
+  freeAllComponents(view.components);  // no file loaded
+  loadItems(document, {{1, 1, 10, 5}, {2, 1, 10, 5}, {4, 1}});
+  prepareComponentLists(view.components, document.itemTable.itemCount);
+  addComponent(view.components, 1, 11);
+  addComponent(view.components, 1, 20);
+  addComponent(view.components, 2, 43);
+  freeAllComponents(view.components);
+  freeAllComponents(view.components);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(componentCount(view, i), 0) << "item " << i;
+  ASSERT_NE(addComponent(view.components, 1, 24), nullptr);
+  EXPECT_EQ(placedOf(view, 1).size(), 1u);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -36,11 +36,19 @@ std::ostream& operator<<(std::ostream& out, const Placed& p) {
              << p.scaleX << ", " << p.scaleY << ")}";
 }
 
-std::vector<Placed> placedOf(int item) {
+int componentCount(const View& view, int item) {
+  const ItemComponents* list = componentsOf(view.components, item);
+  return list == nullptr ? 0 : list->count;
+}
+
+const Component& componentOf(const View& view, int item, int k) {
+  return *componentsOf(view.components, item)->records.at(static_cast<size_t>(k));
+}
+
+std::vector<Placed> placedOf(const View& view, int item) {
   std::vector<Placed> result;
-  const ItemRecord& record = itemAt(item);
-  for (int k = 0; k < record.componentCount; ++k) {
-    const Component& c = *record.components[k];
+  for (int k = 0; k < componentCount(view, item); ++k) {
+    const Component& c = componentOf(view, item, k);
     const Vector& origin = c.vectors[0];
     const Vector& probePoint = c.vectors[3];
     result.push_back({symbolOf(c), origin.x, origin.y, probePoint.x - origin.x,
@@ -56,13 +64,9 @@ Placed at(int symbol, int x, int y, float f, bool mirrored) {
 }
 
 void LayoutTest::SetUp() {
-  releaseItemTable();
-  initViewState(96);
-  staffTables = StaffTables{};  // staff numbers without a staff item keep old values otherwise
+  initViewState(view, 96);
+  view.drawingMode = DrawingMode::kBasic;  // the cases are the basic drawing's
   fillFakeLibrary();
 }
 
-void LayoutTest::TearDown() {
-  releaseItemTable();
-  clearLibrary();
-}
+void LayoutTest::TearDown() { clearLibrary(); }

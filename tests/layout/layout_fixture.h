@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "layout/layout.h"
+#include "score/document.h"
+#include "view/view.h"
 
 // Every fake symbol n is named "s<n>" and has the points (0, 0), (10, -20),
 // (100, -40) and (kProbe, kProbe) in one polyline: after layout the first
@@ -34,8 +36,14 @@ struct Placed {
 };
 std::ostream& operator<<(std::ostream& out, const Placed& placed);
 
-// The components of item i, in slot order.
-std::vector<Placed> placedOf(int item);
+// The live components of item i in the view, in slot order.
+std::vector<Placed> placedOf(const View& view, int item);
+
+// Number of live components of item i (0 for an item the lists do not hold).
+int componentCount(const View& view, int item);
+
+// Live component k of item i, which must exist.
+const Component& componentOf(const View& view, int item, int k);
 
 // trunc(kProbe x f): the probe coordinate of a component scaled by f.
 int probe(float f);
@@ -43,8 +51,13 @@ int probe(float f);
 // Placed for symbol n at (x, y) scaled by f, mirrored top to bottom if asked.
 Placed at(int symbol, int x, int y, float f, bool mirrored = false);
 
+// A document and a 96 pixels-per-inch view of its own for every test, in the
+// basic drawing mode, and the fake library.
 class LayoutTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+
+  Document document;
+  View view;
 };

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "layout/layout_fixture.h"
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
 
@@ -29,11 +29,11 @@ const std::vector<ItemParams> kMixedPage = {
 };
 
 // Every point of every component of every item, in order.
-std::vector<std::vector<Vector>> allPoints() {
+std::vector<std::vector<Vector>> allPoints(Document& document, View& view) {
   std::vector<std::vector<Vector>> points;
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    const ItemRecord& record = itemAt(i);
-    for (int k = 0; k < record.componentCount; ++k) points.push_back(record.components[k]->vectors);
+  for (int i = 1; i <= document.itemTable.itemCount; ++i) {
+    const ItemRecord& record = itemAt(document.itemTable, i);
+    for (int k = 0; k < componentCount(view, i); ++k) points.push_back(componentOf(view, i, k).vectors);
   }
   return points;
 }
@@ -51,35 +51,35 @@ bool samePoints(const std::vector<std::vector<Vector>>& a,
 }
 
 TEST_F(LayoutPassTest, StaffYAndSymbolFactorFollowTheStaffTables) {
-  loadItems({{8, 1}, {8, 2, 0, 10, 0.5f}});
-  layoutScore();
-  EXPECT_DOUBLE_EQ(staffY(1, 2), 2 * viewState.stepUnit);
+  loadItems(document, {{8, 1}, {8, 2, 0, 10, 0.5f}});
+  layoutScore(document, view);
+  EXPECT_DOUBLE_EQ(staffY(view, 1, 2), 2 * view.viewState.stepUnit);
   // Staff 2: 18 steps up, its own 10 steps at size 0.5.
-  EXPECT_DOUBLE_EQ(staffY(2, 4), 0.5 * 4 * viewState.stepUnit + staffTables.staffBase[2]);
-  EXPECT_NEAR(staffTables.staffBase[2], (18 + 5) * 4.2, 1e-4);
-  EXPECT_EQ(symbolFactor(1), 0.15f);
-  EXPECT_EQ(symbolFactor(2), 0.075f);
-  viewState.zoom = 2.0;
-  EXPECT_EQ(symbolFactor(1), 0.3f);
-  EXPECT_EQ(symbolFactor(0), 0.0f);
-  EXPECT_EQ(symbolFactor(33), 0.0f);
-  EXPECT_EQ(staffY(-5, 2), 0.0);
+  EXPECT_DOUBLE_EQ(staffY(view, 2, 4), 0.5 * 4 * view.viewState.stepUnit + view.staffTables.staffBase[2]);
+  EXPECT_NEAR(view.staffTables.staffBase[2], (18 + 5) * 4.2, 1e-4);
+  EXPECT_EQ(symbolFactor(view, 1), 0.15f);
+  EXPECT_EQ(symbolFactor(view, 2), 0.075f);
+  view.viewState.zoom = 2.0;
+  EXPECT_EQ(symbolFactor(view, 1), 0.3f);
+  EXPECT_EQ(symbolFactor(view, 0), 0.0f);
+  EXPECT_EQ(symbolFactor(view, 33), 0.0f);
+  EXPECT_EQ(staffY(view, -5, 2), 0.0);
 }
 
 TEST_F(LayoutPassTest, EmptyTableStillRefreshesStaffTables) {
-  layoutScore();
-  EXPECT_NEAR(staffTables.staffDefaultY[32], 558 * 4.2, 1e-3);
-  EXPECT_EQ(staffTables.staffBase[32], staffTables.staffDefaultY[32]);
+  layoutScore(document, view);
+  EXPECT_NEAR(view.staffTables.staffDefaultY[32], 558 * 4.2, 1e-3);
+  EXPECT_EQ(view.staffTables.staffBase[32], view.staffTables.staffDefaultY[32]);
 }
 
 TEST_F(LayoutPassTest, StaffItemsGovernTheirStaffWhereverTheyStand) {
-  loadItems({{1, 1, 10, 5}, {8, 1, 0, 0, 0.5f}});
-  layoutScore();
-  EXPECT_EQ(placedOf(1), (std::vector<Placed>{at(11, 84, 980, 0.075f)}));
-  releaseItemTable();
-  loadItems({{8, 1, 0, 0, 0.5f}, {1, 1, 10, 5}, {8, 1, 0, 0, 2}});
-  layoutScore();
-  EXPECT_EQ(placedOf(2), (std::vector<Placed>{at(11, 84, 967, 0.3f)}));
+  loadItems(document, {{1, 1, 10, 5}, {8, 1, 0, 0, 0.5f}});
+  layoutScore(document, view);
+  EXPECT_EQ(placedOf(view, 1), (std::vector<Placed>{at(11, 84, 980, 0.075f)}));
+  releaseItemTable(document.itemTable);
+  loadItems(document, {{8, 1, 0, 0, 0.5f}, {1, 1, 10, 5}, {8, 1, 0, 0, 2}});
+  layoutScore(document, view);
+  EXPECT_EQ(placedOf(view, 2), (std::vector<Placed>{at(11, 84, 967, 0.3f)}));
 }
 
 TEST_F(LayoutPassTest, DispatchByTruncatedItemCode) {
@@ -91,9 +91,9 @@ TEST_F(LayoutPassTest, DispatchByTruncatedItemCode) {
       {"NaN code", kNaN, 0},
   };
   for (const Row& row : rows) {
-    loadItems({{8, 1}, {row.code, 1, 10, 5, 99, 2, 1, 1, 11, 1}});
-    layoutScore();
-    EXPECT_EQ(placedOf(2).size(), row.components) << row.name;
+    loadItems(document, {{8, 1}, {row.code, 1, 10, 5, 99, 2, 1, 1, 11, 1}});
+    layoutScore(document, view);
+    EXPECT_EQ(placedOf(view, 2).size(), row.components) << row.name;
   }
 }
 
@@ -109,9 +109,9 @@ TEST_F(LayoutPassTest, ItemsOffTheStaffTablesGetNothing) {
       {"time signature on staff -32", {18, -32, 10, 7, 99}},
   };
   for (const Row& row : rows) {
-    loadItems({{8, 1}, {8, 33}, row.item});
-    layoutScore();
-    EXPECT_EQ(itemAt(3).componentCount, 0) << row.name;
+    loadItems(document, {{8, 1}, {8, 33}, row.item});
+    layoutScore(document, view);
+    EXPECT_EQ(componentCount(view, 3), 0) << row.name;
   }
 }
 
@@ -126,54 +126,54 @@ TEST_F(LayoutPassTest, HostileParametersStayDefined) {
       for (int k = 3; k <= 10; ++k) {
         ItemParams item = {code, 1, 10, 5, 21, 0, 0, 0, 11, 0};
         item[k - 1] = v;
-        loadItems({{8, 1}, item});
-        layoutScore();
-        EXPECT_LE(itemAt(2).componentCount, 256) << "code " << code << " P" << k << " = " << v;
+        loadItems(document, {{8, 1}, item});
+        layoutScore(document, view);
+        EXPECT_LE(componentCount(view, 2), 256) << "code " << code << " P" << k << " = " << v;
       }
     }
   }
 }
 
 TEST_F(LayoutPassTest, RelayoutAfterFreeAllGivesIdenticalComponents) {
-  loadItems(kMixedPage);
-  layoutScore();
-  std::vector<std::vector<Vector>> first = allPoints();
+  loadItems(document, kMixedPage);
+  layoutScore(document, view);
+  std::vector<std::vector<Vector>> first = allPoints(document, view);
   ASSERT_EQ(first.size(), 7u + 5 + 1 + 1 + 4 + 1);
-  freeAllComponents();
-  EXPECT_TRUE(allPoints().empty());
-  layoutScore();
-  EXPECT_TRUE(samePoints(allPoints(), first));
+  freeAllComponents(view.components);
+  EXPECT_TRUE(allPoints(document, view).empty());
+  layoutScore(document, view);
+  EXPECT_TRUE(samePoints(allPoints(document, view), first));
 }
 
 TEST_F(LayoutPassTest, ViewOffsetsMoveEveryComponent) {
-  loadItems(kMixedPage);
-  layoutScore();
-  std::vector<std::vector<Vector>> moved = allPoints();
+  loadItems(document, kMixedPage);
+  layoutScore(document, view);
+  std::vector<std::vector<Vector>> moved = allPoints(document, view);
   for (auto& points : moved) {
     for (Vector& v : points) {
       v.x += 20;
       v.y -= 40;
     }
   }
-  freeAllComponents();
-  viewState.viewOffsetX = 20;
-  viewState.viewOffsetY = -40;
-  layoutScore();
-  EXPECT_TRUE(samePoints(allPoints(), moved));
+  freeAllComponents(view.components);
+  view.viewState.viewOffsetX = 20;
+  view.viewState.viewOffsetY = -40;
+  layoutScore(document, view);
+  EXPECT_TRUE(samePoints(allPoints(document, view), moved));
 }
 
 TEST_F(LayoutPassTest, ParametersAreNeverChanged) {
-  loadItems(kMixedPage);
-  std::vector<uint8_t> before = itemTable.fileImage;
-  layoutScore();
-  EXPECT_EQ(itemTable.fileImage, before);
+  loadItems(document, kMixedPage);
+  std::vector<uint8_t> before = document.itemTable.fileImage;
+  layoutScore(document, view);
+  EXPECT_EQ(document.itemTable.fileImage, before);
 }
 
 TEST_F(LayoutPassTest, DebugTraceNamesSymbolsAndTranslations) {
-  loadItems({{8, 1}, {1, 1, 10, 5, 10, 0, 0, 0, 11}});
+  loadItems(document, {{8, 1}, {1, 1, 10, 5, 10, 0, 0, 0, 11}});
   setenv("MELIBRON_DEBUG", "1", 1);
   testing::internal::CaptureStderr();
-  layoutScore();
+  layoutScore(document, view);
   std::string trace = testing::internal::GetCapturedStderr();
   unsetenv("MELIBRON_DEBUG");
   EXPECT_NE(trace.find("item 2: symbol 11 scaled 0.150000006 at (84, 976)"), std::string::npos)

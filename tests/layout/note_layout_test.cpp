@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "layout/layout_fixture.h"
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
 
@@ -17,23 +17,23 @@ Placed put(int symbol, int x, int y) { return at(symbol, x, y, kFactor); }
 Placed mirrored(int symbol, int x, int y) { return at(symbol, x, y, kFactor, true); }
 
 // Lays out one note on staff 1 (size 1, no offset) and returns its components.
-std::vector<Placed> layNote(const ItemParams& note) {
-  loadItems({{8, 1}, note});
-  layoutScore();
-  return placedOf(2);
+std::vector<Placed> layNote(Document& document, View& view, const ItemParams& note) {
+  loadItems(document, {{8, 1}, note});
+  layoutScore(document, view);
+  return placedOf(view, 2);
 }
 
 TEST_F(NoteLayoutTest, WorkedExampleUpStem) {
-  std::vector<Placed> placed = layNote({1, 1, 10, 5, 10, 0, 0, 0, 11});
+  std::vector<Placed> placed = layNote(document, view, {1, 1, 10, 5, 10, 0, 0, 0, 11});
   EXPECT_EQ(placed, (std::vector<Placed>{put(11, 84, 976), mirrored(20, 94, 971),
                                          put(24, 95, 971)}));
-  const Component& head = *itemAt(2).components[0];
+  const Component& head = componentOf(view, 2, 0);
   EXPECT_EQ(head.vectors[1].x, 85);
   EXPECT_EQ(head.vectors[1].y, 973);
 }
 
 TEST_F(NoteLayoutTest, WorkedExampleDownStem) {
-  std::vector<Placed> placed = layNote({1, 1, 10, 5, 20, 0, 0, 0, 11});
+  std::vector<Placed> placed = layNote(document, view, {1, 1, 10, 5, 20, 0, 0, 0, 11});
   ASSERT_EQ(placed.size(), 3u);
   EXPECT_EQ(placed[1], put(20, 84, 980));
 }
@@ -48,7 +48,7 @@ class NoteRows : public NoteLayoutTest {
  protected:
   void check(const std::vector<NoteRow>& rows) {
     for (const NoteRow& row : rows) {
-      EXPECT_EQ(layNote(row.note), row.expected) << row.name;
+      EXPECT_EQ(layNote(document, view, row.note), row.expected) << row.name;
     }
   }
 };
@@ -143,14 +143,14 @@ TEST_F(NoteRows, FullNoteKeepsItsOrder) {
 }
 
 TEST_F(NoteLayoutTest, NoteAskingForTwentyComponentsGetsThemAll) {
-  std::vector<Placed> placed = layNote({1, 1, 10, 5, 21, 0, 0, 0, 99});
+  std::vector<Placed> placed = layNote(document, view, {1, 1, 10, 5, 21, 0, 0, 0, 99});
   ASSERT_EQ(placed.size(), 20u);
   EXPECT_EQ(placed[0].symbol, 11);
   for (int k = 1; k <= 9; ++k) EXPECT_EQ(placed[k].symbol, 20) << "slot " << k;
   for (int k = 10; k <= 18; ++k) EXPECT_EQ(placed[k].symbol, 24) << "slot " << k;
   EXPECT_EQ(placed[19], put(6, 84, 976));
   // The ninth dot: 3.0 + 2.15 x 8 units right of the note.
-  EXPECT_EQ(placed[18].x, toWindowX((10 + 3.0 + 2.15 * 8) * viewState.hUnit));
+  EXPECT_EQ(placed[18].x, toWindowX(view, (10 + 3.0 + 2.15 * 8) * view.viewState.hUnit));
 }
 
 TEST_F(NoteRows, UncopyableHeadLeavesTheRest) {

@@ -18,8 +18,7 @@ class BarlineTest : public PaintTest {
  protected:
   std::string barline(const ItemParams& params, const std::vector<ItemParams>& staves = {{8, 1},
                                                                                          {8, 2}}) {
-    TearDown();
-    SetUp();
+    reset();
     std::vector<ItemParams> items = staves;
     items.push_back(params);
     return paintOne(items, static_cast<int>(items.size()), paintBarline);
@@ -73,11 +72,11 @@ TEST_F(BarlineTest, SpanEndingOnStaff32IsDrawn) {
 
 TEST_F(BarlineTest, ThickPenFollowsSizeNotZoom) {
   EXPECT_EQ(countOps(barline({14, 1, 50, 0, 2}, {{8, 1, 0, 0, 2}}), "pen 7"), 1) << "size 2";
-  viewState.zoom = 2.0;
-  loadItems({{8, 1}, {14, 1, 50, 0, 2}});
-  prepareStaffTables();
+  view.viewState.zoom = 2.0;
+  loadItems(document, {{8, 1}, {14, 1, 50, 0, 2}});
+  prepareStaffTables(document, view);
   RecordingSurface surface;
-  paintBarline(surface, itemAt(2));
+  paintBarline(surface, document, view, 2);
   EXPECT_EQ(countOps(surface.listing(), "pen 3"), 1) << "zoom 2";
 }
 

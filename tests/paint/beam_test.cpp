@@ -18,8 +18,7 @@ std::string quad(const char* brush, std::vector<int> xy) {
 class BeamTest : public PaintTest {
  protected:
   std::string beam(const std::vector<ItemParams>& items) {
-    TearDown();
-    SetUp();
+    reset();
     std::vector<ItemParams> all = {{8, 1}};
     all.insert(all.end(), items.begin(), items.end());
     return paintOne(all, 2, paintBeam);
@@ -84,9 +83,8 @@ TEST_F(BeamTest, FillIsTheBrushLeftByTheLastSymbol) {
       {"after a head of lines only", {{1, 2}}, "white"},
   };
   for (const BrushCase& c : cases) {
-    TearDown();
-    SetUp();
-    loadItems({{8, 1}, {1, 1, 10, 5, 10}, {6, 1, 10, 5, 5, 30, 11}});
+    reset();
+    loadItems(document, {{8, 1}, {1, 1, 10, 5, 10}, {6, 1, 10, 5, 5, 30, 11}});
     attach(2, makeSymbol({{0, 0}, {1, 1}}, c.head));
     std::string ops = paintAll();
     EXPECT_NE(ops.find(quad(c.brush, {94, 950, 166, 950, 166, 946, 94, 946})), std::string::npos)

@@ -96,8 +96,8 @@ class HostileValuesTest : public PaintTest, public ::testing::WithParamInterface
     fillLibrary();
   }
   void TearDown() override {
-    freeAllComponents();
-    releaseItemTable();
+    freeAllComponents(view.components);
+    releaseItemTable(document.itemTable);
     for (auto& slot : libraryTable) slot.reset();
   }
 
@@ -105,13 +105,13 @@ class HostileValuesTest : public PaintTest, public ::testing::WithParamInterface
   void loadPage() {
     ItemParams item = GetParam().params;
     item.resize(kParams, 1.0f);
-    loadItems({{8, 1, 0, 0, 1, 200, 5}, item});
+    loadItems(document, {{8, 1, 0, 0, 1, 200, 5}, item});
   }
 
   // Lays out and paints the page; the listing.
   std::string layoutAndPaint() {
-    freeAllComponents();
-    layoutScore();
+    freeAllComponents(view.components);
+    layoutScore(document, view);
     return paintAll();
   }
 };
@@ -122,24 +122,24 @@ TEST_P(HostileValuesTest, StoredAsGivenThenLaidOutPaintedListedAndWritten) {
       SCOPED_TRACE(std::string(GetParam().name) + " P" + std::to_string(k) + " = " +
                    hostile.name);
       loadPage();
-      setParam(itemAt(kEditedItem), k, hostile.value);
-      ASSERT_EQ(bitsOf(param(itemAt(kEditedItem), k)), bitsOf(hostile.value));
+      setParam(itemAt(document.itemTable, kEditedItem), k, hostile.value);
+      ASSERT_EQ(bitsOf(param(itemAt(document.itemTable, kEditedItem), k)), bitsOf(hostile.value));
 
       std::string first = layoutAndPaint();
       // Work stays bounded whatever the value: the longest lists are a
       // rest's hooks and dots, the longest runs a staff's ruled lines.
-      EXPECT_LE(itemAt(kEditedItem).componentCount, 256);
+      EXPECT_LE(componentsOf(view.components, kEditedItem)->count, 256);
       EXPECT_LE(countOps(first, "lineto"), 2 * kMaxRuledLines);
       // Nothing uninitialised or order-dependent: a relayout draws the same.
       EXPECT_EQ(layoutAndPaint(), first);
 
-      pmxListing();
+      pmxListing(document);
       std::vector<uint8_t> bytes;
       std::string error;
-      if (musFileBytes(&bytes, &error)) {
-        EXPECT_TRUE(readMusImage(bytes, &error)) << error;
+      if (musFileBytes(document, &bytes, &error)) {
+        EXPECT_TRUE(readMusImage(bytes, document, &error)) << error;
       }
-      freeAllComponents();
+      freeAllComponents(view.components);
     }
   }
 }

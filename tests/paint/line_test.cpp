@@ -11,8 +11,7 @@ namespace {
 class LineTest : public PaintTest {
  protected:
   std::string line(const ItemParams& params) {
-    TearDown();
-    SetUp();
+    reset();
     return paintOne({{8, 1}, params}, 2, paintLine);
   }
 };

@@ -15,8 +15,7 @@ using NoteTest = PaintTest;
 class NoteOps : public NoteTest {
  protected:
   std::string note(const ItemParams& params) {
-    TearDown();
-    SetUp();
+    reset();
     return paintOne({{8, 1}, params}, 2, paintNote);
   }
 };
@@ -94,24 +93,23 @@ TEST_F(NoteTest, StaffSizeScalesStemAndLedgerLines) {
 }
 
 TEST_F(NoteTest, StemThenComponentsThenLedgerLines) {
-  loadItems({{8, 1}, {1, 1, 10, 14, 10}});
+  loadItems(document, {{8, 1}, {1, 1, 10, 14, 10}});
   attach(2, makeSymbol({{1, 2}, {3, 4}}, {{2, 2}}));
-  prepareStaffTables();
+  prepareStaffTables(document, view);
   RecordingSurface surface;
-  paintNote(surface, itemAt(2));
+  paintNote(surface, document, view, 2);
   EXPECT_EQ(surface.listing(), lineOps(94, 938, 94, 908) + "polygon black 2 1 2 3 4\n" +
                                    lineOps(81, 942, 97, 942));
 }
 
 TEST_F(NoteTest, OffTheTablesOnlyTheComponentsAreDrawn) {
   for (float s : {0.0f, 33.0f, -5.0f}) {
-    TearDown();
-    SetUp();
-    loadItems({{8, 1}, {1, s, 10, 14, 10}});
+    reset();
+    loadItems(document, {{8, 1}, {1, s, 10, 14, 10}});
     attach(2, makeSymbol({{1, 2}}, {{1, 1}}));
-    prepareStaffTables();
+    prepareStaffTables(document, view);
     RecordingSurface surface;
-    paintNote(surface, itemAt(2));
+    paintNote(surface, document, view, 2);
     EXPECT_EQ(surface.listing(), "polyline 1 1 2\n") << "staff " << s;
   }
 }
@@ -119,8 +117,7 @@ TEST_F(NoteTest, OffTheTablesOnlyTheComponentsAreDrawn) {
 TEST_F(NoteTest, HostilePositionsAreBounded) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   for (float p4 : {3e38f, -3e38f, 2147483647.0f, -2147483648.0f, nan}) {
-    TearDown();
-    SetUp();
+    reset();
     std::string ops = paintOne({{8, 1}, {1, 1, nan, p4, 10, 0, 0, nan, 0, nan}}, 2, paintNote);
     EXPECT_LE(countOps(ops, "lineto"), kMaxRuledLines + 1) << "P4 " << p4;
   }

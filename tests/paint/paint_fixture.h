@@ -11,7 +11,7 @@
 #include "library/library_table.h"
 #include "paint/painter.h"
 #include "paint/recording_surface.h"
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
 
@@ -30,35 +30,33 @@ inline std::vector<Vector> numberedPoints(int n, int first = 0) {
   return points;
 }
 
+// A document and a 96 pixels-per-inch view of its own for every test; the
+// test attaches components to the view by hand.
 class PaintTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    releaseItemTable();
-    initViewState(96);
-    staffTables = StaffTables{};
+  void SetUp() override { initViewState(view, 96); }
+
+  // A fresh document and view, as at the start of a test.
+  void reset() {
+    document = Document{};
+    view = View{};
+    initViewState(view, 96);
   }
 
-  void TearDown() override {
-    // The components belong to the test, not to the item table.
-    for (int i = 1; i <= itemTable.itemCount; ++i) {
-      itemAt(i).components.clear();
-      itemAt(i).componentCount = 0;
-    }
-    releaseItemTable();
-  }
-
-  // Appends a copy of record to item i's component list.
+  // Appends a copy of record to item i's component list in the view.
   void attach(int i, const LibrarySymbol& record) {
-    owned_.push_back(std::make_unique<Component>(record));
-    ItemRecord& item = itemAt(i);
-    item.components.push_back(owned_.back().get());
-    item.componentCount = static_cast<int32_t>(item.components.size());
+    ComponentLists& lists = view.components;
+    if (lists.items.size() <= static_cast<size_t>(i)) lists.items.resize(static_cast<size_t>(i) + 1);
+    ItemComponents& list = lists.items[static_cast<size_t>(i)];
+    list.records.push_back(std::make_unique<Component>(record));
+    list.count = static_cast<int32_t>(list.records.size());
+    ++lists.liveRecords;
   }
 
   // The whole paint of the loaded items.
   std::string paintAll() {
     RecordingSurface surface;
-    paintScore(surface);
+    paintScore(surface, document, view);
     return surface.listing();
   }
 
@@ -66,15 +64,15 @@ class PaintTest : public ::testing::Test {
   // staff tables have been filled from all of them.
   template <typename Paint>
   std::string paintOne(const std::vector<ItemParams>& items, int i, Paint paint) {
-    loadItems(items);
-    prepareStaffTables();
+    loadItems(document, items);
+    prepareStaffTables(document, view);
     RecordingSurface surface;
-    paint(surface, itemAt(i));
+    paint(surface, document, view, i);
     return surface.listing();
   }
 
- private:
-  std::vector<std::unique_ptr<Component>> owned_;
+  Document document;
+  View view;
 };
 
 // "moveto x1 y1\nlineto x2 y2\n": one line as drawLine records it.

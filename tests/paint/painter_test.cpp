@@ -12,7 +12,7 @@ using PainterTest = PaintTest;
 
 TEST_F(PainterTest, EmptyTableDrawsNothingButFillsTheStaffTables) {
   EXPECT_EQ(paintAll(), "");
-  EXPECT_FLOAT_EQ(staffTables.staffDefaultY[2], 18 * 4.2f);
+  EXPECT_FLOAT_EQ(view.staffTables.staffDefaultY[2], 18 * 4.2f);
 }
 
 struct DispatchCase {
@@ -46,9 +46,8 @@ TEST_F(PainterTest, ComponentsDrawnPerItemCode) {
       {"code -1", {-1, 1, 10, 5}, 1, 0},
   };
   for (const DispatchCase& c : cases) {
-    TearDown();
-    SetUp();
-    loadItems({{8, 1, 0, 0, 0, 0, -1}, c.item});
+    reset();
+    loadItems(document, {{8, 1, 0, 0, 0, 0, -1}, c.item});
     for (int k = 0; k < c.components; ++k) attach(2, makeSymbol({{k, k}}, {{1, 1}}));
     std::string expected;
     for (int k = 0; k < c.drawn; ++k) {
@@ -61,26 +60,26 @@ TEST_F(PainterTest, ComponentsDrawnPerItemCode) {
 TEST_F(PainterTest, ItemsAreDrawnInItemOrder) {
   const std::vector<ItemParams> items = {
       {14, 1, 50}, {8, 1, 0, 0, 0, 0, 1}, {1, 1, 10, 5, 10}, {4, 1, 10, 3, 11, 50}};
-  loadItems(items);
-  prepareStaffTables();
+  loadItems(document, items);
+  prepareStaffTables(document, view);
   RecordingSurface each;
-  paintBarline(each, itemAt(1));
-  paintStaff(each, itemAt(2));
-  paintNote(each, itemAt(3));
-  paintLine(each, itemAt(4));
+  paintBarline(each, document, view, 1);
+  paintStaff(each, document, view, 2);
+  paintNote(each, document, view, 3);
+  paintLine(each, document, view, 4);
   EXPECT_EQ(paintAll(), each.listing());
   EXPECT_EQ(paintAll().substr(0, lineOps(228, 984, 228, 950).size()), lineOps(228, 984, 228, 950));
 }
 
 TEST_F(PainterTest, StaffTablesAreRefilledOnEveryPass) {
-  loadItems({{8, 1, 0, 0, 0, 0, -1}, {14, 1, 50}});
+  loadItems(document, {{8, 1, 0, 0, 0, 0, -1}, {14, 1, 50}});
   EXPECT_EQ(paintAll(), lineOps(228, 984, 228, 950));
-  setParam(itemAt(1), 4, 10.0f);  // staff 1 moves 10 steps (42 pixels) up
+  setParam(itemAt(document.itemTable, 1), 4, 10.0f);  // staff 1 moves 10 steps (42 pixels) up
   EXPECT_EQ(paintAll(), lineOps(228, 942, 228, 908));
 }
 
 TEST_F(PainterTest, ListingIsStableBetweenTwoPaints) {
-  loadItems({{8, 1},
+  loadItems(document, {{8, 1},
              {8, 2, 0, 0, 0.75f},
              {1, 1, 10, 14, 10},
              {2, 2, 20, 5},
@@ -102,7 +101,7 @@ TEST_F(PainterTest, CorpusPagesPaintTheSameTwice) {
     if (path.empty()) continue;
     any = true;
     std::string error;
-    ASSERT_TRUE(readMusFile(path, &error)) << page << ": " << error;
+    ASSERT_TRUE(readMusFile(path, document, &error)) << page << ": " << error;
     std::string first = paintAll();
     EXPECT_GT(countOps(first, "lineto"), 100) << page;
     EXPECT_EQ(paintAll(), first) << page;

@@ -55,8 +55,7 @@ const StaffCase kStaffCases[] = {
 TEST_F(StaffTest, LineCountsAndPositions) {
   for (const StaffCase& c : kStaffCases) {
     SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
+    reset();
     EXPECT_EQ(paintOne({c.staff}, 1, paintStaff), staffLines(48, 768, c.ys)) << c.name;
   }
 }
@@ -71,15 +70,14 @@ TEST_F(StaffTest, SecondStaffStandsEighteenStepsHigher) {
 }
 
 TEST_F(StaffTest, ZoomScalesSpacingAndKeepsTheTopLeftCorner) {
-  viewState.zoom = 2.0;
+  view.viewState.zoom = 2.0;
   // Bottom line 984 pixels below the page top at zoom 1: 1968 at zoom 2.
   EXPECT_EQ(paintOne({{8, 1, 0, 0, 0, 0, 2}}, 1, paintStaff), staffLines(96, 1536, {1968, 1952}));
 }
 
 TEST_F(StaffTest, StaffNumbersOutsideTheTablesDrawNothing) {
   for (float s : {0.0f, -1.0f, 33.0f, 1e30f}) {
-    TearDown();
-    SetUp();
+    reset();
     EXPECT_EQ(paintOne({{8, s}}, 1, paintStaff), "") << "staff " << s;
   }
 }
@@ -91,8 +89,7 @@ TEST_F(StaffTest, HostileCountsAreBounded) {
       {8, 1, 0, 0, 1e30f, 0, 20}, {8, 1, 0, 0, nan, 0, 5}, {8, 1, nan, nan, nan, nan, nan},
   };
   for (const ItemParams& staff : hostile) {
-    TearDown();
-    SetUp();
+    reset();
     std::string ops = paintOne({staff}, 1, paintStaff);
     EXPECT_LE(countOps(ops, "lineto"), kMaxRuledLines) << "P4 " << staff[3] << " P7 " << staff.back();
   }

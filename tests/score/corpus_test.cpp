@@ -34,7 +34,7 @@ class Corpus : public ScoreTest {
     std::string path = corpusPath(page + ".mus");
     if (path.empty()) return false;
     std::string error;
-    EXPECT_TRUE(readMusFile(path, &error)) << page << ": " << error;
+    EXPECT_TRUE(readMusFile(path, document, &error)) << page << ": " << error;
     return true;
   }
 };
@@ -45,9 +45,9 @@ TEST_F(Corpus, EveryPageLoadsWithScoresItemCount) {
   for (const char* page : kPages) {
     if (!loadPage(page)) GTEST_SKIP() << "corpus absent";
     std::vector<ListedItem> listed = listedItems(fileText(corpusPath(std::string(page) + ".pmx")));
-    EXPECT_EQ(itemTable.itemCount, static_cast<int>(listed.size())) << page;
-    EXPECT_EQ(loadStatistics.scoreVersion, 3) << page;
-    EXPECT_EQ(loadStatistics.units, 0) << page;
+    EXPECT_EQ(document.itemTable.itemCount, static_cast<int>(listed.size())) << page;
+    EXPECT_EQ(document.loadStatistics.scoreVersion, 3) << page;
+    EXPECT_EQ(document.loadStatistics.units, 0) << page;
   }
 }
 
@@ -55,14 +55,14 @@ TEST_F(Corpus, WritingAndReadingBackKeepsEveryItemBitForBit) {
   for (const char* page : kPages) {
     if (!loadPage(page)) GTEST_SKIP() << "corpus absent";
     std::vector<std::vector<uint8_t>> before;
-    for (int i = 1; i <= itemTable.itemCount; ++i) before.push_back(itemWords(i));
+    for (int i = 1; i <= document.itemTable.itemCount; ++i) before.push_back(itemWords(document, i));
     std::vector<uint8_t> written;
     std::string error;
-    ASSERT_TRUE(musFileBytes(&written, &error)) << page << ": " << error;
-    ASSERT_TRUE(readMusImage(written, &error)) << page << ": " << error;
-    ASSERT_EQ(itemTable.itemCount, static_cast<int>(before.size())) << page;
-    for (int i = 1; i <= itemTable.itemCount; ++i) {
-      EXPECT_EQ(itemWords(i), before[i - 1]) << page << " item " << i;
+    ASSERT_TRUE(musFileBytes(document, &written, &error)) << page << ": " << error;
+    ASSERT_TRUE(readMusImage(written, document, &error)) << page << ": " << error;
+    ASSERT_EQ(document.itemTable.itemCount, static_cast<int>(before.size())) << page;
+    for (int i = 1; i <= document.itemTable.itemCount; ++i) {
+      EXPECT_EQ(itemWords(document, i), before[i - 1]) << page << " item " << i;
     }
   }
 }
@@ -74,7 +74,7 @@ TEST_F(Corpus, ListingMatchesScoresToItsPrintedPrecision) {
   for (const char* page : kPages) {
     if (!loadPage(page)) GTEST_SKIP() << "corpus absent";
     std::vector<ListedItem> theirs = listedItems(fileText(corpusPath(std::string(page) + ".pmx")));
-    std::vector<ListedItem> ours = listedItems(pmxListing());
+    std::vector<ListedItem> ours = listedItems(pmxListing(document));
     ASSERT_EQ(ours.size(), theirs.size()) << page;
     for (size_t i = 0; i < ours.size(); ++i) {
       const std::string where = std::string(page) + " item " + std::to_string(i + 1);
@@ -103,10 +103,10 @@ struct ItemSnapshot {
   std::string text;
 };
 
-std::vector<ItemSnapshot> snapshotItems() {
+std::vector<ItemSnapshot> snapshotItems(const Document& document) {
   std::vector<ItemSnapshot> items;
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    const ItemRecord& item = itemAt(i);
+  for (int i = 1; i <= document.itemTable.itemCount; ++i) {
+    const ItemRecord& item = itemAt(document.itemTable, i);
     ItemSnapshot snapshot;
     for (int k = 0; k < item.paramWords; ++k) {
       snapshot.params.push_back(readFloatAt(item.params + 4 * k));
@@ -124,12 +124,12 @@ std::vector<ItemSnapshot> snapshotItems() {
 TEST_F(Corpus, ScoresListingReadsBackAsItsPage) {
   for (const char* page : kPages) {
     if (!loadPage(page)) GTEST_SKIP() << "corpus absent";
-    const std::vector<ItemSnapshot> original = snapshotItems();
+    const std::vector<ItemSnapshot> original = snapshotItems(document);
     const std::string pmxPath = corpusPath(std::string(page) + ".pmx");
     const std::vector<ListedItem> listed = listedItems(fileText(pmxPath));
     std::string error;
-    ASSERT_TRUE(readPmxFile(pmxPath, &error)) << page << ": " << error;
-    const std::vector<ItemSnapshot> read = snapshotItems();
+    ASSERT_TRUE(readPmxFile(pmxPath, document, &error)) << page << ": " << error;
+    const std::vector<ItemSnapshot> read = snapshotItems(document);
     ASSERT_EQ(read.size(), original.size()) << page;
     for (size_t i = 0; i < read.size(); ++i) {
       const std::string where = std::string(page) + " item " + std::to_string(i + 1);

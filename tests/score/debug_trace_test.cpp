@@ -29,12 +29,12 @@ TEST_F(DebugTrace, ReaderTracesGoToStandardErrorOnlyWhenAskedFor) {
 
   unsetenv("MELIBRON_DEBUG");
   testing::internal::CaptureStderr();
-  ASSERT_TRUE(readMusFile(path, &error)) << error;
+  ASSERT_TRUE(readMusFile(path, document, &error)) << error;
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
   setenv("MELIBRON_DEBUG", "1", 1);
   testing::internal::CaptureStderr();
-  ASSERT_TRUE(readMusFile(path, &error)) << error;
+  ASSERT_TRUE(readMusFile(path, document, &error)) << error;
   const std::string trace = testing::internal::GetCapturedStderr();
   const std::string expectedLines[] = {
       "Opening file " + path + "\n",

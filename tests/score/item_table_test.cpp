@@ -13,8 +13,8 @@ class ItemTableTest : public ScoreTest {};
 }  // namespace
 
 TEST_F(ItemTableTest, AbsentParametersReadAsZeroOrFallback) {
-  loadItems({{1, 2, 30}});
-  ItemRecord& item = itemAt(1);
+  loadItems(document, {{1, 2, 30}});
+  ItemRecord& item = itemAt(document.itemTable, 1);
   EXPECT_EQ(param(item, 3), 30.0f);
   EXPECT_EQ(param(item, 4), 0.0f);
   EXPECT_EQ(param(item, 0), 0.0f);
@@ -29,19 +29,19 @@ TEST_F(ItemTableTest, AbsentParametersReadAsZeroOrFallback) {
 TEST_F(ItemTableTest, EightBitCountGovernsPresence) {
   ItemParams item(260, 4.0f);
   item[0] = 9;
-  loadItems({item});
-  EXPECT_EQ(itemAt(1).paramCount, 4);
-  EXPECT_EQ(param(itemAt(1), 4), 4.0f);
-  EXPECT_EQ(param(itemAt(1), 5), 0.0f);
+  loadItems(document, {item});
+  EXPECT_EQ(itemAt(document.itemTable, 1).paramCount, 4);
+  EXPECT_EQ(param(itemAt(document.itemTable, 1), 4), 4.0f);
+  EXPECT_EQ(param(itemAt(document.itemTable, 1), 5), 0.0f);
 }
 
 TEST_F(ItemTableTest, CodesAndText) {
-  loadItems({{16.5f, 1}, {16, 1}, {-3.7f}, {}});
-  EXPECT_FALSE(isTextItem(itemAt(1)));
-  EXPECT_EQ(itemCode(itemAt(1)), 16);
-  EXPECT_TRUE(isTextItem(itemAt(2)));
-  EXPECT_EQ(itemCode(itemAt(3)), -3);
-  EXPECT_EQ(itemCode(itemAt(4)), 0);
+  loadItems(document, {{16.5f, 1}, {16, 1}, {-3.7f}, {}});
+  EXPECT_FALSE(isTextItem(itemAt(document.itemTable, 1)));
+  EXPECT_EQ(itemCode(itemAt(document.itemTable, 1)), 16);
+  EXPECT_TRUE(isTextItem(itemAt(document.itemTable, 2)));
+  EXPECT_EQ(itemCode(itemAt(document.itemTable, 3)), -3);
+  EXPECT_EQ(itemCode(itemAt(document.itemTable, 4)), 0);
 }
 
 TEST_F(ItemTableTest, TextIsCutToTheItemsWords) {
@@ -59,14 +59,14 @@ TEST_F(ItemTableTest, TextIsCutToTheItemsWords) {
       {"NaN length", std::nanf(""), 2, ""},
   };
   for (const Row& row : rows) {
-    releaseItemTable();
+    releaseItemTable(document.itemTable);
     ItemParams head = {16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, row.length, 0};
     std::string characters = row.extraWords == 0 ? "" : "Hello";
     std::vector<uint8_t> words = textItemWords(head, characters);
     words.resize(4 * (13 + row.extraWords), ' ');
-    loadImage(imageWithDataArea(concatBytes({floatBytes({13.0f + row.extraWords}), words})));
-    EXPECT_EQ(itemAt(1).paramWords, 13 + row.extraWords) << row.name;
-    EXPECT_EQ(textOfItem(itemAt(1)), row.expected) << row.name;
+    loadImage(document, imageWithDataArea(concatBytes({floatBytes({13.0f + row.extraWords}), words})));
+    EXPECT_EQ(itemAt(document.itemTable, 1).paramWords, 13 + row.extraWords) << row.name;
+    EXPECT_EQ(textOfItem(itemAt(document.itemTable, 1)), row.expected) << row.name;
   }
 }
 
@@ -85,18 +85,18 @@ TEST_F(ItemTableTest, NamesOfCodes) {
 }
 
 TEST_F(ItemTableTest, CountsByCodeIncludeDummiesOnly) {
-  loadItems({{1}, {13}, {13.9f}, {0}, {19}, {18.5f}, {-1}, {}});
+  loadItems(document, {{1}, {13}, {13.9f}, {0}, {19}, {18.5f}, {-1}, {}});
   std::array<uint32_t, kItemCodeCount> expected{};
   expected[0] = 1;
   expected[12] = 2;
   expected[17] = 1;
-  EXPECT_EQ(countItemsByCode(), expected);
+  EXPECT_EQ(countItemsByCode(document.itemTable), expected);
 }
 
 TEST_F(ItemTableTest, ReleaseEmptiesTheTable) {
-  loadItems({{8, 1, 0}});
-  releaseItemTable();
-  EXPECT_EQ(itemTable.itemCount, 0);
-  EXPECT_TRUE(itemTable.fileImage.empty());
-  EXPECT_EQ(countItemsByCode(), (std::array<uint32_t, kItemCodeCount>{}));
+  loadItems(document, {{8, 1, 0}});
+  releaseItemTable(document.itemTable);
+  EXPECT_EQ(document.itemTable.itemCount, 0);
+  EXPECT_TRUE(document.itemTable.fileImage.empty());
+  EXPECT_EQ(countItemsByCode(document.itemTable), (std::array<uint32_t, kItemCodeCount>{}));
 }

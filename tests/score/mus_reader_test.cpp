@@ -32,38 +32,38 @@ Bytes withFloatAt(Bytes image, long offsetFromEnd, float v) {
 }  // namespace
 
 TEST_F(MusReader, ReadsItemsAndStatistics) {
-  loadImage(musImage({{8, 1, 0, 0, 0.75f, 200}, {}, {1, 1, 10.5f, 5, 20}}, -2, 1.0f));
-  ASSERT_EQ(itemTable.itemCount, 3);
-  EXPECT_EQ(itemAt(1).paramCount, 6);
-  EXPECT_EQ(itemAt(2).paramCount, 0);
-  EXPECT_EQ(param(itemAt(3), 3), 10.5f);
+  loadImage(document, musImage({{8, 1, 0, 0, 0.75f, 200}, {}, {1, 1, 10.5f, 5, 20}}, -2, 1.0f));
+  ASSERT_EQ(document.itemTable.itemCount, 3);
+  EXPECT_EQ(itemAt(document.itemTable, 1).paramCount, 6);
+  EXPECT_EQ(itemAt(document.itemTable, 2).paramCount, 0);
+  EXPECT_EQ(param(itemAt(document.itemTable, 3), 3), 10.5f);
   // Parameters are read in place: P1 of item 1 is the word after its count word.
-  EXPECT_EQ(itemAt(1).params, itemTable.fileImage.data() + 6);
-  EXPECT_EQ(loadStatistics.fileSize, static_cast<int32_t>(itemTable.fileImage.size()));
-  EXPECT_EQ(loadStatistics.serialNumber, 4294967294u);  // the raw integer, unsigned
-  EXPECT_EQ(loadStatistics.scoreVersion, 3);
-  EXPECT_EQ(loadStatistics.units, 1);
+  EXPECT_EQ(itemAt(document.itemTable, 1).params, document.itemTable.fileImage.data() + 6);
+  EXPECT_EQ(document.loadStatistics.fileSize, static_cast<int32_t>(document.itemTable.fileImage.size()));
+  EXPECT_EQ(document.loadStatistics.serialNumber, 4294967294u);  // the raw integer, unsigned
+  EXPECT_EQ(document.loadStatistics.scoreVersion, 3);
+  EXPECT_EQ(document.loadStatistics.units, 1);
 }
 
 TEST_F(MusReader, UnitsAreTruncated) {
-  loadImage(musImage({}, 1, 0.9f));
-  EXPECT_EQ(loadStatistics.units, 0);
-  loadImage(musImage({}, 1, -1.5f));
-  EXPECT_EQ(loadStatistics.units, -1);
+  loadImage(document, musImage({}, 1, 0.9f));
+  EXPECT_EQ(document.loadStatistics.units, 0);
+  loadImage(document, musImage({}, 1, -1.5f));
+  EXPECT_EQ(document.loadStatistics.units, -1);
 }
 
 TEST_F(MusReader, EmptyDataAreaLoadsNoItems) {
-  loadImage(musImage({}));
-  EXPECT_EQ(itemTable.itemCount, 0);
-  EXPECT_EQ(loadStatistics.fileSize, 26);
-  EXPECT_EQ(countItemsByCode(), (std::array<uint32_t, kItemCodeCount>{}));
+  loadImage(document, musImage({}));
+  EXPECT_EQ(document.itemTable.itemCount, 0);
+  EXPECT_EQ(document.loadStatistics.fileSize, 26);
+  EXPECT_EQ(countItemsByCode(document.itemTable), (std::array<uint32_t, kItemCodeCount>{}));
 }
 
 TEST_F(MusReader, EndMarkMustMatchEveryBit) {
   Bytes image = musImage({{8, 1, 0}});
   image[image.size() - 4] = 0x01;  // -9999.0 plus one unit in the last place
   std::string error;
-  EXPECT_FALSE(readMusImage(image, &error));
+  EXPECT_FALSE(readMusImage(image, document, &error));
   EXPECT_EQ(error, kEndMarkMessage);
 }
 
@@ -98,16 +98,16 @@ TEST_F(MusReader, HostileFiles) {
        imageWithDataArea(concatBytes({floatBytes({std::nanf("")}), floatBytes({1, 13})})), true, 2},
   };
   for (const Row& row : rows) {
-    releaseItemTable();
+    releaseItemTable(document.itemTable);
     std::string error;
-    EXPECT_EQ(readMusImage(row.image, &error), row.loads) << row.name << ": " << error;
-    EXPECT_EQ(itemTable.itemCount, row.items) << row.name;
+    EXPECT_EQ(readMusImage(row.image, document, &error), row.loads) << row.name << ": " << error;
+    EXPECT_EQ(document.itemTable.itemCount, row.items) << row.name;
     if (!row.loads) {
       EXPECT_EQ(error, kEndMarkMessage) << row.name;
     }
-    for (int i = 1; i <= itemTable.itemCount; ++i) {
-      const ItemRecord& item = itemAt(i);
-      const uint8_t* end = itemTable.fileImage.data() + itemTable.fileImage.size();
+    for (int i = 1; i <= document.itemTable.itemCount; ++i) {
+      const ItemRecord& item = itemAt(document.itemTable, i);
+      const uint8_t* end = document.itemTable.fileImage.data() + document.itemTable.fileImage.size();
       EXPECT_LE(item.params + 4 * item.paramWords, end) << row.name << " item " << i;
     }
   }
@@ -115,56 +115,56 @@ TEST_F(MusReader, HostileFiles) {
 
 TEST_F(MusReader, ShortFileReadsOnlyTrailerWordsItHas) {
   // Ten bytes: header, serial-less trailer of T and end mark.
-  loadImage(concatBytes({{2, 0}, floatBytes({1, -9999})}));
-  EXPECT_EQ(itemTable.itemCount, 0);
-  EXPECT_EQ(loadStatistics.serialNumber, 0u);
-  EXPECT_EQ(loadStatistics.scoreVersion, 0);
-  EXPECT_EQ(loadStatistics.fileSize, 10);
+  loadImage(document, concatBytes({{2, 0}, floatBytes({1, -9999})}));
+  EXPECT_EQ(document.itemTable.itemCount, 0);
+  EXPECT_EQ(document.loadStatistics.serialNumber, 0u);
+  EXPECT_EQ(document.loadStatistics.scoreVersion, 0);
+  EXPECT_EQ(document.loadStatistics.fileSize, 10);
 }
 
 TEST_F(MusReader, KeepsMoreThan2047Items) {
   std::vector<ItemParams> items(3000, ItemParams{13});
   items.back() = {8, 2, 0};
-  loadItems(items);
-  ASSERT_EQ(itemTable.itemCount, 3000);
-  EXPECT_EQ(itemCode(itemAt(3000)), 8);
-  EXPECT_EQ(countItemsByCode()[12], 2999u);
+  loadItems(document, items);
+  ASSERT_EQ(document.itemTable.itemCount, 3000);
+  EXPECT_EQ(itemCode(itemAt(document.itemTable, 3000)), 8);
+  EXPECT_EQ(countItemsByCode(document.itemTable)[12], 2999u);
 }
 
 TEST_F(MusReader, FailedReadLeavesTheTableAsItWas) {
-  loadItems({{8, 1, 0}, {3, 1, 1.5f}});
-  const LoadStatistics before = loadStatistics;
-  const uint8_t* params = itemAt(2).params;
+  loadItems(document, {{8, 1, 0}, {3, 1, 1.5f}});
+  const LoadStatistics before = document.loadStatistics;
+  const uint8_t* params = itemAt(document.itemTable, 2).params;
   std::string error;
   Bytes broken = musImage({{1, 1, 1}});
   broken.back() = 0;
-  EXPECT_FALSE(readMusImage(broken, &error));
-  EXPECT_FALSE(readMusFile("/nonexistent/scorfile.mus", &error));
+  EXPECT_FALSE(readMusImage(broken, document, &error));
+  EXPECT_FALSE(readMusFile("/nonexistent/scorfile.mus", document, &error));
   EXPECT_EQ(error, "Unable to open file scorfile.mus");
-  ASSERT_EQ(itemTable.itemCount, 2);
-  EXPECT_EQ(itemAt(2).params, params);
-  EXPECT_EQ(param(itemAt(2), 3), 1.5f);
-  EXPECT_EQ(loadStatistics.fileSize, before.fileSize);
-  EXPECT_EQ(loadStatistics.serialNumber, before.serialNumber);
+  ASSERT_EQ(document.itemTable.itemCount, 2);
+  EXPECT_EQ(itemAt(document.itemTable, 2).params, params);
+  EXPECT_EQ(param(itemAt(document.itemTable, 2), 3), 1.5f);
+  EXPECT_EQ(document.loadStatistics.fileSize, before.fileSize);
+  EXPECT_EQ(document.loadStatistics.serialNumber, before.serialNumber);
 }
 
 TEST_F(MusReader, ReadsFilesAndRefusesWhatIsNotOne) {
   std::filesystem::path folder = scratchFolder("read");
   std::string error;
   writeBytes(folder / "page.mus", musImage({{8, 1, 0}}));
-  ASSERT_TRUE(readMusFile((folder / "page.mus").string(), &error)) << error;
-  EXPECT_EQ(itemTable.itemCount, 1);
+  ASSERT_TRUE(readMusFile((folder / "page.mus").string(), document, &error)) << error;
+  EXPECT_EQ(document.itemTable.itemCount, 1);
 
-  EXPECT_FALSE(readMusFile(folder.string(), &error));
+  EXPECT_FALSE(readMusFile(folder.string(), document, &error));
   EXPECT_EQ(error, "Unable to open file scorfile.mus");
 
   // The size is checked before anything is read: the big file is sparse.
   const std::filesystem::path big = folder / "big.mus";
   writeBytes(big, {});
   std::filesystem::resize_file(big, kMaxMusFileSize + 1);
-  EXPECT_FALSE(readMusFile(big.string(), &error));
+  EXPECT_FALSE(readMusFile(big.string(), document, &error));
   EXPECT_NE(error.find(std::to_string(kMaxMusFileSize)), std::string::npos) << error;
-  EXPECT_EQ(itemTable.itemCount, 1);
+  EXPECT_EQ(document.itemTable.itemCount, 1);
   std::filesystem::remove_all(folder);
 }
 
@@ -188,16 +188,16 @@ TEST_F(MusReader, CutAndDamagedPagesStayInsideTheirImage) {
     }
   }
   for (size_t v = 0; v < variants.size(); ++v) {
-    releaseItemTable();
+    releaseItemTable(document.itemTable);
     std::string error;
-    ASSERT_TRUE(readMusImage(variants[v], &error)) << "variant " << v << ": " << error;
-    const uint8_t* end = itemTable.fileImage.data() + itemTable.fileImage.size();
-    for (int i = 1; i <= itemTable.itemCount; ++i) {
-      EXPECT_LE(itemAt(i).params + 4 * itemAt(i).paramWords, end) << "variant " << v;
-      EXPECT_LE(textOfItem(itemAt(i)).size(), 4u * itemAt(i).paramWords) << "variant " << v;
+    ASSERT_TRUE(readMusImage(variants[v], document, &error)) << "variant " << v << ": " << error;
+    const uint8_t* end = document.itemTable.fileImage.data() + document.itemTable.fileImage.size();
+    for (int i = 1; i <= document.itemTable.itemCount; ++i) {
+      EXPECT_LE(itemAt(document.itemTable, i).params + 4 * itemAt(document.itemTable, i).paramWords, end) << "variant " << v;
+      EXPECT_LE(textOfItem(itemAt(document.itemTable, i)).size(), 4u * itemAt(document.itemTable, i).paramWords) << "variant " << v;
     }
-    pmxListing();
+    pmxListing(document);
     Bytes written;
-    EXPECT_TRUE(musFileBytes(&written, &error)) << "variant " << v << ": " << error;
+    EXPECT_TRUE(musFileBytes(document, &written, &error)) << "variant " << v << ": " << error;
   }
 }

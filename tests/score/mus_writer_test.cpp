@@ -19,38 +19,38 @@ class MusWriter : public ScoreTest {};
 const Bytes kWrittenTrailer = {0, 0, 0, 0, 0xCC, 0x4C, 0, 0, 0, 0, 0x40, 0x40,
                                0, 0, 0, 0, 0, 0, 0xA0, 0x40, 0x00, 0x3C, 0x1C, 0xC6};
 
-Bytes writtenBytes() {
+Bytes writtenBytes(const Document& document) {
   Bytes bytes;
   std::string error;
-  EXPECT_TRUE(musFileBytes(&bytes, &error)) << error;
+  EXPECT_TRUE(musFileBytes(document, &bytes, &error)) << error;
   return bytes;
 }
 
 }  // namespace
 
 TEST_F(MusWriter, EmptyTableIs26Bytes) {
-  EXPECT_EQ(writtenBytes(), concatBytes({{6, 0}, kWrittenTrailer}));
+  EXPECT_EQ(writtenBytes(document), concatBytes({{6, 0}, kWrittenTrailer}));
 }
 
 TEST_F(MusWriter, OneItemFileHasTheExactBytes) {
-  loadItems({{8, 1, 0}});
+  loadItems(document, {{8, 1, 0}});
   const Bytes expected = concatBytes({{0x0A, 0x00, 0, 0, 0x40, 0x40, 0, 0, 0, 0x41, 0, 0, 0x80, 0x3F,
                                        0, 0, 0, 0},
                                       kWrittenTrailer});
-  Bytes written = writtenBytes();
+  Bytes written = writtenBytes(document);
   ASSERT_EQ(written, expected);
 
   std::string error;
-  ASSERT_TRUE(readMusImage(written, &error)) << error;
-  ASSERT_EQ(itemTable.itemCount, 1);
-  EXPECT_EQ(itemWords(1), floatBytes({8, 1, 0}));
-  EXPECT_EQ(loadStatistics.serialNumber, 19660u);
-  EXPECT_EQ(loadStatistics.scoreVersion, 3);
+  ASSERT_TRUE(readMusImage(written, document, &error)) << error;
+  ASSERT_EQ(document.itemTable.itemCount, 1);
+  EXPECT_EQ(itemWords(document, 1), floatBytes({8, 1, 0}));
+  EXPECT_EQ(document.loadStatistics.serialNumber, 19660u);
+  EXPECT_EQ(document.loadStatistics.scoreVersion, 3);
 }
 
 TEST_F(MusWriter, ZeroParameterItemIsJustItsCountWord) {
-  loadItems({{}});
-  EXPECT_EQ(writtenBytes(), concatBytes({{7, 0, 0, 0, 0, 0}, kWrittenTrailer}));
+  loadItems(document, {{}});
+  EXPECT_EQ(writtenBytes(document), concatBytes({{7, 0, 0, 0, 0, 0}, kWrittenTrailer}));
 }
 
 TEST_F(MusWriter, TextItemsAreCountedAndPadded) {
@@ -77,26 +77,26 @@ TEST_F(MusWriter, TextItemsAreCountedAndPadded) {
        concatBytes({floatBytes({14}), lengthTooLarge})},
   };
   for (const Row& row : rows) {
-    releaseItemTable();
-    loadImage(imageWithDataArea(row.item));
-    ASSERT_EQ(itemTable.itemCount, 1) << row.name;
+    releaseItemTable(document.itemTable);
+    loadImage(document, imageWithDataArea(row.item));
+    ASSERT_EQ(document.itemTable.itemCount, 1) << row.name;
     Bytes header(2);
     writeUint16At(header.data(), static_cast<uint16_t>((row.expected.size() + 24) / 4));
-    EXPECT_EQ(writtenBytes(), concatBytes({header, row.expected, kWrittenTrailer})) << row.name;
+    EXPECT_EQ(writtenBytes(document), concatBytes({header, row.expected, kWrittenTrailer})) << row.name;
   }
 }
 
 TEST_F(MusWriter, ItemWithMoreThan255ParametersKeepsAllOfThem) {
   ItemParams item(300, 2.5f);
   item[0] = 12;
-  loadItems({item});
-  ASSERT_EQ(itemAt(1).paramCount, 300 & 0xFF);
-  ASSERT_EQ(itemAt(1).paramWords, 300);
-  Bytes before = itemWords(1);
+  loadItems(document, {item});
+  ASSERT_EQ(itemAt(document.itemTable, 1).paramCount, 300 & 0xFF);
+  ASSERT_EQ(itemAt(document.itemTable, 1).paramWords, 300);
+  Bytes before = itemWords(document, 1);
   std::string error;
-  ASSERT_TRUE(readMusImage(writtenBytes(), &error)) << error;
-  EXPECT_EQ(itemAt(1).paramWords, 300);
-  EXPECT_EQ(itemWords(1), before);
+  ASSERT_TRUE(readMusImage(writtenBytes(document), document, &error)) << error;
+  EXPECT_EQ(itemAt(document.itemTable, 1).paramWords, 300);
+  EXPECT_EQ(itemWords(document, 1), before);
 }
 
 TEST_F(MusWriter, RefusesMoreWordsThanTheHeaderHolds) {
@@ -107,40 +107,40 @@ TEST_F(MusWriter, RefusesMoreWordsThanTheHeaderHolds) {
   Bytes image = musImage({item});
   writeUint16At(image.data(), 65535);
   writeFloatAt(image.data() + image.size() - 8, -1000.0f);
-  loadImage(image);
+  loadImage(document, image);
   std::filesystem::path folder = scratchFolder("too-many-words");
   std::string error;
-  EXPECT_FALSE(writeMusFile((folder / "out.mus").string(), &error));
+  EXPECT_FALSE(writeMusFile((folder / "out.mus").string(), document, &error));
   EXPECT_NE(error.find("65535"), std::string::npos) << error;
   EXPECT_TRUE(std::filesystem::is_empty(folder));
   std::filesystem::remove_all(folder);
 
   item.resize(65528);  // 65,529 item words + 6 trailer words fit exactly
-  releaseItemTable();
-  loadItems({item});
-  EXPECT_EQ(readUint16At(writtenBytes().data()), 65535);
+  releaseItemTable(document.itemTable);
+  loadItems(document, {item});
+  EXPECT_EQ(readUint16At(writtenBytes(document).data()), 65535);
 }
 
 TEST_F(MusWriter, WritesThroughATemporaryFileAndReportsFailures) {
   std::filesystem::path folder = scratchFolder("write");
   const std::filesystem::path target = folder / "tempfile.mus";
   writeBytes(target, Bytes(100, 0xEE));
-  loadItems({{8, 1, 0}});
+  loadItems(document, {{8, 1, 0}});
   std::string error;
-  ASSERT_TRUE(writeMusFile(target.string(), &error)) << error;
-  EXPECT_EQ(fileBytes(target), writtenBytes());
+  ASSERT_TRUE(writeMusFile(target.string(), document, &error)) << error;
+  EXPECT_EQ(fileBytes(target), writtenBytes(document));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                           std::filesystem::directory_iterator()),
             1);
 
   const std::filesystem::path missingFolder = folder / "absent" / "tempfile.mus";
-  EXPECT_FALSE(writeMusFile(missingFolder.string(), &error));
+  EXPECT_FALSE(writeMusFile(missingFolder.string(), document, &error));
   EXPECT_NE(error.find(missingFolder.string()), std::string::npos) << error;
 
   // A folder in the way: the rename fails and the temporary file is removed.
   const std::filesystem::path blocked = folder / "blocked";
   std::filesystem::create_directories(blocked / "inside");
-  EXPECT_FALSE(writeMusFile(blocked.string(), &error));
+  EXPECT_FALSE(writeMusFile(blocked.string(), document, &error));
   EXPECT_NE(error.find(blocked.string()), std::string::npos) << error;
   EXPECT_FALSE(std::filesystem::exists(folder / "blocked.part"));
   std::filesystem::remove_all(folder);

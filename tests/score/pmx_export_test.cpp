@@ -34,9 +34,9 @@ TEST_F(PmxExport, PlainItemLines) {
       {"P1 of 16.5 is not text", {16.5f, 1}, "16.500 1.000 \n"},
   };
   for (const Row& row : rows) {
-    releaseItemTable();
-    loadItems({row.params});
-    EXPECT_EQ(pmxListing(), row.line) << row.name;
+    releaseItemTable(document.itemTable);
+    loadItems(document, {row.params});
+    EXPECT_EQ(pmxListing(document), row.line) << row.name;
   }
 }
 
@@ -58,31 +58,31 @@ TEST_F(PmxExport, TextItemLines) {
        "t  1.     1.000 .000   .000   .000   .000   .000   .000   .000   .000   \nab\n"},
   };
   for (const Row& row : rows) {
-    releaseItemTable();
-    loadImage(imageWithDataArea(textItem(row.head, row.text)));
-    EXPECT_EQ(pmxListing(), row.lines) << row.name;
+    releaseItemTable(document.itemTable);
+    loadImage(document, imageWithDataArea(textItem(row.head, row.text)));
+    EXPECT_EQ(pmxListing(document), row.lines) << row.name;
   }
 }
 
 TEST_F(PmxExport, ItemsFollowTableOrder) {
-  loadItems({{8, 1}, {14, 1, 0, 2}});
-  EXPECT_EQ(pmxListing(), "8.000 1.000 \n14.000 1.000 0.000 2.000 \n");
+  loadItems(document, {{8, 1}, {14, 1, 0, 2}});
+  EXPECT_EQ(pmxListing(document), "8.000 1.000 \n14.000 1.000 0.000 2.000 \n");
 }
 
 TEST_F(PmxExport, WritesTheListingOrNothing) {
   std::filesystem::path folder = scratchFolder("pmx");
   const std::filesystem::path target = folder / "tempfile.pmx";
   std::string error;
-  ASSERT_TRUE(exportPmx(target.string(), &error)) << error;
+  ASSERT_TRUE(exportPmx(target.string(), document, &error)) << error;
   EXPECT_FALSE(std::filesystem::exists(target)) << "an empty table writes no file";
 
-  loadItems({{1, 1, 10.5f}});
-  ASSERT_TRUE(exportPmx(target.string(), &error)) << error;
+  loadItems(document, {{1, 1, 10.5f}});
+  ASSERT_TRUE(exportPmx(target.string(), document, &error)) << error;
   const std::vector<uint8_t> bytes = fileBytes(target);
-  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), pmxListing());
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), pmxListing(document));
 
   const std::filesystem::path unwritable = folder / "no" / "tempfile.pmx";
-  EXPECT_FALSE(exportPmx(unwritable.string(), &error));
+  EXPECT_FALSE(exportPmx(unwritable.string(), document, &error));
   EXPECT_NE(error.find(unwritable.string()), std::string::npos) << error;
   std::filesystem::remove_all(folder);
 }

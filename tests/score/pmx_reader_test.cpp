@@ -27,10 +27,10 @@ ItemParams textHead(float length) {
   return {16, 2, 10.5f, -4, 1, 1.25f, 0, 0, 0, 0, -1.125f, length, 0};
 }
 
-Bytes writtenImage() {
+Bytes writtenImage(const Document& document) {
   Bytes bytes;
   std::string error;
-  EXPECT_TRUE(musFileBytes(&bytes, &error)) << error;
+  EXPECT_TRUE(musFileBytes(document, &bytes, &error)) << error;
   return bytes;
 }
 
@@ -46,20 +46,20 @@ TEST_F(PmxReader, OurListingReadsBackAsTheSamePage) {
     dataArea = concatBytes({dataArea, textItem(textHead(static_cast<float>(text.size())), text)});
   }
   dataArea = concatBytes({dataArea, floatBytes({2, 14, 1})});
-  loadImage(imageWithDataArea(dataArea));
-  ASSERT_EQ(itemTable.itemCount, 6);
-  const Bytes expected = writtenImage();
-  const std::string listing = pmxListing();
+  loadImage(document, imageWithDataArea(dataArea));
+  ASSERT_EQ(document.itemTable.itemCount, 6);
+  const Bytes expected = writtenImage(document);
+  const std::string listing = pmxListing(document);
 
   std::string error;
   Bytes image;
   ASSERT_TRUE(pmxFileImage(listing, &image, &error)) << error;
   EXPECT_EQ(image, expected);
-  ASSERT_TRUE(readPmxText(listing, &error)) << error;
-  EXPECT_EQ(itemTable.itemCount, 6);
-  EXPECT_EQ(textOfItem(itemAt(5)), "_00Hello");
-  EXPECT_EQ(itemAt(2).paramWords, 13);
-  EXPECT_EQ(itemAt(5).paramWords, 15);
+  ASSERT_TRUE(readPmxText(listing, document, &error)) << error;
+  EXPECT_EQ(document.itemTable.itemCount, 6);
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 5)), "_00Hello");
+  EXPECT_EQ(itemAt(document.itemTable, 2).paramWords, 13);
+  EXPECT_EQ(itemAt(document.itemTable, 5).paramWords, 15);
 }
 
 TEST_F(PmxReader, AcceptsScoresNumberFormsAndLineEnds) {
@@ -82,10 +82,10 @@ TEST_F(PmxReader, AcceptsScoresNumberFormsAndLineEnds) {
   };
   for (const Row& row : rows) {
     std::string error;
-    ASSERT_TRUE(readPmxText(row.listing, &error)) << row.name << ": " << error;
-    ASSERT_EQ(itemTable.itemCount, static_cast<int>(row.items.size())) << row.name;
+    ASSERT_TRUE(readPmxText(row.listing, document, &error)) << row.name << ": " << error;
+    ASSERT_EQ(document.itemTable.itemCount, static_cast<int>(row.items.size())) << row.name;
     for (size_t i = 0; i < row.items.size(); ++i) {
-      const ItemRecord& item = itemAt(static_cast<int>(i) + 1);
+      const ItemRecord& item = itemAt(document.itemTable, static_cast<int>(i) + 1);
       ASSERT_EQ(item.paramWords, static_cast<int>(row.items[i].size())) << row.name << " item " << i + 1;
       for (size_t k = 0; k < row.items[i].size(); ++k) {
         EXPECT_EQ(param(item, static_cast<int>(k) + 1), row.items[i][k])
@@ -104,21 +104,21 @@ TEST_F(PmxReader, TextLinesInBothOfScoresForms) {
       "t\n"
       "\n";
   std::string error;
-  ASSERT_TRUE(readPmxText(listing, &error)) << error;
-  ASSERT_EQ(itemTable.itemCount, 3);
-  EXPECT_EQ(textOfItem(itemAt(1)), "_02dolce");
-  EXPECT_EQ(param(itemAt(1), 11), -2.0f);
-  EXPECT_EQ(param(itemAt(1), 12), 8.0f);
-  EXPECT_EQ(param(itemAt(1), 13), 0.0f);
-  EXPECT_EQ(itemAt(1).paramWords, 15);
+  ASSERT_TRUE(readPmxText(listing, document, &error)) << error;
+  ASSERT_EQ(document.itemTable.itemCount, 3);
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 1)), "_02dolce");
+  EXPECT_EQ(param(itemAt(document.itemTable, 1), 11), -2.0f);
+  EXPECT_EQ(param(itemAt(document.itemTable, 1), 12), 8.0f);
+  EXPECT_EQ(param(itemAt(document.itemTable, 1), 13), 0.0f);
+  EXPECT_EQ(itemAt(document.itemTable, 1).paramWords, 15);
   // The character count comes from the characters, not from the listed P12.
-  EXPECT_EQ(textOfItem(itemAt(2)), "  spaced  \xe9t\xe9 ");
-  EXPECT_EQ(param(itemAt(2), 12), 14.0f);
-  EXPECT_EQ(param(itemAt(2), 13), 9.865f);
-  EXPECT_EQ(itemAt(2).paramWords, 17);
-  EXPECT_TRUE(isTextItem(itemAt(3)));
-  EXPECT_EQ(itemAt(3).paramWords, 13);
-  EXPECT_EQ(textOfItem(itemAt(3)), "");
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 2)), "  spaced  \xe9t\xe9 ");
+  EXPECT_EQ(param(itemAt(document.itemTable, 2), 12), 14.0f);
+  EXPECT_EQ(param(itemAt(document.itemTable, 2), 13), 9.865f);
+  EXPECT_EQ(itemAt(document.itemTable, 2).paramWords, 17);
+  EXPECT_TRUE(isTextItem(itemAt(document.itemTable, 3)));
+  EXPECT_EQ(itemAt(document.itemTable, 3).paramWords, 13);
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 3)), "");
 }
 
 TEST_F(PmxReader, MalformedListingsLoadNothing) {
@@ -144,13 +144,13 @@ TEST_F(PmxReader, MalformedListingsLoadNothing) {
        "line 1: too many numbers for a text item"},
       {"more words than a page holds", tooLong + "\n", "line 1: more words than a SCORE file can hold (65535)"},
   };
-  loadItems({{8, 1, 0}});
+  loadItems(document, {{8, 1, 0}});
   for (const Row& row : rows) {
     std::string error;
-    EXPECT_FALSE(readPmxText(row.listing, &error)) << row.name;
+    EXPECT_FALSE(readPmxText(row.listing, document, &error)) << row.name;
     EXPECT_EQ(error, row.message) << row.name;
-    ASSERT_EQ(itemTable.itemCount, 1) << row.name;
-    EXPECT_EQ(itemCode(itemAt(1)), 8) << row.name;
+    ASSERT_EQ(document.itemTable.itemCount, 1) << row.name;
+    EXPECT_EQ(itemCode(itemAt(document.itemTable, 1)), 8) << row.name;
   }
 }
 
@@ -158,26 +158,26 @@ TEST_F(PmxReader, ReadsListingFiles) {
   std::filesystem::path folder = scratchFolder("pmx-read");
   const std::filesystem::path path = folder / "page.pmx";
   std::string error;
-  EXPECT_FALSE(readPmxFile(path.string(), &error));
+  EXPECT_FALSE(readPmxFile(path.string(), document, &error));
   EXPECT_EQ(error, "Unable to open file " + path.string());
-  EXPECT_FALSE(readPmxFile(folder.string(), &error));
+  EXPECT_FALSE(readPmxFile(folder.string(), document, &error));
   EXPECT_EQ(error, "Unable to open file " + folder.string());
 
   const std::string listing = "8 1 0 0 1 200\r\nt 1 20 12\r\nTitle\r\n";
   writeBytes(path, Bytes(listing.begin(), listing.end()));
-  ASSERT_TRUE(readPmxFile(path.string(), &error)) << error;
-  ASSERT_EQ(itemTable.itemCount, 2);
-  EXPECT_EQ(textOfItem(itemAt(2)), "Title");
+  ASSERT_TRUE(readPmxFile(path.string(), document, &error)) << error;
+  ASSERT_EQ(document.itemTable.itemCount, 2);
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 2)), "Title");
   std::filesystem::remove_all(folder);
 }
 
 // printf writes infinities and NaNs as words; they come back as such.
 TEST_F(PmxReader, InfinitiesAndNaNsOfOurListingComeBack) {
   const float inf = std::numeric_limits<float>::infinity();
-  loadItems({{1, inf, -inf, std::nanf(""), -std::nanf("")}});
+  loadItems(document, {{1, inf, -inf, std::nanf(""), -std::nanf("")}});
   std::string error;
-  ASSERT_TRUE(readPmxText(pmxListing(), &error)) << error;
-  const ItemRecord& item = itemAt(1);
+  ASSERT_TRUE(readPmxText(pmxListing(document), document, &error)) << error;
+  const ItemRecord& item = itemAt(document.itemTable, 1);
   ASSERT_EQ(item.paramWords, 5);
   EXPECT_EQ(param(item, 2), inf);
   EXPECT_EQ(param(item, 3), -inf);

@@ -17,10 +17,10 @@
 #include "score/words.h"
 #include "support/mus_bytes.h"
 
+// Each test starts with an empty document of its own.
 class ScoreTest : public ::testing::Test {
  protected:
-  void SetUp() override { releaseItemTable(); loadStatistics = {}; }
-  void TearDown() override { releaseItemTable(); }
+  Document document;
 };
 
 // A fresh empty folder for one test, removed by the caller's fixture.
@@ -50,8 +50,8 @@ inline void writeBytes(const std::filesystem::path& path, const std::vector<uint
 }
 
 // The raw words of item i (count word excluded), for bit-for-bit comparison.
-inline std::vector<uint8_t> itemWords(int i) {
-  const ItemRecord& item = itemAt(i);
+inline std::vector<uint8_t> itemWords(const Document& document, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
   return std::vector<uint8_t>(item.params, item.params + 4 * item.paramWords);
 }
 
@@ -79,7 +79,7 @@ inline std::vector<uint8_t> concatBytes(std::initializer_list<std::vector<uint8_
   return all;
 }
 
-inline void loadImage(const std::vector<uint8_t>& image) {
+inline void loadImage(Document& document, const std::vector<uint8_t>& image) {
   std::string error;
-  ASSERT_TRUE(readMusImage(image, &error)) << error;
+  ASSERT_TRUE(readMusImage(image, document, &error)) << error;
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "score/mus_file.h"
-#include "shell/score_input.h"
+#include "score/score_input.h"
 #include "shell/support/cli_fixture.h"
 #include "shell/support/cli_run.h"
 

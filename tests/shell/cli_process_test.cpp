@@ -63,7 +63,7 @@ TEST_F(CliProcess, ExitStatusAndStreams) {
        {"--info", "/nonexistent/x.mus"},
        1,
        "",
-       "melibron: /nonexistent/x.mus: Unable to open file scorfile.mus\n"},
+       "melibron: Unable to open file /nonexistent/x.mus\n"},
   };
   for (const Case& c : cases) {
     ProcessResult result = runProgram(c.arguments);

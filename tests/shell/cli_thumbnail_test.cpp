@@ -94,7 +94,7 @@ TEST_F(CliThumbnail, BadArgumentsAreRefused) {
       {{"128", page}, operands},
       {{"128"}, operands},
       {{"128", "/nonexistent/page.mus", output("t.png")},
-       "melibron: /nonexistent/page.mus: Unable to open file scorfile.mus\n"},
+       "melibron: Unable to open file /nonexistent/page.mus\n"},
       {{"128", page, "/nonexistent/t.png"}, ""},
   };
   for (const Case& c : cases) {

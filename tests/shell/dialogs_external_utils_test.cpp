@@ -26,7 +26,7 @@ class ExternalUtilsDialogTest : public ShellTest {
 };
 
 TEST_F(ExternalUtilsDialogTest, FillsTheTenFieldsFromTheSettings) {
-  ExternalUtilsDialog dialog(nullptr, ui);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   EXPECT_EQ(dialog.windowTitle().toStdString(), "External Utilities");
   for (int k = 0; k < kUtilityCount; ++k) {
     EXPECT_EQ(text(dialog, 350 + k), utilityPaths[k]) << "row " << k;
@@ -38,7 +38,7 @@ TEST_F(ExternalUtilsDialogTest, FillsTheTenFieldsFromTheSettings) {
 }
 
 TEST_F(ExternalUtilsDialogTest, ControlsStandWhereTheDialogUnitsPutThem) {
-  ExternalUtilsDialog dialog(nullptr, ui);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   struct Place {
     int id;
     int x, y, width, height;
@@ -63,7 +63,7 @@ TEST_F(ExternalUtilsDialogTest, ControlsStandWhereTheDialogUnitsPutThem) {
 }
 
 TEST_F(ExternalUtilsDialogTest, OkTakesEveryRowButEmptyFieldsKeepTheirValues) {
-  ExternalUtilsDialog dialog(nullptr, ui);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   setField(dialog, 350, "/new/one");
   setField(dialog, 401, "--two");
   setField(dialog, 352, "");
@@ -77,7 +77,7 @@ TEST_F(ExternalUtilsDialogTest, OkTakesEveryRowButEmptyFieldsKeepTheirValues) {
 }
 
 TEST_F(ExternalUtilsDialogTest, CancelKeepsEveryStoredValue) {
-  ExternalUtilsDialog dialog(nullptr, ui);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   setField(dialog, 350, "/changed");
   setField(dialog, 400, "changed");
   clickControl(dialog, kCancelButton);
@@ -86,7 +86,7 @@ TEST_F(ExternalUtilsDialogTest, CancelKeepsEveryStoredValue) {
 }
 
 TEST_F(ExternalUtilsDialogTest, TakeUtilityRowCopiesOneRowOnly) {
-  ExternalUtilsDialog dialog(nullptr, ui);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   setField(dialog, 350, "/first");
   setField(dialog, 352, "/third");
   setField(dialog, 402, "-x");

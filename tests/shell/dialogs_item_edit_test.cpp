@@ -35,13 +35,13 @@ class ItemEditTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    loadItems(threeItems());
+    loadItems(document, threeItems());
   }
   int currentItem = 7;
 };
 
 TEST_F(ItemEditTest, OpensOnItemOneWithItsParametersAndEmptyRestFields) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   EXPECT_EQ(currentItem, 1);
   EXPECT_EQ(fieldText(dialog, kItemNumberField), "1");
   EXPECT_EQ(control<QLabel>(&dialog, kItemNameField)->text().toStdString(), "note    ");
@@ -51,7 +51,7 @@ TEST_F(ItemEditTest, OpensOnItemOneWithItsParametersAndEmptyRestFields) {
 }
 
 TEST_F(ItemEditTest, TextItemShowsThirteenNumbersAndItsText) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.thumbPosition(2);
   EXPECT_EQ(control<QLabel>(&dialog, kItemNameField)->text().toStdString(), "word    ");
   EXPECT_EQ(fieldText(dialog, 200), "16.00");
@@ -61,20 +61,20 @@ TEST_F(ItemEditTest, TextItemShowsThirteenNumbersAndItsText) {
 }
 
 TEST_F(ItemEditTest, StoreWritesTheFieldsAsFloats) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.field(202)->setText("33.25");
   dialog.field(206)->setText("not a number");
   std::string error;
   ASSERT_TRUE(dialog.store(&error)) << error;
-  EXPECT_FLOAT_EQ(param(itemAt(1), 3), 33.25f);
-  EXPECT_FLOAT_EQ(param(itemAt(1), 7), 0.0f);
-  EXPECT_FLOAT_EQ(param(itemAt(1), 4), 4.0f);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 1), 3), 33.25f);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 1), 7), 0.0f);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 1), 4), 4.0f);
 
   dialog.thumbPosition(2);
   dialog.field(202)->setText("  -61.5xyz");
   ASSERT_TRUE(dialog.store(&error)) << error;
-  EXPECT_FLOAT_EQ(param(itemAt(2), 3), -61.5f);
-  EXPECT_EQ(textOfItem(itemAt(2)), "Allegro") << "an untouched text changed";
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 2), 3), -61.5f);
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 2)), "Allegro") << "an untouched text changed";
 }
 
 TEST_F(ItemEditTest, AnEditedTextIsStoredWithTheLengthRulesOfTextItems) {
@@ -83,7 +83,7 @@ TEST_F(ItemEditTest, AnEditedTextIsStoredWithTheLengthRulesOfTextItems) {
     int words;  // 13 + ceil(length / 4)
   };
   const Case cases[] = {{"Andante con moto", 17}, {"rit.", 14}, {"", 13}, {"Allegro", 15}};
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.thumbPosition(2);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -91,35 +91,35 @@ TEST_F(ItemEditTest, AnEditedTextIsStoredWithTheLengthRulesOfTextItems) {
     dialog.field(kTextField)->setText(c.typed);
     std::string error;
     ASSERT_TRUE(dialog.store(&error)) << error;
-    ASSERT_EQ(itemTable.itemCount, 3);
-    const ItemRecord& text = itemAt(2);
+    ASSERT_EQ(document.itemTable.itemCount, 3);
+    const ItemRecord& text = itemAt(document.itemTable, 2);
     EXPECT_EQ(textOfItem(text), c.typed);
     EXPECT_FLOAT_EQ(param(text, 12), static_cast<float>(std::strlen(c.typed)));
     EXPECT_FLOAT_EQ(param(text, 3), 51.0f) << "the numbers were lost";
     EXPECT_EQ(text.paramWords, c.words);
     EXPECT_EQ(text.paramCount, c.words);
-    EXPECT_FLOAT_EQ(param(itemAt(3), 1), 8.0f) << "the item after it moved wrongly";
-    EXPECT_EQ(itemAt(3).paramWords, 22);
-    EXPECT_EQ(loadStatistics.serialNumber, 1234u) << "the trailer was not kept";
+    EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 3), 1), 8.0f) << "the item after it moved wrongly";
+    EXPECT_EQ(itemAt(document.itemTable, 3).paramWords, 22);
+    EXPECT_EQ(document.loadStatistics.serialNumber, 1234u) << "the trailer was not kept";
   }
   // The file written from the table reads back with the new text.
   std::string error;
-  ASSERT_TRUE(writeMusFile((directory / "edited.mus").string(), &error)) << error;
-  ASSERT_TRUE(readMusFile((directory / "edited.mus").string(), &error)) << error;
-  EXPECT_EQ(textOfItem(itemAt(2)), "Allegro");
+  ASSERT_TRUE(writeMusFile((directory / "edited.mus").string(), document, &error)) << error;
+  ASSERT_TRUE(readMusFile((directory / "edited.mus").string(), document, &error)) << error;
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 2)), "Allegro");
 }
 
 TEST_F(ItemEditTest, TheTextFieldTakesAtMost255Characters) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.thumbPosition(2);
   dialog.field(kTextField)->setText(QString(300, 'x'));
   std::string error;
   ASSERT_TRUE(dialog.store(&error)) << error;
-  EXPECT_EQ(textOfItem(itemAt(2)), std::string(255, 'x'));
+  EXPECT_EQ(textOfItem(itemAt(document.itemTable, 2)), std::string(255, 'x'));
 }
 
 TEST_F(ItemEditTest, EnterInTheItemNumberGoesThereAndArrowsStep) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.show();
   QLineEdit* number = dialog.field(kItemNumberField);
   number->setFocus();
@@ -143,7 +143,7 @@ TEST_F(ItemEditTest, EnterInTheItemNumberGoesThereAndArrowsStep) {
 }
 
 TEST_F(ItemEditTest, FieldsKeepTheirPlacesAndTheUpDownStandsBesideTheNumber) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.show();
   auto places = [&] {
     std::vector<QRect> rects;
@@ -166,27 +166,27 @@ TEST_F(ItemEditTest, FieldsKeepTheirPlacesAndTheUpDownStandsBesideTheNumber) {
 
 TEST_F(ItemEditTest, OkStoresAndCancelDoesNot) {
   {
-    ItemEditDialog dialog(nullptr, currentItem);
+    ItemEditDialog dialog(nullptr, document, currentItem);
     dialog.field(202)->setText("99");
     clickControl(dialog, kCancelButton);
   }
-  EXPECT_FLOAT_EQ(param(itemAt(1), 3), 20.5f);
-  ItemEditDialog dialog(nullptr, currentItem);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 1), 3), 20.5f);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.field(202)->setText("99");
   clickControl(dialog, kOkButton);
-  EXPECT_FLOAT_EQ(param(itemAt(1), 3), 99.0f);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 1), 3), 99.0f);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(ItemEditTest, StoreReachesOnlyTheFirstTwentyParameters) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.thumbPosition(3);
   for (int id = 200; id <= 219; ++id) dialog.field(id)->setText("5");
   std::string error;
   EXPECT_TRUE(dialog.store(&error));
-  EXPECT_FLOAT_EQ(param(itemAt(3), 20), 5.0f);
-  EXPECT_FLOAT_EQ(param(itemAt(3), 21), 0.0f);
-  EXPECT_FLOAT_EQ(param(itemAt(1), 1), 1.0f) << "another item changed";
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 3), 20), 5.0f);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 3), 21), 0.0f);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 1), 1), 1.0f) << "another item changed";
 }
 
 TEST_F(ItemEditTest, RefreshClampsTheItemNumber) {
@@ -195,7 +195,7 @@ TEST_F(ItemEditTest, RefreshClampsTheItemNumber) {
     int shown;
   };
   const Case cases[] = {{"0", 1}, {"", 1}, {"abc", 1}, {"2", 2}, {"3", 3}, {"4", 3}, {"4000000000", 3}};
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   for (const Case& c : cases) {
     dialog.field(kItemNumberField)->setText(c.typed);
     clickControl(dialog, kRefreshButton);
@@ -205,7 +205,7 @@ TEST_F(ItemEditTest, RefreshClampsTheItemNumber) {
 }
 
 TEST_F(ItemEditTest, UpDownRunsFromOneToTheItemCount) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   UpDownControl* upDown = control<UpDownControl>(&dialog, kItemUpDown);
   ASSERT_EQ(upDown, dialog.upDown());
   EXPECT_EQ(upDown->lower(), 1);
@@ -225,7 +225,7 @@ TEST_F(ItemEditTest, UpDownRunsFromOneToTheItemCount) {
 }
 
 TEST_F(ItemEditTest, ThumbPositionsOutsideTheItemsAreIgnored) {
-  ItemEditDialog dialog(nullptr, currentItem);
+  ItemEditDialog dialog(nullptr, document, currentItem);
   dialog.thumbPosition(0);
   dialog.thumbPosition(4);
   EXPECT_EQ(currentItem, 1);
@@ -234,11 +234,12 @@ TEST_F(ItemEditTest, ThumbPositionsOutsideTheItemsAreIgnored) {
 using EditItemCommandTest = WindowTest;
 
 TEST_F(EditItemCommandTest, TheEditedItemIsLaidOutAgain) {
-  loadItems({{8, 1, 0, 0}, {3, 1, 10, 0}});
-  layoutScore();
-  ASSERT_GT(itemAt(2).componentCount, 0);
-  int count = itemAt(2).componentCount;
-  int x = itemAt(2).components[0]->vectors[0].x;
+  openItems({{8, 1, 0, 0}, {3, 1, 10, 0}});
+  const ItemComponents* clef = componentsOf(window->view().components, 2);
+  ASSERT_NE(clef, nullptr);
+  ASSERT_GT(clef->count, 0);
+  int count = clef->count;
+  int x = clef->records[0]->vectors[0].x;
   ui.onDialog = [](QDialog& dialog) {
     auto& edit = dynamic_cast<ItemEditDialog&>(dialog);
     edit.thumbPosition(2);
@@ -247,10 +248,11 @@ TEST_F(EditItemCommandTest, TheEditedItemIsLaidOutAgain) {
   };
   window->command(kEditItemCommand);
   EXPECT_EQ(ui.dialogsRun, 1);
-  EXPECT_FLOAT_EQ(param(itemAt(2), 3), 40.0f);
+  EXPECT_FLOAT_EQ(param(itemAt(shown().itemTable, 2), 3), 40.0f);
   EXPECT_EQ(window->currentItem(), 2);
-  ASSERT_EQ(itemAt(2).componentCount, count);
-  EXPECT_NE(itemAt(2).components[0]->vectors[0].x, x) << "the clef stayed where it was";
+  clef = componentsOf(window->view().components, 2);
+  ASSERT_EQ(clef->count, count);
+  EXPECT_NE(clef->records[0]->vectors[0].x, x) << "the clef stayed where it was";
 }
 
 }  // namespace

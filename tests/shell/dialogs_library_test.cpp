@@ -24,8 +24,8 @@ std::string valueOf(const QDialog& dialog, int id) {
 using FileInfoTest = ShellTest;
 
 TEST_F(FileInfoTest, ShowsCountsAndTrailerValues) {
-  loadItems({{8, 1}, {1, 1, 2}, {1, 1, 3}, {13}, {99, 1}, {18, 1}});
-  FileInfoDialog dialog(nullptr);
+  loadItems(document, {{8, 1}, {1, 1, 2}, {1, 1, 3}, {13}, {99, 1}, {18, 1}});
+  FileInfoDialog dialog(nullptr, document);
   EXPECT_EQ(dialog.windowTitle().toStdString(), "File Info");
   EXPECT_EQ(valueOf(dialog, kItemCountField), "6");
   EXPECT_EQ(valueOf(dialog, 200), "2");  // notes
@@ -33,7 +33,7 @@ TEST_F(FileInfoTest, ShowsCountsAndTrailerValues) {
   EXPECT_EQ(valueOf(dialog, 212), "1");  // dummies
   EXPECT_EQ(valueOf(dialog, 217), "1");  // time signatures
   EXPECT_EQ(valueOf(dialog, 201), "0");
-  EXPECT_EQ(valueOf(dialog, kFileSizeField), std::to_string(loadStatistics.fileSize));
+  EXPECT_EQ(valueOf(dialog, kFileSizeField), std::to_string(document.loadStatistics.fileSize));
   EXPECT_EQ(valueOf(dialog, kScoreVersionField), "3");
   EXPECT_EQ(valueOf(dialog, kSerialNumberField), "1234");
   EXPECT_EQ(valueOf(dialog, kUnitsField), "inches");
@@ -41,8 +41,8 @@ TEST_F(FileInfoTest, ShowsCountsAndTrailerValues) {
 
 TEST_F(FileInfoTest, ShowsTheSerialNumberUnsignedAndCentimetres) {
   std::string error;
-  ASSERT_TRUE(readMusImage(musImage({{8, 1}}, -2, 1.0f), &error)) << error;
-  FileInfoDialog dialog(nullptr);
+  ASSERT_TRUE(readMusImage(musImage({{8, 1}}, -2, 1.0f), document, &error)) << error;
+  FileInfoDialog dialog(nullptr, document);
   EXPECT_EQ(valueOf(dialog, kSerialNumberField), "4294967294");
   EXPECT_EQ(valueOf(dialog, kUnitsField), "centimetres");
 }

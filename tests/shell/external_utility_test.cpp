@@ -48,20 +48,20 @@ class ExternalUtilityTest : public ShellTest {
   // Loads kBefore, lays it out and runs row k of a fresh dialog with the
   // given path and options; returns whether it ran.
   bool runRow(int k, const std::string& path, const std::string& options) {
-    loadItems(kBefore);
-    layoutScore();
-    ExternalUtilsDialog dialog(nullptr, ui);
+    loadItems(document, kBefore);
+    layoutScore(document, view);
+    ExternalUtilsDialog dialog(nullptr, ui, document, view);
     setField(dialog, 350 + k, path);
     setField(dialog, 400 + k, options);
-    bool ran = runExternalUtility(dialog, k, ui);
+    bool ran = runExternalUtility(dialog, k, ui, document, view);
     closedAccepted = dialog.result() == QDialog::Accepted;
     return ran;
   }
 
   void expectBeforeStillLoaded() {
-    ASSERT_EQ(itemTable.itemCount, 2);
-    EXPECT_FLOAT_EQ(param(itemAt(2), 3), 10.0f);
-    EXPECT_GT(itemAt(2).componentCount, 0) << "the loaded data lost its layout";
+    ASSERT_EQ(document.itemTable.itemCount, 2);
+    EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 2), 3), 10.0f);
+    EXPECT_GT(componentsOf(view.components, 2)->count, 0) << "the loaded data lost its layout";
   }
 
   std::filesystem::path tools;
@@ -83,21 +83,21 @@ TEST_F(ExternalUtilityTest, RunsTheUtilityWaitsAndReloadsWhatItLeft) {
   EXPECT_EQ(readText(directory / "args.txt"),
             "[" + handOver + "]\n[-x]\n[two words]\n[single $HOME]\n[back slash]\n[*]\n[~]\n");
   // What is loaded now is what the utility left after its pause...
-  EXPECT_EQ(itemTable.itemCount, 3);
+  EXPECT_EQ(document.itemTable.itemCount, 3);
   EXPECT_TRUE(closedAccepted);
   // ...and what it was handed was the data loaded before.
   std::string error;
-  ASSERT_TRUE(readMusFile((directory / "received.mus").string(), &error)) << error;
-  EXPECT_EQ(itemTable.itemCount, 2);
+  ASSERT_TRUE(readMusFile((directory / "received.mus").string(), document, &error)) << error;
+  EXPECT_EQ(document.itemTable.itemCount, 2);
 }
 
 TEST_F(ExternalUtilityTest, TheReloadedItemsAreLaidOut) {
   writeFile("after.mus", musImage(kAfter));
   std::string tool = script("copy.sh", "cp \"$(dirname \"$0\")/../after.mus\" \"$1\"\n");
   ASSERT_TRUE(runRow(2, tool, ""));
-  ASSERT_EQ(itemTable.itemCount, 3);
-  EXPECT_FLOAT_EQ(param(itemAt(3), 3), 60.0f);
-  EXPECT_GT(itemAt(3).componentCount, 0);
+  ASSERT_EQ(document.itemTable.itemCount, 3);
+  EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 3), 3), 60.0f);
+  EXPECT_GT(componentsOf(view.components, 3)->count, 0);
 }
 
 TEST_F(ExternalUtilityTest, AUtilityThatCannotStartIsToldWithTheReasonAndTheDataStays) {
@@ -161,18 +161,18 @@ TEST_F(ExternalUtilityTest, RunWithNothingLoadedHandsOverAnEmptyTable) {
   std::string tool = script("copy.sh",
                             "cp \"$1\" \"$(dirname \"$0\")/../received.mus\"\n"
                             "cp \"$(dirname \"$0\")/../after.mus\" \"$1\"\n");
-  ExternalUtilsDialog dialog(nullptr, ui);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   setField(dialog, 350, tool);
-  ASSERT_TRUE(runExternalUtility(dialog, 0, ui));
+  ASSERT_TRUE(runExternalUtility(dialog, 0, ui, document, view));
   EXPECT_EQ(std::filesystem::file_size(directory / "received.mus"), 26u);
-  EXPECT_EQ(itemTable.itemCount, 3);
+  EXPECT_EQ(document.itemTable.itemCount, 3);
 }
 
 TEST_F(ExternalUtilityTest, RunTakesOnlyItsOwnRow) {
   utilityPaths[0] = "/kept/one";
   std::string tool = script("nothing.sh", "exit 3\n");  // the exit code is not looked at
-  loadItems(kBefore);
-  ExternalUtilsDialog dialog(nullptr, ui);
+  loadItems(document, kBefore);
+  ExternalUtilsDialog dialog(nullptr, ui, document, view);
   setField(dialog, 350, "/edited/one");
   setField(dialog, 352, tool);
   setField(dialog, 402, "-q");
@@ -182,7 +182,7 @@ TEST_F(ExternalUtilityTest, RunTakesOnlyItsOwnRow) {
   EXPECT_EQ(utilityPaths[2], tool);
   EXPECT_EQ(utilityOptions[2], "-q");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(itemTable.itemCount, 2);
+  EXPECT_EQ(document.itemTable.itemCount, 2);
 }
 
 TEST(UtilityCommandLineTest, JoinsPathHandOverFileAndOptionsWithSpaces) {
@@ -238,15 +238,16 @@ TEST_F(RunUtilitiesCommandTest, TheCommandRunsTheDialogAndTheUtilityInIt) {
   std::filesystem::path tool = directory / "copy.sh";
   std::ofstream(tool) << "#!/bin/sh\ncp \"" << (directory / "after.mus").string() << "\" \"$1\"\n";
   chmod(tool.c_str(), 0755);
-  loadItems(kBefore);
+  openItems(kBefore);
+  const QString caption = window->windowTitle();
   ui.onDialog = [&](QDialog& dialog) {
     setField(dialog, 351, tool.string());
     clickControl(dialog, 301);
   };
   window->command(kRunUtilitiesCommand);
   EXPECT_EQ(ui.dialogsRun, 1);
-  EXPECT_EQ(itemTable.itemCount, 3);
-  EXPECT_EQ(window->windowTitle().toStdString(), "Melibron") << "the caption keeps the last opened file";
+  EXPECT_EQ(shown().itemTable.itemCount, 3);
+  EXPECT_EQ(window->windowTitle(), caption) << "the caption keeps the last opened file";
 }
 
 }  // namespace

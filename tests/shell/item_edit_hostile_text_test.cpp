@@ -50,10 +50,10 @@ TEST_F(ItemEditHostileTextTest, StoredAsConvertedThenLaidOutAndPainted) {
       SCOPED_TRACE(std::string("\"") + text.typed + "\" in every field of item " +
                    std::to_string(item));
       // A staff and a note, each with all twenty parameters present.
-      loadItems({{8, 1, 0, 0, 1, 200, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+      loadItems(document, {{8, 1, 0, 0, 1, 200, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
                  {1, 1, 10, 5, 10, 0, 1, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
       currentItem = item;
-      ItemEditDialog dialog(nullptr, currentItem);
+      ItemEditDialog dialog(nullptr, document, currentItem);
       dialog.thumbPosition(item);
       for (int k = 0; k < kParamFieldCount; ++k) {
         dialog.field(kFirstParamField + k)->setText(text.typed);
@@ -61,13 +61,13 @@ TEST_F(ItemEditHostileTextTest, StoredAsConvertedThenLaidOutAndPainted) {
       std::string error;
       EXPECT_TRUE(dialog.store(&error)) << error;
       for (int k = 1; k <= kParamFieldCount; ++k) {
-        EXPECT_TRUE(storedAs(param(itemAt(item), k), text.stored)) << "P" << k;
+        EXPECT_TRUE(storedAs(param(itemAt(document.itemTable, item), k), text.stored)) << "P" << k;
       }
-      freeAllComponents();
-      layoutScore();
+      freeAllComponents(view.components);
+      layoutScore(document, view);
       RecordingSurface surface;
-      paintScore(surface);
-      freeAllComponents();
+      paintScore(surface, document, view);
+      freeAllComponents(view.components);
     }
   }
 }

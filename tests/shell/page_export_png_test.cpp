@@ -21,7 +21,8 @@ TEST(PagePng, ReadsBackAsPainted) {
   std::filesystem::create_directories(root + "/lib");
   std::string error;
   ASSERT_TRUE(loadLibraries(testLibraryDirectory(root + "/lib"), &error)) << error;
-  ASSERT_TRUE(readMusFile(MELIBRON_SOURCE_DIR "/examples/demo.mus", &error)) << error;
+  Document document;
+  ASSERT_TRUE(readMusFile(MELIBRON_SOURCE_DIR "/examples/demo.mus", document, &error)) << error;
   struct Row {
     const char* name;
     PageOptions options;
@@ -34,10 +35,12 @@ TEST(PagePng, ReadsBackAsPainted) {
   };
   for (const Row& row : rows) {
     std::string path = root + "/" + row.name + ".png";
-    ASSERT_TRUE(exportPage(path, PageFormat::kPng, row.options, &error)) << row.name << ": " << error;
+    ASSERT_TRUE(exportPage(path, PageFormat::kPng, document, row.options, &error)) << row.name << ": " << error;
     QImage painted(pageSize(row.options), QImage::Format_RGB32);
     QPainter painter(&painted);
-    paintPage(painter, painted.size(), row.options.antialias);
+    View view;
+    layoutPage(document, view, row.options);
+    paintPage(painter, document, view, painted.size(), row.options.antialias);
     painter.end();
     QImage read(QString::fromStdString(path));
     EXPECT_EQ(read.format(), row.written) << row.name;

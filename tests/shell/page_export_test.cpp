@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "library/library_table.h"
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/mus_file.h"
 #include "shell/support/cli_run.h"
 #include "shell/support/fake_libraries.h"
@@ -26,23 +26,27 @@ int inkedPixels(const QImage& image) {
   return count;
 }
 
-QImage renderPage(const PageOptions& options) {
-  layoutPage(options);
+QImage renderPage(const Document& document, const PageOptions& options) {
+  View view;
+  layoutPage(document, view, options);
   QImage image(pageSize(options), QImage::Format_RGB32);
   image.fill(Qt::red);  // the page must cover every pixel with white
   QPainter painter(&image);
-  paintPage(painter, image.size(), options.antialias);
+  paintPage(painter, document, view, image.size(), options.antialias);
   return image;
 }
 
 TEST(PageExport, LayoutUsesTheOptionsWithZeroOffsets) {
-  viewState.viewOffsetX = 55;
-  viewState.viewOffsetY = -20;
-  layoutPage({120, 1.5, false});
-  EXPECT_EQ(viewState.pixelsPerInch, 120);
-  EXPECT_DOUBLE_EQ(viewState.zoom, 1.5);
-  EXPECT_EQ(viewState.viewOffsetX, 0);
-  EXPECT_EQ(viewState.viewOffsetY, 0);
+  Document document;
+  View view;
+  view.viewState.viewOffsetX = 55;
+  view.viewState.viewOffsetY = -20;
+  layoutPage(document, view, {120, 1.5, false, DrawingMode::kBasic});
+  EXPECT_EQ(view.viewState.pixelsPerInch, 120);
+  EXPECT_DOUBLE_EQ(view.viewState.zoom, 1.5);
+  EXPECT_EQ(view.viewState.viewOffsetX, 0);
+  EXPECT_EQ(view.viewState.viewOffsetY, 0);
+  EXPECT_EQ(view.drawingMode, DrawingMode::kBasic);
 }
 
 TEST(PageExport, PageSizeIsRoundedUp) {
@@ -63,8 +67,9 @@ TEST(PageExport, PageSizeIsRoundedUp) {
 
 TEST(PageExport, StaffWorkedExample) {
   // Five lines from x 48 to 768 at y 984, 976, 968, 959, 951 (96 ppi, zoom 1).
-  loadItems({{8, 1}});
-  QImage image = renderPage({});
+  Document document;
+  loadItems(document, {{8, 1}});
+  QImage image = renderPage(document, {});
   EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
   EXPECT_EQ(image.pixel(815, 1055), qRgb(255, 255, 255));
   for (int y : {984, 976, 968, 959, 951}) {
@@ -77,16 +82,20 @@ TEST(PageExport, StaffWorkedExample) {
 }
 
 TEST(PageExport, OperationsAreWhatThePainterDraws) {
-  loadItems({{8, 1, 0, 0, 1, 10, 1}});
-  layoutPage({});
-  EXPECT_EQ(pageOperations(DrawingMode::kBasic), "moveto 48 984\nlineto 84 984\n");
-  EXPECT_EQ(pageOperations(DrawingMode::kComplete),
+  Document document;
+  loadItems(document, {{8, 1, 0, 0, 1, 10, 1}});
+  View view;
+  layoutPage(document, view, {96, 1.0, false, DrawingMode::kBasic});
+  EXPECT_EQ(pageOperations(document, view), "moveto 48 984\nlineto 84 984\n");
+  layoutPage(document, view, {});
+  EXPECT_EQ(pageOperations(document, view),
             "item 1\nmoveto 48 984\nlineto 84 984\nend item\n")
       << "the complete listing brackets each item's calls";
 }
 
 TEST(PageExport, AntialiasingOnlyWhenAsked) {
-  loadItems({{8, 1}, {4, 1, 10, 0, 0, 150, 20}});  // a staff and a slanted line
+  Document document;
+  loadItems(document, {{8, 1}, {4, 1, 10, 0, 0, 150, 20}});  // a staff and a slanted line
   auto greyPixels = [](const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -97,8 +106,8 @@ TEST(PageExport, AntialiasingOnlyWhenAsked) {
     }
     return count;
   };
-  EXPECT_EQ(greyPixels(renderPage({96, 1.0, false})), 0);
-  EXPECT_GT(greyPixels(renderPage({96, 1.0, true})), 0);
+  EXPECT_EQ(greyPixels(renderPage(document, {96, 1.0, false})), 0);
+  EXPECT_GT(greyPixels(renderPage(document, {96, 1.0, true})), 0);
 }
 
 TEST(PageExport, ExtremeParametersStayHarmless) {
@@ -106,13 +115,14 @@ TEST(PageExport, ExtremeParametersStayHarmless) {
   // would be billions of pixels wide; the page still comes out, white
   // where nothing can reach.
   const float huge = 1e30f;
-  loadItems({{8, 1, -huge, 0, 1, huge, 5},
+  Document document;
+  loadItems(document, {{8, 1, -huge, 0, 1, huge, 5},
              {14, 1, huge, 0, 2},
              {8, 2, 0, 0, huge},
              {14, 2, 50, 0, 2},
              {4, 1, -huge, huge, 0, huge, -huge},
              {6, 1, -huge, huge, 5, huge, -huge, 1}});
-  QImage image = renderPage({});
+  QImage image = renderPage(document, {});
   EXPECT_TRUE(ink(image, 400, 984)) << "the endless staff line";
   EXPECT_FALSE(ink(image, 10, 10));
 }
@@ -130,11 +140,12 @@ TEST(PageExport, CorpusPages) {
     std::string path = corpusPath(name);
     if (path.empty()) continue;
     anyPage = true;
-    ASSERT_TRUE(readMusFile(path, &error)) << name << ": " << error;
+    Document document;
+    ASSERT_TRUE(readMusFile(path, document, &error)) << name << ": " << error;
     std::string base = root + "/" + name;
-    ASSERT_TRUE(exportPage(base + ".png", PageFormat::kPng, {}, &error)) << name << ": " << error;
-    ASSERT_TRUE(exportPage(base + ".svg", PageFormat::kSvg, {}, &error)) << name << ": " << error;
-    ASSERT_TRUE(exportPage(base + ".pdf", PageFormat::kPdf, {}, &error)) << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".png", PageFormat::kPng, document, {}, &error)) << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".svg", PageFormat::kSvg, document, {}, &error)) << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".pdf", PageFormat::kPdf, document, {}, &error)) << name << ": " << error;
     QImage image(QString::fromStdString(base + ".png"));
     EXPECT_GT(inkedPixels(image), 10000) << name;
     EXPECT_GT(readFile(base + ".svg").size(), 10000u) << name;

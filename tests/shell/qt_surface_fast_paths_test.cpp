@@ -15,7 +15,7 @@
 #include "layout/layout.h"
 #include "library/library_table.h"
 #include "paint/painter.h"
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/mus_file.h"
 #include "shell/polygon_stamps.h"
 #include "shell/qt_surface.h"
@@ -164,19 +164,21 @@ TEST(QtSurfaceFastPaths, ScrolledPagesHaveQtsPixels) {
     if (!corpusPath(name).empty()) pages.push_back(corpusPath(name));
   }
   for (const std::string& page : pages) {
-    ASSERT_TRUE(readMusFile(page, &error)) << page << ": " << error;
-    initViewState(96);
+    Document document;
+    View view;
+    ASSERT_TRUE(readMusFile(page, document, &error)) << page << ": " << error;
+    initViewState(view, 96);
     for (int offset : {0, 300, -500}) {
-      viewState.viewOffsetY = offset;
-      viewState.viewOffsetX = offset / 3;
-      freeAllComponents();
-      layoutScore();
+      view.viewState.viewOffsetY = offset;
+      view.viewState.viewOffsetX = offset / 3;
+      freeAllComponents(view.components);
+      layoutScore(document, view);
       QImage images[2] = {whiteImage(640, 480), whiteImage(640, 480)};
       for (int k = 0; k < 2; ++k) {
         QPainter painter(&images[k]);
         if (k == 1) painter.setCompositionMode(QPainter::CompositionMode_Source);
         QtSurface surface(painter);
-        paintScore(surface);
+        paintScore(surface, document, view);
       }
       EXPECT_TRUE(images[0] == images[1]) << page << " at offset " << offset;
     }

@@ -9,7 +9,7 @@
 
 #include "layout/component_store.h"
 #include "library/library_table.h"
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/item_table.h"
 #include "shell/dialog_controls.h"
 #include "shell/settings.h"
@@ -61,16 +61,13 @@ void ShellTest::SetUp() {
   directory = pattern;
   std::filesystem::current_path(directory);
   setenv("MELIBRON_SCORE_DIR", directory.c_str(), 1);
-  releaseItemTable();
-  initViewState(96);
+  initViewState(view, 96);
   fillFakeLibraries();
   utilityPaths = {};
   utilityOptions = {};
 }
 
 void ShellTest::TearDown() {
-  freeAllComponents();
-  releaseItemTable();
   std::filesystem::current_path(previousDirectory_);
   std::filesystem::remove_all(directory);
 }
@@ -88,8 +85,12 @@ void WindowTest::SetUp() {
   window->resize(800, 600);
   window->show();
   QApplication::processEvents();
-  // The view state of the screen the window found; tests start from 96.
-  initViewState(96);
+  // The view of the screen the window found; tests start from 96.
+  window->setPixelsPerInch(96);
+}
+
+void WindowTest::openItems(const std::vector<ItemParams>& items) {
+  ASSERT_TRUE(window->openFile(writeFile("shown.mus", musImage(items))));
 }
 
 void WindowTest::TearDown() {

@@ -13,6 +13,7 @@
 
 #include "shell/interaction.h"
 #include "shell/main_window.h"
+#include "support/mus_bytes.h"
 
 // Records messages, answers the open-file dialog from a list and hands every
 // modal dialog to onDialog (which may fill fields and click buttons).
@@ -36,8 +37,8 @@ void clickControl(QDialog& dialog, int id);
 void setField(QDialog& dialog, int id, const std::string& text);
 
 // Each test runs in a fresh directory that is both the current directory and
-// the data directory, with an empty item table, the view state at 96 pixels
-// per inch, and libraries 0..19 holding one triangle symbol each (named
+// the data directory, with an empty document and a view at 96 pixels per
+// inch for the dialogs, and libraries 0..19 holding one triangle symbol each (named
 // "Ln.i" for library n, position i) in positions 0..9.
 class ShellTest : public ::testing::Test {
  protected:
@@ -46,16 +47,22 @@ class ShellTest : public ::testing::Test {
   // Writes bytes to a file in the test directory and returns its path.
   std::string writeFile(const std::string& name, const std::vector<uint8_t>& bytes);
   std::filesystem::path directory;
+  Document document;
+  View view;
 
  private:
   std::filesystem::path previousDirectory_;
 };
 
-// A shown 800 x 600 main window talking to a FakeInteraction.
+// A shown 800 x 600 main window talking to a FakeInteraction, its view at 96
+// pixels per inch.
 class WindowTest : public ShellTest {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Opens a page of these items in the window, as the Open command does.
+  void openItems(const std::vector<ItemParams>& items);
+  const Document& shown() const { return window->document(); }
   FakeInteraction ui;
   std::unique_ptr<MainWindow> window;
 };

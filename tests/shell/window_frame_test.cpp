@@ -91,11 +91,11 @@ TEST_F(FrameTest, HelpStandsAtTheRightEndAndTheWindowHasAnIcon) {
 }
 
 TEST_F(FrameTest, DialogsHaveAFixedSize) {
-  loadItems({{8, 1, 0, 0}});
+  loadItems(document, {{8, 1, 0, 0}});
   int item = 1;
   int library = 0;
-  FileInfoDialog info(window.get());
-  ItemEditDialog edit(window.get(), item);
+  FileInfoDialog info(window.get(), document);
+  ItemEditDialog edit(window.get(), document, item);
   LibraryItemsDialog libraryItems(window.get(), library);
   for (QDialog* dialog : std::initializer_list<QDialog*>{&info, &edit, &libraryItems}) {
     SCOPED_TRACE(dialog->windowTitle().toStdString());

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QScrollBar>
 
-#include "paint/view.h"
+#include "view/view.h"
 #include "shell/commands.h"
 #include "window_fixture.h"
 
@@ -55,7 +55,7 @@ using KeyTableTest = WindowTest;
 TEST_F(KeyTableTest, EveryRowWithTheCtrlFlagOffAndOn) {
   for (const KeyRow& row : keyRows()) {
     SCOPED_TRACE(row.name);
-    initViewState(96);
+    window->setPixelsPerInch(96);
     window->keyUp(Qt::Key_Control);
     window->verticalScroll(kThumbPosition, 1000);   // y = 2000
     window->horizontalScroll(kThumbPosition, 500);  // x = -500
@@ -65,9 +65,9 @@ TEST_F(KeyTableTest, EveryRowWithTheCtrlFlagOffAndOn) {
     window->keyDown(row.key);
 
     QSize client = window->clientSize();
-    EXPECT_DOUBLE_EQ(viewState.zoom, row.zoom);
-    EXPECT_EQ(viewState.viewOffsetX, row.viewOffsetX);
-    EXPECT_EQ(viewState.viewOffsetY, row.viewOffsetY);
+    EXPECT_DOUBLE_EQ(window->view().viewState.zoom, row.zoom);
+    EXPECT_EQ(window->view().viewState.viewOffsetX, row.viewOffsetX);
+    EXPECT_EQ(window->view().viewState.viewOffsetY, row.viewOffsetY);
     EXPECT_EQ(window->scrollPosition(), row.position(client.width(), client.height()));
     EXPECT_EQ(ui.dialogsRun - dialogsBefore, row.libraryDialogs);
     EXPECT_EQ(window->ctrlFlag(), row.ctrl || row.key == Qt::Key_Control);
@@ -79,7 +79,7 @@ TEST_F(KeyTableTest, ReleasingCtrlClearsTheFlag) {
   window->keyUp(Qt::Key_Control);
   EXPECT_FALSE(window->ctrlFlag());
   window->keyDown(Qt::Key_PageUp);
-  EXPECT_DOUBLE_EQ(viewState.zoom, 1.0);
+  EXPECT_DOUBLE_EQ(window->view().viewState.zoom, 1.0);
 }
 
 TEST_F(KeyTableTest, LosingTheKeyboardClearsTheFlag) {
@@ -110,7 +110,7 @@ TEST_F(KeyTableTest, ZoomStepsReachZeroAndGoBelow) {
   window->keyDown(Qt::Key_Control);
   for (double expected : {0.75, 0.5, 0.25, 0.0, -0.25}) {
     window->keyDown(Qt::Key_PageDown);
-    EXPECT_DOUBLE_EQ(viewState.zoom, expected);
+    EXPECT_DOUBLE_EQ(window->view().viewState.zoom, expected);
   }
   window->paintOffscreen();  // a zero or negative zoom still paints
 }
@@ -120,7 +120,7 @@ TEST_F(KeyTableTest, PageUpMovesOnlyTheBarPosition) {
   int barBefore = window->verticalBar()->value();
   window->keyDown(Qt::Key_PageUp);
   EXPECT_GT(window->verticalBar()->value(), barBefore);
-  EXPECT_EQ(viewState.viewOffsetY, 0);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 0);
 }
 
 }  // namespace

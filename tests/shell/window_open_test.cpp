@@ -37,8 +37,8 @@ TEST_F(OpenTest, OpenLoadsLaysOutNamesTheFileAndResetsTheBars) {
   window->verticalScroll(kThumbPosition, 5);
   window->command(kOpenCommand);
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(itemTable.itemCount, 2);
-  EXPECT_GT(itemAt(2).componentCount, 0) << "the clef was not laid out";
+  EXPECT_EQ(shown().itemTable.itemCount, 2);
+  EXPECT_GT(componentsOf(window->view().components, 2)->count, 0) << "the clef was not laid out";
   EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + path);
   QSize client = window->clientSize();
   EXPECT_EQ(window->scrollPosition(), QPoint(10, client.height()));
@@ -49,36 +49,45 @@ TEST_F(OpenTest, OpenLoadsLaysOutNamesTheFileAndResetsTheBars) {
   EXPECT_EQ(ui.startDirectories[1], directory.string());
 }
 
-TEST_F(OpenTest, OpenReadsAListingWhenTheFileEndsInPmx) {
+// The content decides, as on the command line: a listing saved as x.mus is
+// a listing too.
+TEST_F(OpenTest, OpenReadsAListingWhateverItsName) {
   std::string text = "8.000 1.000 0.000 0.000 \n3.000 1.000 10.000 0.000 \n";
-  ui.fileAnswers = {writeFile("page.PMX", std::vector<uint8_t>(text.begin(), text.end()))};
-  window->command(kOpenCommand);
-  EXPECT_TRUE(ui.messages.empty());
-  ASSERT_EQ(itemTable.itemCount, 2);
-  EXPECT_FLOAT_EQ(param(itemAt(2), 3), 10.0f);
-  EXPECT_GT(itemAt(2).componentCount, 0);
+  for (const char* name : {"page.PMX", "listing.mus"}) {
+    SCOPED_TRACE(name);
+    ui.fileAnswers = {writeFile(name, std::vector<uint8_t>(text.begin(), text.end()))};
+    window->command(kOpenCommand);
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(shown().itemTable.itemCount, 2);
+    EXPECT_FLOAT_EQ(param(itemAt(shown().itemTable, 2), 3), 10.0f);
+    EXPECT_GT(componentsOf(window->view().components, 2)->count, 0);
+    openItems({});
+  }
 }
 
 TEST_F(OpenTest, CancelledOpenChangesNothing) {
-  loadItems(kStaffAndClef);
+  openItems(kStaffAndClef);
+  const QString caption = window->windowTitle();
   window->command(kOpenCommand);
   EXPECT_EQ(ui.startDirectories.size(), 1u) << "the file dialog did not run";
-  EXPECT_EQ(itemTable.itemCount, 2);
+  EXPECT_EQ(shown().itemTable.itemCount, 2);
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(window->windowTitle().toStdString(), "Melibron");
+  EXPECT_EQ(window->windowTitle(), caption);
 }
 
 TEST_F(OpenTest, UnreadableFilesAreToldAndTheDataBeforeStays) {
   struct Case {
     const char* name;
     std::string path;
-    const char* message;
+    std::string message;  // naming the file that was chosen
   };
   std::vector<uint8_t> noEndMark = musImage(kStaffAndClef);
   noEndMark.back() ^= 0x01;
   const std::vector<Case> cases = {
-      {"missing file", (directory / "absent.mus").string(), "Unable to open file scorfile.mus"},
-      {"no end mark", writeFile("bad.mus", noEndMark), "Final value in file scorfile.mus not -9999.0"},
+      {"missing file", (directory / "absent.mus").string(),
+       "Unable to open file " + (directory / "absent.mus").string()},
+      {"no end mark", writeFile("bad.mus", noEndMark),
+       "Final value in file " + (directory / "bad.mus").string() + " not -9999.0"},
   };
   std::string good = writeFile("good.mus", musImage({{8, 1, 0, 0}}));
   ASSERT_TRUE(window->openFile(good));
@@ -91,7 +100,7 @@ TEST_F(OpenTest, UnreadableFilesAreToldAndTheDataBeforeStays) {
     EXPECT_EQ(ui.messages[0].text, c.message);
     EXPECT_EQ(ui.messages[0].caption, "File Open");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
-    EXPECT_EQ(itemTable.itemCount, 1);
+    EXPECT_EQ(shown().itemTable.itemCount, 1);
     EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + good);
   }
 }
@@ -105,7 +114,7 @@ TEST_F(OpenTest, DroppingAMusFileOpensIt) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &drop);
-  EXPECT_EQ(itemTable.itemCount, 2);
+  EXPECT_EQ(shown().itemTable.itemCount, 2);
 
   data.setUrls({QUrl::fromLocalFile(QString::fromStdString(writeFile("notes.txt", {1, 2})))});
   QDropEvent other(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -119,10 +128,10 @@ TEST_F(OpenTest, EveryPaintClearsDrawsAndShowsTheOffscreenBitmap) {
   // Sixteen staves up the page: some of them fall on any screen.
   std::vector<ItemParams> staves;
   for (float s = 1; s <= 16; ++s) staves.push_back({8, s});
-  loadItems(staves);
+  openItems(staves);
   window->paintOffscreen();
   EXPECT_FALSE(isAllWhite(window->offscreenImage())) << "the staff was not drawn";
-  releaseItemTable();
+  openItems({});
   window->paintOffscreen();
   EXPECT_TRUE(isAllWhite(window->offscreenImage())) << "the old page was not cleared";
 }
@@ -168,7 +177,7 @@ TEST_F(OpenTest, CommandsNeedingItemsDoNothingWithoutThem) {
 }
 
 TEST_F(OpenTest, SaveAsPmxTellsThenWritesTheListing) {
-  loadItems(kStaffAndClef);
+  openItems(kStaffAndClef);
   window->command(kSavePmxCommand);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Saving current data as \"tempfile.pmx\"");

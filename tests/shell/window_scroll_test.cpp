@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "paint/view.h"
+#include "view/view.h"
 #include "score/item_table.h"
 #include "shell/commands.h"
 #include "support/mus_bytes.h"
@@ -40,7 +40,7 @@ TEST_F(ScrollTest, VerticalRequestsMoveOffsetAndPositionWithinLimits) {
   };
   for (const ScrollRow& row : rows) {
     SCOPED_TRACE(row.name);
-    initViewState(96);
+    window->setPixelsPerInch(96);
     int height = window->clientSize().height();
     // start -1 stands for the client height itself.
     int start = row.start == -1 ? height : row.start;
@@ -48,8 +48,8 @@ TEST_F(ScrollTest, VerticalRequestsMoveOffsetAndPositionWithinLimits) {
     window->verticalScroll(row.request, row.thumb);
     int expected = row.expected(height);
     EXPECT_EQ(window->scrollPosition().y(), expected);
-    EXPECT_EQ(viewState.viewOffsetY, row.viewOffset);
-    EXPECT_EQ(viewState.viewOffsetX, 0);
+    EXPECT_EQ(window->view().viewState.viewOffsetY, row.viewOffset);
+    EXPECT_EQ(window->view().viewState.viewOffsetX, 0);
     EXPECT_EQ(window->verticalBar()->sliderPosition(),
               std::clamp(3000 - expected, 0, window->verticalBar()->maximum()));
   }
@@ -62,7 +62,7 @@ TEST_F(ScrollTest, LineDownStopsAtTheClientHeight) {
   EXPECT_EQ(window->scrollPosition().y(), height);
   window->verticalScroll(kLineDown);
   EXPECT_EQ(window->scrollPosition().y(), height);
-  EXPECT_EQ(viewState.viewOffsetY, -40);  // the picture moves even at the limit
+  EXPECT_EQ(window->view().viewState.viewOffsetY, -40);  // the picture moves even at the limit
 }
 
 TEST_F(ScrollTest, HorizontalRequestsMoveOffsetAndPositionWithinLimits) {
@@ -80,35 +80,35 @@ TEST_F(ScrollTest, HorizontalRequestsMoveOffsetAndPositionWithinLimits) {
   };
   for (const ScrollRow& row : rows) {
     SCOPED_TRACE(row.name);
-    initViewState(96);
+    window->setPixelsPerInch(96);
     int width = window->clientSize().width();
     window->horizontalScroll(kThumbPosition, -row.start);
     window->horizontalScroll(row.request, row.thumb);
     int expected = row.expected(width);
     EXPECT_EQ(window->scrollPosition().x(), expected);
-    EXPECT_EQ(viewState.viewOffsetX, row.viewOffset);
-    EXPECT_EQ(viewState.viewOffsetY, 0);
+    EXPECT_EQ(window->view().viewState.viewOffsetX, row.viewOffset);
+    EXPECT_EQ(window->view().viewState.viewOffsetY, 0);
     EXPECT_EQ(window->horizontalBar()->sliderPosition(),
               std::clamp(-expected, 0, window->horizontalBar()->maximum()));
   }
 }
 
 TEST_F(ScrollTest, LineRequestsLayTheScoreOutAgain) {
-  loadItems({{8, 1, 0, 0}, {3, 1, 10, 0}});
+  openItems({{8, 1, 0, 0}, {3, 1, 10, 0}});
   window->keyDown(Qt::Key_End);
   window->verticalScroll(kLineUp);
-  int laidOut = itemAt(2).componentCount;
+  int laidOut = componentsOf(window->view().components, 2)->count;
   EXPECT_GT(laidOut, 0) << "the clef was not laid out again";
   window->horizontalScroll(kLineLeft);
-  EXPECT_EQ(itemAt(2).componentCount, laidOut) << "components piled up instead of being freed";
+  EXPECT_EQ(componentsOf(window->view().components, 2)->count, laidOut) << "components piled up instead of being freed";
 }
 
 TEST_F(ScrollTest, ScrollBarActionsBecomeRequests) {
   window->keyDown(Qt::Key_End);
   window->verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-  EXPECT_EQ(viewState.viewOffsetY, 20);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 20);
   window->horizontalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(viewState.viewOffsetX, -20);
+  EXPECT_EQ(window->view().viewState.viewOffsetX, -20);
   int height = window->clientSize().height();
   window->verticalBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
   EXPECT_EQ(window->scrollPosition().y(), std::min(height + 10 + height / 2, 3000));
@@ -124,16 +124,16 @@ TEST_F(ScrollTest, WheelNotchesSendLineRequests) {
     QApplication::sendEvent(viewport, &event);
   };
   wheel(QPoint(0, 240), Qt::NoModifier);
-  EXPECT_EQ(viewState.viewOffsetY, 40);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 40);
   wheel(QPoint(0, -120), Qt::NoModifier);
-  EXPECT_EQ(viewState.viewOffsetY, 20);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 20);
   wheel(QPoint(0, 120), Qt::ShiftModifier);
-  EXPECT_EQ(viewState.viewOffsetX, 20);
-  EXPECT_EQ(viewState.viewOffsetY, 20);
+  EXPECT_EQ(window->view().viewState.viewOffsetX, 20);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 20);
   wheel(QPoint(0, 60), Qt::NoModifier);  // half a notch waits for the other half
-  EXPECT_EQ(viewState.viewOffsetY, 20);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 20);
   wheel(QPoint(0, 60), Qt::NoModifier);
-  EXPECT_EQ(viewState.viewOffsetY, 40);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 40);
 }
 
 TEST_F(ScrollTest, ResetSetsThePositionToZeroAndKeepsZoomAndOffsets) {
@@ -144,9 +144,9 @@ TEST_F(ScrollTest, ResetSetsThePositionToZeroAndKeepsZoomAndOffsets) {
   window->horizontalScroll(kLineRight);
   window->command(kResetCommand);
   EXPECT_EQ(window->scrollPosition(), QPoint(0, 0));
-  EXPECT_DOUBLE_EQ(viewState.zoom, 1.25);
-  EXPECT_EQ(viewState.viewOffsetX, -20);
-  EXPECT_EQ(viewState.viewOffsetY, 20);
+  EXPECT_DOUBLE_EQ(window->view().viewState.zoom, 1.25);
+  EXPECT_EQ(window->view().viewState.viewOffsetX, -20);
+  EXPECT_EQ(window->view().viewState.viewOffsetY, 20);
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ std::vector<uint8_t> textItemWords(const ItemParams& p1to13, const std::string& 
   return bytes;
 }
 
-void loadItems(const std::vector<ItemParams>& items) {
+void loadItems(Document& document, const std::vector<ItemParams>& items) {
   std::string error;
-  ASSERT_TRUE(readMusImage(musImage(items), &error)) << error;
+  ASSERT_TRUE(readMusImage(musImage(items), document, &error)) << error;
 }
 
 std::string corpusPath(const std::string& name) {

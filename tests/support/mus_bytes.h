@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "score/document.h"
+
 using ItemParams = std::vector<float>;
 
 // A well-formed file image: word count, each item as count word + params,
@@ -16,9 +18,9 @@ std::vector<uint8_t> musImage(const std::vector<ItemParams>& items,
 // padded with spaces to a word boundary, as one parameter run.
 std::vector<uint8_t> textItemWords(const ItemParams& p1to13, const std::string& text);
 
-// Loads items into the global item table through the real reader; fails the
-// current test when the reader refuses them.
-void loadItems(const std::vector<ItemParams>& items);
+// Loads items into document through the real reader; fails the current test
+// when the reader refuses them.
+void loadItems(Document& document, const std::vector<ItemParams>& items);
 
 // Path of a corpus page, or empty when the corpus folder is absent.
 std::string corpusPath(const std::string& name);

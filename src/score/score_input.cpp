@@ -1,4 +1,4 @@
-#include "shell/score_input.h"
+#include "score/score_input.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +14,13 @@ namespace {
 // Binary files show a NUL byte early; text listings never hold one.
 constexpr std::streamsize kSniffSize = 4096;
 constexpr std::array<char, 4> kEndMarkBytes = {0x00, 0x3C, 0x1C, static_cast<char>(0xC6)};
+
+// SCORE's messages name every page scorfile.mus; ours name the page read.
+std::string withRealFileName(std::string message, const std::string& path) {
+  size_t at = message.find(kMessageFileName);
+  if (at != std::string::npos) message.replace(at, std::string(kMessageFileName).size(), path);
+  return message;
+}
 
 }  // namespace
 
@@ -46,15 +53,16 @@ ScoreInputType scoreInputType(const std::string& path) {
   return head.find('\0') == std::string::npos ? ScoreInputType::kPmx : byExtension;
 }
 
-bool readScoreFile(const std::string& path, std::string* error) {
+bool openScore(const std::string& path, Document& document, std::string* error) {
   std::error_code status;
   // Opening a directory can succeed here; refuse it before a reader sees it.
   if (std::filesystem::is_directory(path, status)) {
     *error = path + ": is a directory";
     return false;
   }
-  bool loaded = scoreInputType(path) == ScoreInputType::kPmx ? readPmxFile(path, error)
-                                                             : readMusFile(path, error);
-  if (!loaded) *error = messageAboutFile(path, *error);
+  bool loaded = scoreInputType(path) == ScoreInputType::kPmx
+                    ? readPmxFile(path, document, error)
+                    : readMusFile(path, document, error);
+  if (!loaded) *error = messageAboutFile(path, withRealFileName(*error, path));
   return loaded;
 }

@@ -1,7 +1,10 @@
-// Reading a score given by path: a SCORE .mus page or a PMX text listing.
+// Opening a score given by path: a SCORE .mus page or a PMX text listing,
+// whichever the content shows, for the window and the command line alike.
 #pragma once
 
 #include <string>
+
+#include "score/document.h"
 
 enum class ScoreInputType { kMus, kPmx };
 
@@ -17,8 +20,9 @@ std::string messageAboutFile(const std::string& path, const std::string& message
 // end mark) the extension decides: ".pmx" in any case is a listing.
 ScoreInputType scoreInputType(const std::string& path);
 
-// Loads the file at path into the item table with the reader for its type.
-// Returns false with *error = messageAboutFile(path, the reader's message)
-// when it cannot be loaded (a directory included); the table is then left as
-// it was.
-bool readScoreFile(const std::string& path, std::string* error);
+// Loads the file at path into document with the reader for its type.
+// Returns false with *error set when it cannot be loaded (a directory
+// included): the reader's message naming path where SCORE's texts name
+// scorfile.mus, prefixed by "<path>: " when it does not name path at all.
+// The document is then left as it was.
+bool openScore(const std::string& path, Document& document, std::string* error);

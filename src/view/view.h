@@ -1,6 +1,11 @@
-// View mapping: page positions (horizontal units, staff steps) to window
-// pixels for the current zoom and view offsets, and the four staff tables.
+// A view of a document: the mapping of page positions (horizontal units,
+// staff steps) to window pixels for a zoom and view offsets, the four staff
+// tables, the drawing mode and the components laid out for it.
 #pragma once
+
+#include "score/document.h"
+#include "view/component_lists.h"
+#include "view/drawing_mode.h"
 
 struct ViewState {
   int pixelsPerInch = 0;
@@ -25,22 +30,26 @@ struct StaffTables {
   float staffBase[kStaffCount + 1] = {};
 };
 
-extern ViewState viewState;
-extern StaffTables staffTables;
+struct View {
+  ViewState viewState;
+  StaffTables staffTables;
+  DrawingMode drawingMode = DrawingMode::kComplete;
+  ComponentLists components;
+};
 
 // Sets every field of the view state to its start value for this resolution.
-void initViewState(int pixelsPerInch);
+void initViewState(View& view, int pixelsPerInch);
 
 // Nearest integer, halves away from zero; saturates like truncToInt.
 int roundToInt(double v);
 
 // Page pixels at zoom 1 (x right of the page origin, y above it) to window pixels.
-int toWindowX(double x);
-int toWindowY(double y);
+int toWindowX(const View& view, double x);
+int toWindowY(const View& view, double y);
 
 // True for staff numbers 1..32, the only ones the staff tables hold.
 bool isStaffNumber(int s);
 
-// Refills the staff tables from the staff items of the item table. Staff items
-// whose staff number lies outside 1..32 are passed over.
-void prepareStaffTables();
+// Refills the view's staff tables from the staff items of the document.
+// Staff items whose staff number lies outside 1..32 are passed over.
+void prepareStaffTables(const Document& document, View& view);

@@ -1,10 +1,7 @@
-#include "paint/view.h"
+#include "view/view.h"
 
 #include "score/conversions.h"
 #include "score/item_table.h"
-
-ViewState viewState;
-StaffTables staffTables;
 
 namespace {
 
@@ -30,19 +27,21 @@ float offsetSteps(float p4) {
   return v;
 }
 
-void readStaffItem(const ItemRecord& item) {
+void readStaffItem(const ItemRecord& item, View& view) {
   int n = truncToInt(param(item, 2));
   if (!isStaffNumber(n)) return;
   // An absent P4 reads as 0.0, which gives the offset 0 the format asks for;
   // an absent P5 reads as 0.0 too, which means size 1.0 either way.
-  staffTables.staffOffset[n] = static_cast<float>(offsetSteps(param(item, 4)) * viewState.stepUnit);
+  view.staffTables.staffOffset[n] =
+      static_cast<float>(offsetSteps(param(item, 4)) * view.viewState.stepUnit);
   float size = param(item, 5);
-  staffTables.staffSize[n] = size == 0.0f ? 1.0f : size;
+  view.staffTables.staffSize[n] = size == 0.0f ? 1.0f : size;
 }
 
 }  // namespace
 
-void initViewState(int pixelsPerInch) {
+void initViewState(View& view, int pixelsPerInch) {
+  ViewState& viewState = view.viewState;
   viewState = ViewState{};
   viewState.pixelsPerInch = pixelsPerInch;
   viewState.stepUnit = pixelsPerInch * kStepInches;
@@ -59,11 +58,13 @@ int roundToInt(double v) {
   return 0;
 }
 
-int toWindowX(double x) {
+int toWindowX(const View& view, double x) {
+  const ViewState& viewState = view.viewState;
   return roundToInt((viewState.leftMargin + x) * viewState.zoom + viewState.viewOffsetX);
 }
 
-int toWindowY(double y) {
+int toWindowY(const View& view, double y) {
+  const ViewState& viewState = view.viewState;
   // The origin's height is an integer difference, taken before the double y.
   int originY = viewState.pageHeight - viewState.bottomMargin;
   return roundToInt((originY - y) * viewState.zoom + viewState.viewOffsetY);
@@ -71,14 +72,16 @@ int toWindowY(double y) {
 
 bool isStaffNumber(int s) { return s >= 1 && s <= kStaffCount; }
 
-void prepareStaffTables() {
+void prepareStaffTables(const Document& document, View& view) {
+  StaffTables& staffTables = view.staffTables;
   for (int k = 0; k < kStaffCount; ++k) {
     staffTables.staffDefaultY[k + 1] =
-        static_cast<float>((kStepsBetweenStaves * k) * viewState.stepUnit);
+        static_cast<float>((kStepsBetweenStaves * k) * view.viewState.stepUnit);
   }
-  for (int i = 1; i <= itemTable.itemCount; ++i) {
-    const ItemRecord& item = itemAt(i);
-    if (itemCode(item) == kStaffCode) readStaffItem(item);
+  const ItemTable& table = document.itemTable;
+  for (int i = 1; i <= table.itemCount; ++i) {
+    const ItemRecord& item = itemAt(table, i);
+    if (itemCode(item) == kStaffCode) readStaffItem(item, view);
   }
   for (int n = 1; n <= kStaffCount; ++n) {
     staffTables.staffBase[n] = static_cast<float>(
