@@ -28,7 +28,7 @@ struct NoteShape {
   float dotMeasure;  // P9 x 0.1, counts the dots after the first
   double yNote;
   double stepPixels;  // one step of this staff
-  DotPlace dots;      // the basic drawing's: a step up on a line, no shift
+  DotPlace dots;      // where the dots go (basic: a step up on a line)
 };
 
 float shiftedX(float x, float shift, float size) {
@@ -44,9 +44,10 @@ float foldedStem(float l) {
   return l;
 }
 
-// Hundreds in P9 carry no meaning here: they are stripped (fmod is exact, so
-// 100 becomes 0 and 123.5 becomes 23.5), which keeps the tens digit as the
-// dot count and the units digit as the flag count for every value.
+// Hundreds in P9 count nothing: they are stripped (fmod is exact, so 100
+// becomes 0 and 123.5 becomes 23.5), which keeps the tens digit as the dot
+// count and the units digit as the flag count for every value. The complete
+// drawing reads them, and the thousands, for the place of the dots.
 NoteShape readNote(const View& view, const ItemRecord& record) {
   const DrawingMode mode = view.drawingMode;
   NoteShape n{};
