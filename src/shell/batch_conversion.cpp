@@ -24,17 +24,19 @@ namespace {
 constexpr int kInterruptedStatus = 130;
 
 // Set by Ctrl-C or a termination request: workers finish the page in hand,
-// so no temporary file is left behind, and take no more.
-volatile std::sig_atomic_t stopRequested = 0;
+// so no temporary file is left behind, and take no more. Lock-free, so the
+// signal handler may set it.
+std::atomic<bool> stopRequested = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
 
-void requestStop(int) { stopRequested = 1; }
+void requestStop(int) { stopRequested = true; }
 
 // Catches SIGINT and SIGTERM for the lifetime of the batch; a second signal
 // ends the program at once.
 class StopSignals {
  public:
   StopSignals() {
-    stopRequested = 0;
+    stopRequested = false;
     struct sigaction action = {};
     action.sa_handler = requestStop;
     action.sa_flags = SA_RESETHAND;
@@ -101,11 +103,12 @@ void convertPages(const std::vector<PageJob>& jobs, std::atomic<size_t>& next,
   }
 }
 
+// -j, else one per core, and never more than there are pages. Each worker
+// reads every page into a document of its own and lays it out in a view of
+// its own; the symbol libraries, loaded before, are only read.
 int workerCount(const CommandLine& line, size_t pages) {
-  // The item table and the layout are still one per program.
-  (void)line;
-  (void)pages;
-  return 1;
+  int wanted = line.jobs > 0 ? line.jobs : static_cast<int>(std::thread::hardware_concurrency());
+  return static_cast<int>(std::min<size_t>(std::max(wanted, 1), pages));
 }
 
 int exitStatus(const BatchProgress& progress) {
@@ -132,7 +135,7 @@ int convertToFolder(const CommandLine& line, const std::vector<PageInput>& pages
   }
   convertPages(jobs, next, line, progress);
   for (std::thread& worker : workers) worker.join();
-  progress.finish(stopRequested != 0);
+  progress.finish(stopRequested);
   return exitStatus(progress);
 }
 
@@ -143,8 +146,8 @@ int convertToBook(const CommandLine& line, const std::vector<PageInput>& pages,
   BatchProgress progress(err, progressStyleFor(err, line.quiet), static_cast<int>(inputs.size()));
   std::string error;
   bool written = writePdfBook(inputs, line.output, line.page, progress,
-                              [] { return stopRequested != 0; }, &error);
-  progress.finish(stopRequested != 0);
+                              [] { return stopRequested.load(); }, &error);
+  progress.finish(stopRequested);
   if (!written && !error.empty()) fail(err, messageAboutFile(line.output, error));
   return written ? 0 : std::max(1, exitStatus(progress));
 }
