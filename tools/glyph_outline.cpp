@@ -1,16 +1,12 @@
 #include "glyph_outline.h"
 
 #include <ft2build.h>
-#include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
 #include <algorithm>
 #include <cmath>
 
-struct FontFile {
-  FT_Library library = nullptr;
-  FT_Face face = nullptr;
-};
+#include "font_file.h"
 
 namespace {
 
