@@ -26,6 +26,8 @@ void layoutClef(const Document& document, View& view, int item);
 void layoutMiscSymbol(const Document& document, View& view, int item);
 void layoutKeySignature(const Document& document, View& view, int item);
 void layoutTimeSignature(const Document& document, View& view, int item);
+// The sign of a trill, ottava or pedal item, in the complete drawing only.
+void layoutTrill(const Document& document, View& view, int item);
 
 // Page height of a point d steps above the bottom line of staff s (1..32;
 // any other staff gives 0).

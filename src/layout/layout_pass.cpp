@@ -13,6 +13,7 @@ void layoutItem(const Document& document, View& view, int item, int code) {
     case kMiscSymbolCode: layoutMiscSymbol(document, view, item); break;
     case kKeySignatureCode: layoutKeySignature(document, view, item); break;
     case kTimeSignatureCode: layoutTimeSignature(document, view, item); break;
+    case kTrillCode: layoutTrill(document, view, item); break;
     default: break;  // drawn directly by the painter, or not drawn at all
   }
 }

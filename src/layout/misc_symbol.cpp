@@ -1,4 +1,5 @@
 #include "layout/layout.h"
+#include "layout/trill_sign.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 
@@ -57,4 +58,14 @@ void layoutMiscSymbol(const Document& document, View& view, int item) {
   float factor = static_cast<float>(double{miscSymbolFactor(m)} * view.staffTables.staffSize[s] *
                                     multiplier * view.viewState.symbolUnit * view.viewState.zoom * 0.25);
   placeSymbol(view, item, symbol, factor, x, y);
+}
+
+void layoutTrill(const Document& document, View& view, int item) {
+  const ItemRecord& record = itemAt(document.itemTable, item);
+  int s = truncToInt(param(record, 2));
+  int m = trillSymbol(trillKind(param(record, 5)));
+  if (view.drawingMode != DrawingMode::kComplete || !isStaffNumber(s) || m < 0) return;
+  int x = toWindowX(view, param(record, 3) * view.viewState.hUnit);
+  int y = toWindowY(view, staffY(view, s, param(record, 4) - 3.0));
+  placeSymbol(view, item, m, symbolFactor(view, s) * miscSymbolFactor(m), x, y);
 }

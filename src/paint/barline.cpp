@@ -15,14 +15,6 @@ constexpr double kFinalThinGap = 2.3;  // units left of P3: thin stroke of a fin
 constexpr double kFinalThickCentre = 0.5;  // units left of P3: centre of the thick stroke
 constexpr int kStaffTopStep = 8;  // top line, in steps above the bottom line
 
-// Highest staff a barline of span p4 reaches from staff s (1..32), or 0 when
-// it reaches past the staff tables.
-int topStaff(int s, float p4) {
-  int64_t u = s;
-  if (p4 > 1.0f) u += truncToInt(p4 - 1.0);
-  return u <= kStaffCount ? static_cast<int>(u) : 0;
-}
-
 void drawFinalStrokes(DrawingSurface& surface, const View& view, double p3, double z, int yBottom, int yTop) {
   const ViewState& v = view.viewState;
   int x3 = toWindowX(view, p3 * v.hUnit - z * v.hUnit * kFinalThinGap);
@@ -39,6 +31,12 @@ void drawFinalStrokes(DrawingSurface& surface, const View& view, double p3, doub
 
 }  // namespace
 
+int barlineTopStaff(int s, float p4) {
+  int64_t u = s;
+  if (p4 > 1.0f) u += truncToInt(p4 - 1.0);
+  return u <= kStaffCount ? static_cast<int>(u) : 0;
+}
+
 void paintBarline(DrawingSurface& surface, const Document& document, const View& view, int i) {
   const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
@@ -47,7 +45,7 @@ void paintBarline(DrawingSurface& surface, const Document& document, const View&
   if (p4 == kInvisibleBarline) return;
   // A barline whose lowest or highest staff lies outside the staff tables
   // cannot be placed.
-  int u = isStaffNumber(s) ? topStaff(s, p4) : 0;
+  int u = isStaffNumber(s) ? barlineTopStaff(s, p4) : 0;
   if (u == 0) return;
 
   const ViewState& v = view.viewState;

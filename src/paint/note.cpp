@@ -2,6 +2,8 @@
 #include <cstdint>
 
 #include "layout/note_variants.h"
+#include "paint/line_weights.h"
+#include "paint/page_path.h"
 #include "paint/painter.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
@@ -20,6 +22,8 @@ struct NotePlace {
   float p4;
   double z;  // staff size
   double b;  // page height of the staff's bottom line
+  double stemWidth = 0;    // device pixels; 1 or less: the one-pixel pen
+  double ledgerWidth = 0;
 };
 
 NotePlace placeNote(const View& view, const ItemRecord& item, int s) {
@@ -59,10 +63,10 @@ void drawStem(DrawingSurface& surface, const View& view, const ItemRecord& item,
   int direction = truncToInt(param(item, 5)) / 10;
   if (direction == 1) {
     int xRight = toWindowX(view, n.z * v.hUnit * kHeadWidth + n.p3 * v.hUnit);
-    drawLine(surface, xRight, yHead, xRight, toWindowY(view, stem + head + n.b));
+    strokeLine(surface, xRight, yHead, xRight, toWindowY(view, stem + head + n.b), n.stemWidth);
   } else if (direction == 2) {
     int xLeft = toWindowX(view, n.p3 * v.hUnit);
-    drawLine(surface, xLeft, yHead, xLeft, toWindowY(view, head + n.b - stem));
+    strokeLine(surface, xLeft, yHead, xLeft, toWindowY(view, head + n.b - stem), n.stemWidth);
   }
 }
 
@@ -76,7 +80,7 @@ void drawLedgerLines(DrawingSurface& surface, const View& view, const NotePlace&
   for (int j = 0; j < count; ++j) {
     int k = first + step * j;
     int y = toWindowY(view, n.z * k * v.stepUnit + n.b);
-    drawLine(surface, x1, y, x2, y);
+    strokeLine(surface, x1, y, x2, y, n.ledgerWidth);
   }
 }
 
@@ -92,13 +96,15 @@ void drawLedgers(DrawingSurface& surface, const View& view, const NotePlace& n) 
 }
 
 // As SCORE prints it: on the staff of P12, the head shifted as the layout
-// shifts it.
+// shifts it, stems and ledger lines of SCORE's weights.
 NotePlace placePrintedNote(const View& view, const ItemRecord& item, int s) {
   int drawn = drawnStaff(s, param(item, 12));
   NotePlace place{param(item, 3), param(item, 4), view.staffTables.staffSize[drawn],
                   view.staffTables.staffBase[drawn]};
   if (place.p4 > 100.0f) place.p4 -= 100.0f;
   place.p3 = static_cast<float>(place.p3 + printedHeadShift(param(item, 10), place.z));
+  place.stemWidth = strokeWidth(view.viewState, kLineWeight);
+  place.ledgerWidth = strokeWidth(view.viewState, kLedgerLineWeight);
   return place;
 }
 

@@ -18,15 +18,28 @@ void drawFirstComponent(DrawingSurface& surface, const View& view, int item) {
   }
 }
 
+// The items the complete drawing draws its own way; false for the others.
+bool paintCompleteItem(DrawingSurface& surface, const Document& document, const View& view,
+                       int i) {
+  switch (itemCode(itemAt(document.itemTable, i))) {
+    case kNoteCode: paintPrintedNote(surface, document, view, i); return true;
+    case kStaffCode: paintCompleteStaff(surface, document, view, i); return true;
+    case kLineCode: paintCompleteLine(surface, document, view, i); return true;
+    case kSlurCode: paintSlur(surface, document, view, i); return true;
+    case kTrillCode: paintTrill(surface, document, view, i); return true;
+    case kBarlineCode: paintCompleteBarline(surface, document, view, i); return true;
+    default: return false;
+  }
+}
+
 void paintItem(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  if (view.drawingMode == DrawingMode::kComplete && paintCompleteItem(surface, document, view, i)) {
+    return;
+  }
   const ItemRecord& item = itemAt(document.itemTable, i);
   switch (itemCode(item)) {
     case kNoteCode:
-      if (view.drawingMode == DrawingMode::kComplete) {
-        paintPrintedNote(surface, document, view, i);
-      } else {
-        paintNote(surface, document, view, i);
-      }
+      paintNote(surface, document, view, i);
       break;
     case kRestCode:
       if (param(item, 6) != kInvisibleRest) drawComponents(surface, view, i);

@@ -3,6 +3,8 @@
 
 #include "library/library_table.h"
 #include "paint/drawing_surface.h"
+#include "paint/line_kind.h"
+#include "paint/page_frame.h"
 #include "score/document.h"
 #include "view/view.h"
 
@@ -28,14 +30,33 @@ void drawComponents(DrawingSurface& surface, const View& view, int item);
 void paintStaff(DrawingSurface& surface, const Document& document, const View& view, int item);
 void paintNote(DrawingSurface& surface, const Document& document, const View& view, int item);
 // A note of the complete drawing: on the staff of P12 and with SCORE's head
-// shift of P10, as its layout places it.
+// shift of P10, as its layout places it, its stem and ledger lines at
+// SCORE's weights once they are wider than a pixel.
 void paintPrintedNote(DrawingSurface& surface, const Document& document, const View& view,
                       int item);
 void paintLine(DrawingSurface& surface, const Document& document, const View& view, int item);
 void paintBeam(DrawingSurface& surface, const Document& document, const View& view, int item);
 void paintBarline(DrawingSurface& surface, const Document& document, const View& view, int item);
 
+// The complete drawing's own routines, for the items it draws as SCORE
+// prints them. Staff lines take SCORE's weight once it is wider than a pixel.
+void paintCompleteStaff(DrawingSurface& surface, const Document& document, const View& view,
+                        int item);
+void paintSlur(DrawingSurface& surface, const Document& document, const View& view, int item);
+void paintCompleteLine(DrawingSurface& surface, const Document& document, const View& view,
+                       int item);
+void paintCompleteBarline(DrawingSurface& surface, const Document& document, const View& view,
+                          int item);
+void paintTrill(DrawingSurface& surface, const Document& document, const View& view, int item);
+// A line's shape on a staff, as paintCompleteLine draws the line items.
+void paintLineShape(DrawingSurface& surface, const View& view, const LineItem& line,
+                    const StaffFrame& frame);
+
 // Helpers shared by the per-code routines.
+
+// Highest staff a barline of span p4 reaches from staff s (1..32), or 0 when
+// it reaches past the staff tables.
+int barlineTopStaff(int s, float p4);
 
 // Staff lines and ledger lines drawn per item at most. Real pages need fewer
 // than a hundred; hostile counts (billions from a P4 or P7) would otherwise

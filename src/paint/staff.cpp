@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "paint/line_weights.h"
+#include "paint/page_path.h"
 #include "paint/painter.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
@@ -20,10 +22,9 @@ int saturateToInt(int64_t v) {
   return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-}  // namespace
-
-void paintStaff(DrawingSurface& surface, const Document& document, const View& view, int i) {
-  const ItemRecord& item = itemAt(document.itemTable, i);
+// The staff lines, each a line of the given width (1 or less: the pen).
+void paintStaffLines(DrawingSurface& surface, const View& view, const ItemRecord& item,
+                     double width) {
   int s = staffOfItem(item);
   // Staff numbers outside the staff tables cannot be placed.
   if (!isStaffNumber(s)) return;
@@ -67,6 +68,18 @@ void paintStaff(DrawingSurface& surface, const Document& document, const View& v
     // Spacing is truncated per line, not rounded through toWindowY.
     int d = truncToInt(static_cast<double>(j) * p5 * view.viewState.zoom * view.viewState.stepUnit * 2);
     int y = saturateToInt(static_cast<int64_t>(yBottom) - d);
-    drawLine(surface, x1, y, x2, y);
+    strokeLine(surface, x1, y, x2, y, width);
   }
+}
+
+}  // namespace
+
+void paintStaff(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  paintStaffLines(surface, view, itemAt(document.itemTable, i), 0);
+}
+
+void paintCompleteStaff(DrawingSurface& surface, const Document& document, const View& view,
+                        int i) {
+  paintStaffLines(surface, view, itemAt(document.itemTable, i),
+                  strokeWidth(view.viewState, kLineWeight));
 }

@@ -30,17 +30,18 @@ inline std::vector<Vector> numberedPoints(int n, int first = 0) {
   return points;
 }
 
-// A document and a 96 pixels-per-inch view of its own for every test; the
-// test attaches components to the view by hand.
+// A document and a 96 pixels-per-inch view of its own for every test, in
+// the basic drawing mode; the test attaches components to the view by hand.
 class PaintTest : public ::testing::Test {
  protected:
-  void SetUp() override { initViewState(view, 96); }
+  void SetUp() override { reset(); }
 
   // A fresh document and view, as at the start of a test.
   void reset() {
     document = Document{};
     view = View{};
     initViewState(view, 96);
+    view.drawingMode = DrawingMode::kBasic;
   }
 
   // Appends a copy of record to item i's component list in the view.

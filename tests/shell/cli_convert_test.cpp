@@ -45,8 +45,8 @@ TEST_F(CliConvert, WritesTheItemsAsAHandOverFile) {
 
 TEST_F(CliConvert, OpsListingIsStableAndHoldsTheStaff) {
   std::string input = score(staffAndBarline());
-  ASSERT_EQ(runCli({"-o", output("first.ops"), "--lib", libraries_, input}).status, 0);
-  ASSERT_EQ(runCli({"-o", output("second.ops"), "--lib", libraries_, input}).status, 0);
+  ASSERT_EQ(runCli({"-o", output("first.ops"), "--basic", "--lib", libraries_, input}).status, 0);
+  ASSERT_EQ(runCli({"-o", output("second.ops"), "--basic", "--lib", libraries_, input}).status, 0);
   std::string first = text(readFile(output("first.ops")));
   EXPECT_EQ(first, text(readFile(output("second.ops"))));
   EXPECT_NE(first.find("moveto 48 984\nlineto 768 984\n"), std::string::npos) << first;
@@ -55,7 +55,8 @@ TEST_F(CliConvert, OpsListingIsStableAndHoldsTheStaff) {
 
 TEST_F(CliConvert, PagesFollowResolutionAndZoom) {
   std::string input = score({{8, 1}});
-  std::vector<std::string> options = {"--dpi", "120", "--zoom", "2", "--lib", libraries_, input};
+  std::vector<std::string> options = {"--dpi", "120", "--zoom", "2", "--basic",
+                                      "--lib", libraries_, input};
   for (const char* name : {"z.ops", "z.png"}) {
     std::vector<std::string> args = {"-o", output(name)};
     args.insert(args.end(), options.begin(), options.end());
@@ -68,7 +69,7 @@ TEST_F(CliConvert, PagesFollowResolutionAndZoom) {
 
 TEST_F(CliConvert, PngShowsTheStaffAndTheFinalBarline) {
   std::string input = score(staffAndBarline());
-  CliResult result = runCli({"-o", output("page.png"), "--lib", libraries_, input});
+  CliResult result = runCli({"-o", output("page.png"), "--basic", "--lib", libraries_, input});
   ASSERT_EQ(result.status, 0) << result.err;
   QImage image(QString::fromStdString(output("page.png")));
   ASSERT_EQ(image.size(), QSize(816, 1056));
@@ -79,6 +80,20 @@ TEST_F(CliConvert, PngShowsTheStaffAndTheFinalBarline) {
   for (int x = 225; x <= 227; ++x) EXPECT_TRUE(ink(image, x, 970)) << "thick stroke at x " << x;
   EXPECT_FALSE(ink(image, 224, 970));
   EXPECT_FALSE(ink(image, 228, 970));
+}
+
+TEST_F(CliConvert, CompletePngShowsTheFinalBarlineAsSCOREPrintsIt) {
+  std::string input = score(staffAndBarline());
+  CliResult result = runCli({"-o", output("page.png"), "--lib", libraries_, input});
+  ASSERT_EQ(result.status, 0) << result.err;
+  QImage image(QString::fromStdString(output("page.png")));
+  EXPECT_TRUE(ink(image, 400, 984)) << "bottom staff line";
+  // At P3 = 50 (x 228): the thin bar 2.3 units left (x 219.7), the thick
+  // bar one unit wide and outlined, from x 224.4 to 228.
+  EXPECT_TRUE(ink(image, 219, 970) || ink(image, 220, 970));
+  EXPECT_FALSE(ink(image, 222, 970));
+  for (int x = 225; x <= 227; ++x) EXPECT_TRUE(ink(image, x, 970)) << "thick bar at x " << x;
+  EXPECT_FALSE(ink(image, 230, 970));
 }
 
 TEST_F(CliConvert, WritesSvgAndPdf) {

@@ -1,0 +1,69 @@
+#include <algorithm>
+#include <cmath>
+
+#include "paint/ending_shape.h"
+#include "paint/line_weights.h"
+#include "paint/page_path.h"
+#include "paint/painter.h"
+#include "paint/slur_shape.h"
+#include "score/item_table.h"
+
+namespace {
+
+// Samples per edge: about one every four device pixels of chord, enough for
+// a curve that bends smoothly at any zoom without costing much on a page of
+// a hundred slurs.
+constexpr double kPixelsPerSample = 4.0;
+constexpr int kFewestSamples = 6;
+constexpr int kMostSamples = 200;
+
+SlurItem readSlurItem(const ItemRecord& item) {
+  SlurItem s;
+  s.p3 = param(item, 3), s.p4 = param(item, 4), s.p5 = param(item, 5), s.p6 = param(item, 6);
+  s.p7 = param(item, 7), s.p8 = param(item, 8), s.p9 = param(item, 9), s.p10 = param(item, 10);
+  s.p12 = param(item, 12), s.p14 = param(item, 14), s.p15 = param(item, 15);
+  s.p16 = param(item, 16);
+  return s;
+}
+
+int samplesFor(const SlurCurve& curve, const DeviceMap& map, double share) {
+  double chord = std::hypot(curve.b.x - curve.a.x, curve.b.y - curve.a.y) * map.scale * share;
+  double samples = chord / kPixelsPerSample;
+  if (!(samples < kMostSamples)) return kMostSamples;
+  return std::max(kFewestSamples, static_cast<int>(samples));
+}
+
+void paintEnding(DrawingSurface& surface, const View& view, const SlurItem& slur,
+                 const StaffFrame& frame, const DeviceMap& map) {
+  EndingShape ending = endingShape(slur, frame);
+  SurfacePath path;
+  addPolyline(path, map, ending.bracket);
+  drawPagePath(surface, path, PathFill::kNone, {strokeWidth(view.viewState, kLineWeight), {}});
+}
+
+}  // namespace
+
+void paintSlur(DrawingSurface& surface, const Document& document, const View& view, int i) {
+  const ItemRecord& item = itemAt(document.itemTable, i);
+  int s = staffOfItem(item);
+  if (!isStaffNumber(s)) return;
+  SlurItem slur = readSlurItem(item);
+  StaffFrame frame = staffFrame(view.viewState, view.staffTables, s);
+  DeviceMap map = deviceMap(view.viewState);
+  if (isEnding(slur)) {
+    paintEnding(surface, view, slur, frame, map);
+    return;
+  }
+  SlurCurve curve;
+  if (!slurCurve(slur, frame, &curve)) return;
+  // Where the outline is held to a pixel (screen resolutions) its ink is
+  // filled with the rest, which costs a fraction of stroking it.
+  double outline = strokeWidth(view.viewState, kSlurOutlineWeight);
+  double widening = outline > 1 ? 0 : outline / 2 / map.scale;
+  SurfacePath path;
+  for (const SlurPiece& piece : slurPieces(slur, curve, frame)) {
+    int samples = samplesFor(curve, map, piece.to - piece.from);
+    addPolygon(path, map, slurOutline(curve, piece.from, piece.to, samples, widening));
+  }
+  drawPagePath(surface, path, PathFill::kNonZero, {widening > 0 ? 0 : outline, {}});
+}
