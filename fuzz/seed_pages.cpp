@@ -147,6 +147,41 @@ std::vector<NamedBytes> textPages() {
   };
 }
 
+// The items and parameters the complete drawing draws its own way, with the
+// counts they depend on pushed to their limits.
+std::vector<NamedBytes> completePages() {
+  std::vector<SeedItem> kinds = {staff(1), staff(2)};
+  const std::vector<std::vector<float>> items = {
+      {5, 1, 10, 5, 6, 30, 2, -1},                        // slur
+      {5, 1, 10, 5, 6, 30, -1.5f, -2, -0.5f, 0.4f},       // tie, flattened, peak moved
+      {5, 1, 10, 5, 6, 30, 2, -4, 0, 0, 0, 1, 0, 0.2f, 0.8f, 3},  // half, part, tuplet
+      {5, 1, 10, 12, 12, 40, 3, 1, 2},                    // ending
+      {4, 1, 10, 2, 2, 40, 1, 0.5f, 2},                   // dashed
+      {4, 1, 10, 3, 10, 10, 1},                           // vertical dashed
+      {4, 1, 50, 1.5f, 10.5f, 0, -1},                     // arpeggio
+      {4, 1, 10, 4, 0, 40, -1},                           // wiggle
+      {4, 1, 10, 4, 6, 40, 0, 0, 0, 0, 0, -2, 3},         // hooks
+      {7, 1, 10, 12, 0, 40}, {7, 1, 10, 12, 45, 40}, {7, 1, 10, 12, 46, 40},
+      {7, 1, 10, 12, 47, 40}, {7, 1, 10, 12, 70, 40},
+      {1, 1, 10, 5, 10, 0, 1, 0, 1111, 3.5f, 14, 1},      // shifted, dots, fermata, staff above
+      {1, 2, 20, 5, 20, 0, 1, 0, 11, 0, -14, 2},          // fermata below, staff below
+      {1, 1, 30, 5, 10, 0, 1, 0, 0, 0, 7},                // staccato
+      {2, 1, 40, 0, 0, 1, 0, 0, 0, -2},                   // rest moved
+      {9, 1, 40, 9, 71, 1, 0, 0, 0, 0, 0, 0, 0, 0, -5},   // symbol moved
+  };
+  for (const std::vector<float>& item : items) kinds.push_back({item, {}});
+  for (float kind = 0; kind <= 10; ++kind) kinds.push_back({{14, 1, 60 + 5 * kind, 2, kind}, {}});
+  return {
+      {"complete-kinds.mus", musBytes(kinds)},
+      {"complete-counts.mus",
+       musBytes({staff(1), {{4, 1, 0, 0, 0, 200, 1, 1e-30f, 1e-30f}, {}},
+                 {{4, 1, 10, -kMax, kMax, 0, -1}, {}}, {{4, 1, 0, 4, 0, kMax, -1}, {}},
+                 {{14, 1, 50, 32, 7, 0, 0, 0, 1e-30f, 1e-30f}, {}},
+                 {{14, 1, 50, 1e9f, 8}, {}}, {{5, 1, 0, 5, 5, kMax, kMax, 0, kMax}, {}},
+                 {{5, 1, 10, 5, 5, 10, 2, 0, 0, 0, 0, 0, 0, 0, 0, kMax}, {}}})},
+  };
+}
+
 }  // namespace
 
 std::vector<uint8_t> musBytes(const std::vector<SeedItem>& items) {
@@ -197,7 +232,8 @@ std::vector<NamedBytes> musSeeds() {
     seeds.push_back({"library-" + std::to_string(library) + ".mus",
                      musBytes(pageUsingLibrary(library))});
   }
-  for (auto group : {extremePages(), countingPages(), malformedImages(), textPages()}) {
+  for (auto group :
+       {extremePages(), countingPages(), malformedImages(), textPages(), completePages()}) {
     seeds.insert(seeds.end(), group.begin(), group.end());
   }
   return seeds;
