@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-const std::array<MenuDefinition, 4>& menuDefinitions() {
-  static const std::array<MenuDefinition, 4> menus = {{
+const std::array<MenuDefinition, 5>& menuDefinitions() {
+  static const std::array<MenuDefinition, 5> menus = {{
       {"&File",
        {{"&Open SCORE file...\t        Ctrl+O", kOpenCommand},
         {nullptr, 0},
@@ -16,6 +16,15 @@ const std::array<MenuDefinition, 4>& menuDefinitions() {
         {nullptr, 0},
         {"E&xit\t        Alt+F4", kExitCommand}}},
       {"&Edit", {{"&Reset\t        F3", kResetCommand}, {"&Edit item", kEditItemCommand}}},
+      {"&View",
+       {{"Zoom &In\t        Ctrl++", kZoomInCommand},
+        {"Zoom &Out\t        Ctrl+-", kZoomOutCommand},
+        {nullptr, 0},
+        {"Fit &Width", kFitWidthCommand, true},
+        {"Fit &Page", kFitPageCommand, true},
+        {"&Actual Size\t        Ctrl+0", kActualSizeCommand},
+        {nullptr, 0},
+        {"&Smooth Edges", kSmoothEdgesCommand, true}}},
       {"&Utilities",
        {{"&Run external utils\t        Ctrl+R", kRunUtilitiesCommand},
         {"&Show library items\t        Ctrl+L", kShowLibraryCommand}}},
@@ -27,8 +36,8 @@ const std::array<MenuDefinition, 4>& menuDefinitions() {
   return menus;
 }
 
-const std::array<Accelerator, 8>& accelerators() {
-  static const std::array<Accelerator, 8> table = {{
+const std::vector<Accelerator>& accelerators() {
+  static const std::vector<Accelerator> table = {
       {QKeySequence(Qt::Key_F1), kHelpCommand},
       {QKeySequence(Qt::Key_F2), kOpenCommand},
       {QKeySequence(Qt::Key_F3), kResetCommand},
@@ -37,7 +46,11 @@ const std::array<Accelerator, 8>& accelerators() {
       {QKeySequence(Qt::CTRL | Qt::Key_O), kOpenCommand},
       {QKeySequence(Qt::CTRL | Qt::Key_R), kRunUtilitiesCommand},
       {QKeySequence(Qt::CTRL | Qt::Key_S), kRunUtilitiesCommand},
-  }};
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), kZoomInCommand},
+      {QKeySequence(Qt::CTRL | Qt::Key_Equal), kZoomInCommand},  // + unshifted
+      {QKeySequence(Qt::CTRL | Qt::Key_Minus), kZoomOutCommand},
+      {QKeySequence(Qt::CTRL | Qt::Key_0), kActualSizeCommand},
+  };
   return table;
 }
 
@@ -58,6 +71,7 @@ void buildMenuBar(QMenuBar* bar, const CommandHandler& handler) {
       // the accelerators, so the action carries none.
       QAction* action = menu->addAction(item.text);
       action->setData(item.id);
+      action->setCheckable(item.checkable);
       QObject::connect(action, &QAction::triggered, bar, [handler, id = item.id] { handler(id); });
     }
   }
@@ -73,4 +87,18 @@ void addAccelerators(QWidget* window, const CommandHandler& handler) {
                      [handler, id = accelerator.command] { handler(id); });
     window->addAction(action);
   }
+}
+
+QAction* commandAction(const QMenuBar* bar, int id) {
+  auto* corner = qobject_cast<const QMenuBar*>(bar->cornerWidget(Qt::TopRightCorner));
+  for (const QMenuBar* menus : {bar, corner}) {
+    if (menus == nullptr) continue;
+    for (const QAction* title : menus->actions()) {
+      if (title->menu() == nullptr) continue;
+      for (QAction* action : title->menu()->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == id) return action;
+      }
+    }
+  }
+  return nullptr;
 }

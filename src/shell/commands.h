@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QMenuBar;
 class QWidget;
 
@@ -19,6 +20,12 @@ enum CommandId {
   kSaveCommand = 108,
   kSavePmxCommand = 109,
   kFileInfoCommand = 110,
+  kZoomInCommand = 120,
+  kZoomOutCommand = 121,
+  kFitWidthCommand = 122,
+  kFitPageCommand = 123,
+  kActualSizeCommand = 124,
+  kSmoothEdgesCommand = 125,
   kRunUtilitiesCommand = 40003,
   kShowLibraryCommand = 40004,
 };
@@ -28,6 +35,7 @@ enum CommandId {
 struct MenuItem {
   const char* text;
   int id;
+  bool checkable = false;  // shows a check mark the window sets
 };
 
 struct MenuDefinition {
@@ -35,17 +43,16 @@ struct MenuDefinition {
   std::vector<MenuItem> items;
 };
 
-// The four menus of the bar, left to right; the last (Help) goes to the
-// right end.
-const std::array<MenuDefinition, 4>& menuDefinitions();
+// The menus of the bar, left to right; the last (Help) goes to the right end.
+const std::array<MenuDefinition, 5>& menuDefinitions();
 
 struct Accelerator {
   QKeySequence keys;
   int command;
 };
 
-// The eight accelerators.
-const std::array<Accelerator, 8>& accelerators();
+// The accelerators.
+const std::vector<Accelerator>& accelerators();
 
 using CommandHandler = std::function<void(int command)>;
 
@@ -53,6 +60,9 @@ using CommandHandler = std::function<void(int command)>;
 // choosing it calls handler with the id. The last menu goes into a second
 // bar, the corner widget at the bar's right end.
 void buildMenuBar(QMenuBar* bar, const CommandHandler& handler);
+
+// The menu action of command id in the bar or its corner bar, or null.
+QAction* commandAction(const QMenuBar* bar, int id);
 
 // Adds the accelerators to window as window-wide shortcuts calling handler.
 void addAccelerators(QWidget* window, const CommandHandler& handler);

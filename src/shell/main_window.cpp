@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -31,6 +33,9 @@ QImage screenImage(QSize size, qreal pixelRatio) {
   return image;
 }
 
+// The desk around the page.
+const QColor kDeskColour(0x9a, 0x9a, 0x9a);
+
 bool isPmxPath(const QString& path) { return path.endsWith(".pmx", Qt::CaseInsensitive); }
 
 // Files a drop may open: pages and their listings.
@@ -54,15 +59,16 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
   initViewState(view_, qRound(screen->logicalDotsPerInchX()));
   offscreen_ = screenImage(screenSize_, screen->devicePixelRatio());
   libraryDisplay_ = offscreen_;
-  scrollPosition_ = QPoint(10, screenSize_.height() - 100);
 
+  zoomLabel_ = new QLabel;
+  statusBar()->addPermanentWidget(zoomLabel_);
   area_ = new ScoreArea(this);
   setCentralWidget(area_);
   buildMenuBar(menuBar(), [this](int id) { command(id); });
   addAccelerators(this, [this](int id) { command(id); });
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
-  resetScrollBars();
+  clientResized();
 }
 
 MainWindow::~MainWindow() = default;
@@ -90,23 +96,26 @@ bool MainWindow::openFile(const std::string& path) {
   }
   filePath_ = path;
   setWindowTitle(QString::fromStdString("MELIBRON - " + path));
-  scrollPosition_ = QPoint(10, clientSize().height());
+  // A new page starts at its top, as wide as the window.
   layoutScore(document_, view_);
-  resetScrollBars();
-  invalidate();
+  fitMode_ = FitMode::kWidth;
+  placeView(QPoint(0, 0), applyFit());
   return true;
 }
 
 void MainWindow::setPixelsPerInch(int pixelsPerInch) {
   initViewState(view_, pixelsPerInch);
-  relayout();
-  invalidate();
+  fitMode_ = FitMode::kNone;
+  showViewState();
+  placeView(QPoint(0, 0), true);
 }
 
 void MainWindow::paintOffscreen() {
   QPainter painter(&offscreen_);
+  painter.fillRect(QRect(QPoint(0, 0), screenSize_), kDeskColour);
+  painter.fillRect(pageRect(), Qt::white);
   QtSurface surface(painter);  // selects the black pen and the white brush
-  surface.fillRectangle(0, 0, screenSize_.width(), screenSize_.height());
+  painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
   paintScore(surface, document_, view_);
 }
 

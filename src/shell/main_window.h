@@ -13,6 +13,7 @@
 #include "shell/interaction.h"
 #include "view/view.h"
 
+class QLabel;
 class QScrollBar;
 class ScoreArea;
 
@@ -30,11 +31,17 @@ constexpr ScrollRequest kLineRight = kLineDown;
 constexpr ScrollRequest kPageLeft = kPageUp;
 constexpr ScrollRequest kPageRight = kPageDown;
 
-// The virtual page behind the scroll bars, in pixels.
-constexpr int kPageAreaWidth = 2000;
-constexpr int kPageAreaHeight = 3000;
-// Pixels a line request moves the picture.
+// Pixels a line request moves the view.
 constexpr int kLineScrollStep = 20;
+// Grey desk shown around the page, in window pixels at any zoom.
+constexpr int kPageMargin = 20;
+// The bounds of the zoom factor and the step of the zoom keys and the wheel.
+constexpr double kMinZoom = 0.1;
+constexpr double kMaxZoom = 16.0;
+constexpr double kZoomStep = 0.25;
+
+// What the zoom follows when the window changes size.
+enum class FitMode { kNone, kWidth, kPage };
 
 class MainWindow : public QMainWindow {
  public:
@@ -55,7 +62,8 @@ class MainWindow : public QMainWindow {
   bool openFile(const std::string& path);
 
   // Starts the view afresh at this resolution (the screen's when the window
-  // is made): zoom 1, no offsets; the page is laid out again.
+  // is made): zoom 1, not fitted, the view at the page's top left; the page
+  // is laid out again.
   void setPixelsPerInch(int pixelsPerInch);
 
   // Runs a menu or accelerator command; unknown ids do nothing.
@@ -64,22 +72,44 @@ class MainWindow : public QMainWindow {
   void keyDown(int key);
   void keyUp(int key);
   // Scroll-bar requests; position is the thumb position of thumb requests.
+  // Every request moves the view, within the page and its margin.
   void verticalScroll(ScrollRequest request, int position = 0);
   void horizontalScroll(ScrollRequest request, int position = 0);
-  // One wheel notch: a line request, horizontal when horizontal is set.
+  // One wheel notch: the platform's wheel lines of line requests,
+  // horizontal when horizontal is set.
   void wheelStep(bool towardStart, bool horizontal);
-  // Sets both scroll bars from the client size.
+  // One Ctrl+wheel notch: a zoom step about the given point of the client area.
+  void wheelZoom(bool in, QPointF anchor);
+  // Puts the view's top left at position on the page and its margin (the
+  // scroll bars' values), held to the bars' ranges.
+  void scrollTo(QPoint position);
+  // Sets the zoom, held to kMinZoom..kMaxZoom, keeping the page point under
+  // anchor (client pixels) where it is as far as the bounds allow. The zoom
+  // no longer follows the window's size afterwards.
+  void zoomTo(double zoom, QPointF anchor);
+  // The zoom that follows the window's width or whole page, or neither.
+  void setFitMode(FitMode mode);
+  FitMode fitMode() const { return fitMode_; }
+  // Sets both scroll bars from the client size, the page and the view, and
+  // holds the view to the page and its margin.
   void resetScrollBars();
+  // The client area changed size: the fitted zoom follows, the bars are reset.
+  void clientResized();
 
-  // Clears the offscreen bitmap and paints the score into it.
+  // Clears the offscreen bitmap (grey desk, white page) and paints the score
+  // into it.
   void paintOffscreen();
   // What a paint of the client area shows: the library display while it
   // stands, else the freshly painted offscreen bitmap.
   void paintClientArea(QPainter& painter);
 
+  // The page in client pixels at the current zoom and view offsets.
+  QRect pageRect() const;
   QSize clientSize() const;
-  QPoint scrollPosition() const { return scrollPosition_; }
+  // The view's place: the scroll bars' values.
+  QPoint scrollPosition() const;
   bool ctrlFlag() const { return ctrlFlag_; }
+  bool smoothEdges() const { return smoothEdges_; }
   int currentItem() const { return currentItem_; }
   int shownLibrary() const { return shownLibrary_; }
   const QImage& offscreenImage() const { return offscreen_; }
@@ -106,7 +136,15 @@ class MainWindow : public QMainWindow {
   void showLibraryItems();
   void renderLibraryDisplay();
   void writeVectorList();
-  void zoomBy(double step);
+  void zoomBy(double step, QPointF anchor);
+  // Moves the view to position (held to the bars' ranges) and lays out
+  // again when the view changed or the zoom did.
+  void placeView(QPoint position, bool zoomChanged);
+  // Sets the zoom the fit mode asks for; true when it changed.
+  bool applyFit();
+  // Shows the zoom in the status bar and the view's check marks in the menu.
+  void showViewState();
+  QPointF clientCentre() const;
   void relayout();
   void invalidate();
   void message(const std::string& text, const std::string& caption, MessageIcon icon);
@@ -118,7 +156,9 @@ class MainWindow : public QMainWindow {
   QImage offscreen_;
   QImage libraryDisplay_;
   bool libraryDisplayShown_ = false;
-  QPoint scrollPosition_;
+  FitMode fitMode_ = FitMode::kWidth;
+  bool smoothEdges_ = true;
+  QLabel* zoomLabel_;
   bool ctrlFlag_ = false;
   int currentItem_ = 1;
   int shownLibrary_ = 0;

@@ -33,15 +33,22 @@ void ScoreArea::paintEvent(QPaintEvent*) {
 
 void ScoreArea::wheelEvent(QWheelEvent* event) {
   QPoint delta = event->angleDelta();
+  bool zoom = event->modifiers() & Qt::ControlModifier;
   bool horizontal = (event->modifiers() & Qt::ShiftModifier) || delta.y() == 0;
   wheelRemainder_ += delta.y() != 0 ? delta.y() : delta.x();
   while (std::abs(wheelRemainder_) >= kWheelNotch) {
     bool towardStart = wheelRemainder_ > 0;
     wheelRemainder_ += towardStart ? -kWheelNotch : kWheelNotch;
-    window_->wheelStep(towardStart, horizontal);
+    if (zoom) {
+      window_->wheelZoom(towardStart, event->position());
+    } else {
+      window_->wheelStep(towardStart, horizontal);
+    }
   }
   event->accept();
 }
+
+void ScoreArea::resizeEvent(QResizeEvent*) { window_->clientResized(); }
 
 void ScoreArea::scrollContentsBy(int, int) {}
 

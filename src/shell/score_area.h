@@ -13,6 +13,8 @@ class ScoreArea : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // The viewport's size changed (also before the first show).
+  void resizeEvent(QResizeEvent* event) override;
   // The bars only report requests; nothing scrolls by itself.
   void scrollContentsBy(int dx, int dy) override;
 

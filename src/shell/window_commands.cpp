@@ -15,10 +15,7 @@
 void MainWindow::command(int id) {
   switch (id) {
     case kOpenCommand: openCommand(); break;
-    case kResetCommand:
-      scrollPosition_ = QPoint(0, 0);
-      invalidate();
-      break;
+    case kResetCommand: scrollTo(QPoint(0, 0)); break;
     case kEditItemCommand: editItemCommand(); break;
     case kHelpCommand: message(kHelpText, "Help", MessageIcon::kNone); break;
     case kExitCommand: close(); break;  // the close event writes the settings
@@ -39,6 +36,16 @@ void MainWindow::command(int id) {
       break;
     }
     case kShowLibraryCommand: showLibraryItems(); break;
+    case kFitWidthCommand: setFitMode(FitMode::kWidth); break;
+    case kFitPageCommand: setFitMode(FitMode::kPage); break;
+    case kZoomInCommand: zoomBy(kZoomStep, clientCentre()); break;
+    case kZoomOutCommand: zoomBy(-kZoomStep, clientCentre()); break;
+    case kActualSizeCommand: zoomTo(1.0, clientCentre()); break;
+    case kSmoothEdgesCommand:
+      smoothEdges_ = !smoothEdges_;
+      showViewState();
+      invalidate();
+      break;
     default: break;
   }
 }

@@ -1,50 +1,97 @@
-// Keys, scroll-bar requests and zoom of the main window. Only line requests
-// and zoom move the picture; the scroll position only feeds the bars.
+// Keys, scroll bars, wheel and zoom of the main window: one model. The view
+// offsets say where the page lies in the client area; the bars show the
+// view's place on the page and its margin, and every way of scrolling moves
+// the view within them.
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 
 #include "shell/commands.h"
 #include "shell/main_window.h"
 
 namespace {
 
-constexpr double kZoomStep = 0.25;
-// Step of the scroll position for a line request.
-constexpr int kLinePositionStep = 10;
+// The page is a letter sheet, 8.5 inches wide.
+constexpr double kPageWidthInches = 8.5;
 
-// Sets the bar's position without the bar reporting it back as a thumb
-// request; inside a bar's own action this is the position the action takes.
-void setBarPosition(QScrollBar* bar, int position) {
+double pageWidthAtZoomOne(const ViewState& state) { return kPageWidthInches * state.pixelsPerInch; }
+
+// One axis of the view: the page's extent and the client's, both in window
+// pixels. A page and margin wider than the client scroll; a narrower one is
+// centred and stays.
+struct Axis {
+  int page;
+  int client;
+
+  int range() const { return std::max(0, page + 2 * kPageMargin - client); }
+  int offsetAt(int position) const {
+    if (range() == 0) return (client - page) / 2;
+    return kPageMargin - std::clamp(position, 0, range());
+  }
+  int positionOf(int offset) const { return std::clamp(kPageMargin - offset, 0, range()); }
+};
+
+Axis horizontalAxis(const ViewState& state, QSize client) {
+  return {static_cast<int>(std::lround(pageWidthAtZoomOne(state) * state.zoom)), client.width()};
+}
+
+Axis verticalAxis(const ViewState& state, QSize client) {
+  return {static_cast<int>(std::lround(state.pageHeight * state.zoom)), client.height()};
+}
+
+// Sets the bar without the bar reporting it back as a request; inside a
+// bar's own action this is the value the action ends with.
+void setBar(QScrollBar* bar, const Axis& axis, int position) {
   QSignalBlocker blocker(bar);
-  bar->setSliderPosition(position);
+  bar->setRange(0, axis.range());
+  bar->setPageStep(axis.client);
+  bar->setSingleStep(kLineScrollStep);
+  bar->setValue(position);
+}
+
+// The position a request asks for on one axis.
+int requestedPosition(ScrollRequest request, int position, int thumb, int client) {
+  switch (request) {
+    case kLineUp: return position - kLineScrollStep;
+    case kLineDown: return position + kLineScrollStep;
+    case kPageUp: return position - client / 2;
+    case kPageDown: return position + client / 2;
+    case kThumbPosition:
+    case kThumbTrack: return thumb;
+  }
+  return position;
 }
 
 }  // namespace
 
 void MainWindow::keyDown(int key) {
+  QPointF centre = clientCentre();
   switch (key) {
     case Qt::Key_Control: ctrlFlag_ = true; break;
+    // The keys move the paper: Page Up and Up move it up, showing more of
+    // what lies below.
     case Qt::Key_PageUp:
       if (ctrlFlag_) {
-        zoomBy(kZoomStep);
+        zoomBy(kZoomStep, centre);
       } else {
         verticalScroll(kPageDown);
       }
       break;
     case Qt::Key_PageDown:
       if (ctrlFlag_) {
-        zoomBy(-kZoomStep);
+        zoomBy(-kZoomStep, centre);
       } else {
         verticalScroll(kPageUp);
       }
       break;
+    case Qt::Key_Home: scrollTo(QPoint(0, 0)); break;
     case Qt::Key_End:
-      if (!ctrlFlag_) {
-        resetScrollBars();
-        scrollPosition_ = QPoint(10, clientSize().height());
-        invalidate();
-      }
+      if (!ctrlFlag_) scrollTo(QPoint(0, verticalBar()->maximum()));
       break;
     case Qt::Key_Left:
       if (ctrlFlag_) horizontalScroll(kLineRight);
@@ -67,83 +114,110 @@ void MainWindow::keyUp(int key) {
   if (key == Qt::Key_Control) ctrlFlag_ = false;
 }
 
-void MainWindow::zoomBy(double step) {
-  view_.viewState.zoom += step;
-  relayout();
+QPoint MainWindow::scrollPosition() const {
+  // The value, not the slider position: inside a bar's action the slider
+  // has moved already and the request says where to.
+  return {horizontalBar()->value(), verticalBar()->value()};
+}
+
+QRect MainWindow::pageRect() const {
+  QSize client = clientSize();
+  return QRect(view_.viewState.viewOffsetX, view_.viewState.viewOffsetY, horizontalAxis(view_.viewState, client).page,
+               verticalAxis(view_.viewState, client).page);
+}
+
+void MainWindow::scrollTo(QPoint position) { placeView(position, false); }
+
+void MainWindow::placeView(QPoint position, bool zoomChanged) {
+  QSize client = clientSize();
+  Axis horizontal = horizontalAxis(view_.viewState, client);
+  Axis vertical = verticalAxis(view_.viewState, client);
+  int x = horizontal.offsetAt(position.x());
+  int y = vertical.offsetAt(position.y());
+  // Components hold window pixels: any change of the view lays out again.
+  if (zoomChanged || x != view_.viewState.viewOffsetX || y != view_.viewState.viewOffsetY) {
+    view_.viewState.viewOffsetX = x;
+    view_.viewState.viewOffsetY = y;
+    relayout();
+  }
+  setBar(horizontalBar(), horizontal, horizontal.positionOf(x));
+  setBar(verticalBar(), vertical, vertical.positionOf(y));
   invalidate();
 }
 
+void MainWindow::resetScrollBars() { scrollTo(scrollPosition()); }
+
 void MainWindow::verticalScroll(ScrollRequest request, int position) {
-  int clientHeight = clientSize().height();
-  int& y = scrollPosition_.ry();
-  switch (request) {
-    case kLineUp:
-      view_.viewState.viewOffsetY += kLineScrollStep;
-      relayout();
-      if (y < kPageAreaHeight) y = std::min(y + kLinePositionStep, kPageAreaHeight);
-      break;
-    case kLineDown:
-      view_.viewState.viewOffsetY -= kLineScrollStep;
-      relayout();
-      if (y > clientHeight) y = std::max(y - kLinePositionStep, clientHeight);
-      break;
-    case kPageUp:
-      if (y < kPageAreaHeight) y = std::min(y + clientHeight / 2, kPageAreaHeight);
-      break;
-    case kPageDown:
-      if (y > clientHeight) y = std::max(y - clientHeight / 2, clientHeight);
-      break;
-    case kThumbPosition:
-    case kThumbTrack: y = kPageAreaHeight - position; break;
-  }
-  invalidate();
-  setBarPosition(verticalBar(), kPageAreaHeight - y);
+  QPoint at = scrollPosition();
+  at.setY(requestedPosition(request, at.y(), position, clientSize().height()));
+  scrollTo(at);
 }
 
 void MainWindow::horizontalScroll(ScrollRequest request, int position) {
-  int clientWidth = clientSize().width();
-  int lowest = clientWidth - kPageAreaWidth;
-  int& x = scrollPosition_.rx();
-  switch (request) {
-    case kLineLeft:
-      view_.viewState.viewOffsetX += kLineScrollStep;
-      relayout();
-      if (x < 0) x = std::min(x + kLinePositionStep, 0);
-      break;
-    case kLineRight:
-      view_.viewState.viewOffsetX -= kLineScrollStep;
-      relayout();
-      if (x > lowest) x = std::max(x - kLinePositionStep, lowest);
-      break;
-    case kPageLeft:
-      if (x < 0) x = std::min(x + clientWidth / 2, 0);
-      break;
-    case kPageRight:
-      if (x > lowest) x = std::max(x - clientWidth / 2, lowest);
-      break;
-    case kThumbPosition:
-    case kThumbTrack: x = -position; break;
-  }
-  invalidate();
-  setBarPosition(horizontalBar(), -x);
+  QPoint at = scrollPosition();
+  at.setX(requestedPosition(request, at.x(), position, clientSize().width()));
+  scrollTo(at);
 }
 
 void MainWindow::wheelStep(bool towardStart, bool horizontal) {
-  if (horizontal) {
-    horizontalScroll(towardStart ? kLineLeft : kLineRight);
-  } else {
-    verticalScroll(towardStart ? kLineUp : kLineDown);
+  ScrollRequest request = towardStart ? kLineUp : kLineDown;
+  for (int line = 0; line < QApplication::wheelScrollLines(); ++line) {
+    if (horizontal) {
+      horizontalScroll(request);
+    } else {
+      verticalScroll(request);
+    }
   }
 }
 
-void MainWindow::resetScrollBars() {
+void MainWindow::wheelZoom(bool in, QPointF anchor) { zoomBy(in ? kZoomStep : -kZoomStep, anchor); }
+
+void MainWindow::zoomBy(double step, QPointF anchor) { zoomTo(view_.viewState.zoom + step, anchor); }
+
+void MainWindow::zoomTo(double zoom, QPointF anchor) {
+  fitMode_ = FitMode::kNone;
+  double old = view_.viewState.zoom;
+  view_.viewState.zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+  // The page point under the anchor, then the offsets that keep it there.
+  double pageX = (anchor.x() - view_.viewState.viewOffsetX) / old;
+  double pageY = (anchor.y() - view_.viewState.viewOffsetY) / old;
   QSize client = clientSize();
-  QScrollBar* horizontal = horizontalBar();
-  horizontal->setRange(0, std::max(0, kPageAreaWidth - client.width()));
-  horizontal->setPageStep(client.width());
-  horizontal->setValue(0);
-  QScrollBar* vertical = verticalBar();
-  vertical->setRange(0, std::max(0, kPageAreaHeight - client.height()));
-  vertical->setPageStep(client.height());
-  vertical->setValue(kPageAreaHeight - client.height());
+  int x = static_cast<int>(std::lround(anchor.x() - pageX * view_.viewState.zoom));
+  int y = static_cast<int>(std::lround(anchor.y() - pageY * view_.viewState.zoom));
+  placeView(QPoint(horizontalAxis(view_.viewState, client).positionOf(x), verticalAxis(view_.viewState, client).positionOf(y)), true);
+  showViewState();
 }
+
+void MainWindow::setFitMode(FitMode mode) {
+  fitMode_ = mode;
+  placeView(scrollPosition(), applyFit());
+}
+
+bool MainWindow::applyFit() {
+  showViewState();
+  if (fitMode_ == FitMode::kNone) return false;
+  QSize room = clientSize() - QSize(2 * kPageMargin, 2 * kPageMargin);
+  double zoom = room.width() / pageWidthAtZoomOne(view_.viewState);
+  if (fitMode_ == FitMode::kPage) {
+    zoom = std::min(zoom, room.height() / static_cast<double>(view_.viewState.pageHeight));
+  }
+  zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+  if (zoom == view_.viewState.zoom) return false;
+  view_.viewState.zoom = zoom;
+  showViewState();
+  return true;
+}
+
+void MainWindow::clientResized() { placeView(scrollPosition(), applyFit()); }
+
+void MainWindow::showViewState() {
+  zoomLabel_->setText(QString("%1%").arg(std::lround(view_.viewState.zoom * 100)));
+  const std::pair<int, bool> checks[] = {{kFitWidthCommand, fitMode_ == FitMode::kWidth},
+                                         {kFitPageCommand, fitMode_ == FitMode::kPage},
+                                         {kSmoothEdgesCommand, smoothEdges_}};
+  for (const auto& [id, checked] : checks) {
+    if (QAction* action = commandAction(menuBar(), id)) action->setChecked(checked);
+  }
+}
+
+QPointF MainWindow::clientCentre() const { return QRectF(QPointF(0, 0), QSizeF(clientSize())).center(); }

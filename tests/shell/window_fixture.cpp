@@ -85,7 +85,8 @@ void WindowTest::SetUp() {
   window->resize(800, 600);
   window->show();
   QApplication::processEvents();
-  // The view of the screen the window found; tests start from 96.
+  // The view of the screen the window found; tests start from 96 pixels
+  // per inch, at zoom 1 with the view at the top left of the page.
   window->setPixelsPerInch(96);
 }
 

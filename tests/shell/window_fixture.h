@@ -54,8 +54,8 @@ class ShellTest : public ::testing::Test {
   std::filesystem::path previousDirectory_;
 };
 
-// A shown 800 x 600 main window talking to a FakeInteraction, its view at 96
-// pixels per inch.
+// A shown 800 x 600 main window talking to a FakeInteraction, at 96 pixels
+// per inch and zoom 1 (not fitted) with the view at the top left of the page.
 class WindowTest : public ShellTest {
  protected:
   void SetUp() override;

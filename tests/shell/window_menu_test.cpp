@@ -41,7 +41,7 @@ std::vector<QMenu*> menusOf(QMainWindow* window) {
 
 using MenuBarTest = WindowTest;
 
-TEST_F(MenuBarTest, HoldsTheFourMenusWithTheirItemsIdsAndSeparators) {
+TEST_F(MenuBarTest, HoldsTheMenusWithTheirItemsIdsAndSeparators) {
   const std::vector<std::pair<std::string, std::vector<MenuRow>>> expected = {
       {"&File",
        {{"&Open SCORE file...\t        Ctrl+O", 100},
@@ -53,6 +53,15 @@ TEST_F(MenuBarTest, HoldsTheFourMenusWithTheirItemsIdsAndSeparators) {
         {"-", 0},
         {"E&xit\t        Alt+F4", 106}}},
       {"&Edit", {{"&Reset\t        F3", 101}, {"&Edit item", 104}}},
+      {"&View",
+       {{"Zoom &In\t        Ctrl++", 120},
+        {"Zoom &Out\t        Ctrl+-", 121},
+        {"-", 0},
+        {"Fit &Width", 122},
+        {"Fit &Page", 123},
+        {"&Actual Size\t        Ctrl+0", 124},
+        {"-", 0},
+        {"&Smooth Edges", 125}}},
       {"&Utilities",
        {{"&Run external utils\t        Ctrl+R", 40003},
         {"&Show library items\t        Ctrl+L", 40004}}},
@@ -89,12 +98,14 @@ TEST_F(MenuBarTest, MenuItemsCarryNoKeysOfTheirOwn) {
   }
 }
 
-TEST_F(MenuBarTest, AcceleratorTableHasExactlyTheEightEntries) {
+TEST_F(MenuBarTest, AcceleratorTableHasExactlyItsEntries) {
   const std::vector<std::pair<QKeySequence, int>> expected = {
       {QKeySequence("F1"), 105},     {QKeySequence("F2"), 100},
       {QKeySequence("F3"), 101},     {QKeySequence("Alt+F4"), 106},
       {QKeySequence("Ctrl+L"), 40004}, {QKeySequence("Ctrl+O"), 100},
       {QKeySequence("Ctrl+R"), 40003}, {QKeySequence("Ctrl+S"), 40003},
+      {QKeySequence("Ctrl++"), 120},   {QKeySequence("Ctrl+="), 120},
+      {QKeySequence("Ctrl+-"), 121},   {QKeySequence("Ctrl+0"), 124},
   };
   std::vector<std::pair<QKeySequence, int>> installed;
   for (const QAction* action : window->actions()) {

@@ -34,15 +34,17 @@ bool isAllWhite(const QImage& image) {
 TEST_F(OpenTest, OpenLoadsLaysOutNamesTheFileAndResetsTheBars) {
   std::string path = writeFile("page.mus", musImage(kStaffAndClef));
   ui.fileAnswers = {path};
-  window->verticalScroll(kThumbPosition, 5);
+  window->verticalScroll(kThumbPosition, 500);
   window->command(kOpenCommand);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(shown().itemTable.itemCount, 2);
   EXPECT_GT(componentsOf(window->view().components, 2)->count, 0) << "the clef was not laid out";
   EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + path);
-  QSize client = window->clientSize();
-  EXPECT_EQ(window->scrollPosition(), QPoint(10, client.height()));
-  EXPECT_EQ(window->verticalBar()->value(), 3000 - client.height());
+  // The top of the page, as wide as the window.
+  EXPECT_EQ(window->scrollPosition(), QPoint(0, 0));
+  EXPECT_EQ(window->fitMode(), FitMode::kWidth);
+  EXPECT_NEAR(window->pageRect().width(), window->clientSize().width() - 2 * kPageMargin, 1);
+  EXPECT_EQ(window->pageRect().top(), kPageMargin);
   // The next Open starts where this file came from.
   window->command(kOpenCommand);
   ASSERT_EQ(ui.startDirectories.size(), 2u);
@@ -130,10 +132,19 @@ TEST_F(OpenTest, EveryPaintClearsDrawsAndShowsTheOffscreenBitmap) {
   for (float s = 1; s <= 16; ++s) staves.push_back({8, s});
   openItems(staves);
   window->paintOffscreen();
-  EXPECT_FALSE(isAllWhite(window->offscreenImage())) << "the staff was not drawn";
+  qreal ratio = window->offscreenImage().devicePixelRatio();
+  auto shownPage = [&] {
+    QRect page = window->pageRect().intersected(QRect(QPoint(0, 0), window->clientSize()));
+    return window->offscreenImage().copy(QRect(page.topLeft() * ratio, page.size() * ratio));
+  };
+  EXPECT_FALSE(isAllWhite(shownPage())) << "the staff was not drawn";
   openItems({});
   window->paintOffscreen();
-  EXPECT_TRUE(isAllWhite(window->offscreenImage())) << "the old page was not cleared";
+  EXPECT_TRUE(isAllWhite(shownPage())) << "the old page was not cleared";
+  // Around the page lies the grey desk.
+  QRect page = window->pageRect();
+  QColor desk = window->offscreenImage().pixelColor(QPoint(page.left() - 5, page.top() + 5) * ratio);
+  EXPECT_LT(desk.lightness(), 200);
 }
 
 TEST_F(OpenTest, MessageCommandsShowTheirTexts) {
