@@ -13,6 +13,8 @@ class QWidget;
 enum CommandId {
   kOpenCommand = 100,
   kResetCommand = 101,
+  kUndoCommand = 102,
+  kRedoCommand = 103,
   kEditItemCommand = 104,
   kHelpCommand = 105,
   kExitCommand = 106,
@@ -20,6 +22,7 @@ enum CommandId {
   kSaveCommand = 108,
   kSavePmxCommand = 109,
   kFileInfoCommand = 110,
+  kSaveAsCommand = 111,
   kZoomInCommand = 120,
   kZoomOutCommand = 121,
   kFitWidthCommand = 122,

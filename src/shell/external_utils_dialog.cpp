@@ -20,8 +20,13 @@ int mulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 }  // namespace
 
 ExternalUtilsDialog::ExternalUtilsDialog(QWidget* parent, MessageSink& messages, Document& document,
-                                         View& view)
-    : QDialog(parent), messages_(messages), document_(document), view_(view) {
+                                         View& view, RowRunner run)
+    : QDialog(parent), run_(std::move(run)) {
+  if (!run_) {
+    run_ = [&messages, &document, &view](ExternalUtilsDialog& dialog, int k) {
+      runExternalUtility(dialog, k, messages, document, view);
+    };
+  }
   setWindowTitle("External Utilities");
   setFont(QFont("MS Sans Serif", 8));
   // The platform's dialog base units: the average width of the 52 letters
@@ -76,7 +81,7 @@ void ExternalUtilsDialog::addRow(int k) {
   setControlId(run, kUtilityRunButton + k);
   run->setAutoDefault(false);
   run->setGeometry(dialogUnitsToPixels(308, y, 30, 14));
-  connect(run, &QPushButton::clicked, this, [this, k] { runExternalUtility(*this, k, messages_, document_, view_); });
+  connect(run, &QPushButton::clicked, this, [this, k] { run_(*this, k); });
 }
 
 void ExternalUtilsDialog::addStatic(const QString& text, int x, int y, int width, int height) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "score/document.h"
 #include "shell/settings.h"
@@ -17,10 +18,14 @@ constexpr int kUtilityRunButton = 300;
 
 class ExternalUtilsDialog : public QDialog {
  public:
-  // Builds the dialog and fills every row from the settings. A run hands
-  // over document and lays what comes back out in view; its failures are
-  // told through messages.
-  ExternalUtilsDialog(QWidget* parent, MessageSink& messages, Document& document, View& view);
+  // Runs row k of the dialog.
+  using RowRunner = std::function<void(ExternalUtilsDialog& dialog, int k)>;
+
+  // Builds the dialog and fills every row from the settings. A Run button
+  // calls run, by default runExternalUtility, which hands over document,
+  // lays what comes back out in view and tells failures through messages.
+  ExternalUtilsDialog(QWidget* parent, MessageSink& messages, Document& document, View& view,
+                      RowRunner run = {});
 
   // Dialog units to pixels with this dialog's font, as the platform the
   // resource was drawn for converts them.
@@ -32,9 +37,7 @@ class ExternalUtilsDialog : public QDialog {
  private:
   void addRow(int k);
   void addStatic(const QString& text, int x, int y, int width, int height);
-  MessageSink& messages_;
-  Document& document_;
-  View& view_;
+  RowRunner run_;
   int averageCharWidth_ = 0;
   int charHeight_ = 0;
 };

@@ -69,6 +69,7 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
   clientResized();
+  showEditState();
 }
 
 MainWindow::~MainWindow() = default;
@@ -89,13 +90,16 @@ bool MainWindow::initialise(const std::string& libraryDirectory) {
 bool MainWindow::openFile(const std::string& path) {
   std::string error;
   // The readers replace the table only once the new file has been read whole.
+  bool listing = scoreInputType(path) == ScoreInputType::kPmx;
   bool read = openScore(path, document_, &error);
   if (!read) {
     message(error, "File Open", MessageIcon::kExclamation);
     return false;
   }
   filePath_ = path;
-  setWindowTitle(QString::fromStdString("MELIBRON - " + path));
+  openedListing_ = listing;
+  history_.clear();
+  showEditState();
   // A new page starts at its top, as wide as the window.
   layoutScore(document_, view_);
   fitMode_ = FitMode::kWidth;
@@ -158,6 +162,10 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!mayLoseChanges("before closing")) {
+    event->ignore();
+    return;
+  }
   // Exit and the window's close button both end here, so each file is
   // written once.
   writeSettings(settingsFilePath(), *interaction_);
@@ -174,5 +182,5 @@ void MainWindow::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.size() != 1 || !isScoreFile(urls.front())) return;
   event->acceptProposedAction();
-  openFile(urls.front().toLocalFile().toStdString());
+  if (mayLoseChanges("before opening another file")) openFile(urls.front().toLocalFile().toStdString());
 }

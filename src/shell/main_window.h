@@ -10,9 +10,11 @@
 #include <string>
 
 #include "score/document.h"
+#include "shell/edit_history.h"
 #include "shell/interaction.h"
 #include "view/view.h"
 
+class ExternalUtilsDialog;
 class QLabel;
 class QScrollBar;
 class ScoreArea;
@@ -112,6 +114,9 @@ class MainWindow : public QMainWindow {
   bool smoothEdges() const { return smoothEdges_; }
   int currentItem() const { return currentItem_; }
   int shownLibrary() const { return shownLibrary_; }
+  const std::string& filePath() const { return filePath_; }
+  // True when the data differs from the file it was opened from or saved to.
+  bool modified() const { return history_.modified(); }
   const QImage& offscreenImage() const { return offscreen_; }
   const QImage& libraryDisplayImage() const { return libraryDisplay_; }
   bool libraryDisplayShown() const { return libraryDisplayShown_; }
@@ -133,6 +138,26 @@ class MainWindow : public QMainWindow {
   void openCommand();
   void editItemCommand();
   void savePmxCommand();
+  // Save: the page's own file (a listing opened gets Save As); false when
+  // nothing was written.
+  bool save();
+  // Save As: a new page file, named by the user; it becomes the page's file.
+  bool saveAs();
+  bool writePage(const std::string& path);
+  // True when the data may be replaced: nothing unsaved, or the user saved
+  // it or chose to discard it. before ends the question ("before closing").
+  bool mayLoseChanges(const std::string& before);
+  // The window title: the file's name, the modified mark, the program.
+  void showTitle();
+  // The data changed from before (when it did): a step to undo.
+  void recordEdit(DataSnapshot before, const std::string& name);
+  // Runs row k of the utilities dialog as an edit that can be undone.
+  void runUtility(ExternalUtilsDialog& dialog, int k);
+  void undoCommand();
+  void redoCommand();
+  void restoreData(const DataSnapshot& data);
+  // Undo and Redo enabled as the history allows, and the title.
+  void showEditState();
   void showLibraryItems();
   void renderLibraryDisplay();
   void writeVectorList();
@@ -165,4 +190,6 @@ class MainWindow : public QMainWindow {
   std::string filePath_;
   Document document_;
   View view_;
+  bool openedListing_ = false;  // filePath_ holds a PMX listing, not a page
+  EditHistory history_;
 };

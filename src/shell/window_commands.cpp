@@ -2,7 +2,6 @@
 #include <QFileInfo>
 
 #include "score/item_table.h"
-#include "score/pmx_export.h"
 #include "shell/commands.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/file_info_dialog.h"
@@ -20,7 +19,10 @@ void MainWindow::command(int id) {
     case kHelpCommand: message(kHelpText, "Help", MessageIcon::kNone); break;
     case kExitCommand: close(); break;  // the close event writes the settings
     case kAboutCommand: message(aboutText(), "About MELIBRON", MessageIcon::kNone); break;
-    case kSaveCommand: message(kSaveText, "Save", MessageIcon::kNone); break;
+    case kSaveCommand: save(); break;
+    case kSaveAsCommand: saveAs(); break;
+    case kUndoCommand: undoCommand(); break;
+    case kRedoCommand: redoCommand(); break;
     case kSavePmxCommand: savePmxCommand(); break;
     case kFileInfoCommand:
       if (document_.itemTable.itemCount > 0) {
@@ -30,7 +32,8 @@ void MainWindow::command(int id) {
       }
       break;
     case kRunUtilitiesCommand: {
-      ExternalUtilsDialog dialog(this, *interaction_, document_, view_);
+      ExternalUtilsDialog dialog(this, *interaction_, document_, view_,
+                                 [this](ExternalUtilsDialog& utilities, int k) { runUtility(utilities, k); });
       interaction_->runModal(dialog);
       invalidate();
       break;
@@ -54,23 +57,9 @@ void MainWindow::openCommand() {
   // The dialog starts where the last file came from.
   std::string start = filePath_.empty() ? std::string()
                                         : QFileInfo(QString::fromStdString(filePath_)).path().toStdString();
+  if (!mayLoseChanges("before opening another file")) return;
   std::string path = interaction_->chooseFileToOpen(start);
   if (path.empty()) return;  // Cancel keeps everything as it was
   openFile(path);
 }
 
-void MainWindow::editItemCommand() {
-  if (document_.itemTable.itemCount <= 0) return;
-  ItemEditDialog dialog(this, document_, currentItem_);
-  interaction_->runModal(dialog);
-  // Redraw the edited item at once.
-  relayout();
-  invalidate();
-}
-
-void MainWindow::savePmxCommand() {
-  if (document_.itemTable.itemCount <= 0) return;
-  message(kSavePmxText, "Save As PMX", MessageIcon::kNone);
-  std::string error;
-  if (!exportPmx(kPmxFileName, document_, &error)) message(error, "Save As PMX", MessageIcon::kExclamation);
-}

@@ -37,6 +37,30 @@ std::string FakeInteraction::chooseFileToOpen(const std::string& startDirectory)
   return answer;
 }
 
+namespace {
+
+template <class T>
+T takeFront(std::vector<T>& answers, T none) {
+  if (answers.empty()) return none;
+  T answer = answers.front();
+  answers.erase(answers.begin());
+  return answer;
+}
+
+}  // namespace
+
+std::string FakeInteraction::chooseFileToSave(const std::string& suggestedPath,
+                                              const std::string& filter,
+                                              const std::string& extension) {
+  saveSuggestions.push_back(suggestedPath + "|" + filter + "|" + extension);
+  return takeFront(saveAnswers, std::string());
+}
+
+SaveChoice FakeInteraction::askToSave(const std::string& question) {
+  saveQuestions.push_back(question);
+  return takeFront(saveChoices, SaveChoice::kCancel);
+}
+
 void FakeInteraction::runModal(QDialog& dialog) {
   ++dialogsRun;
   if (onDialog) onDialog(dialog);
@@ -52,6 +76,11 @@ void setField(QDialog& dialog, int id, const std::string& text) {
   QLineEdit* field = control<QLineEdit>(&dialog, id);
   ASSERT_NE(field, nullptr) << "no field " << id;
   field->setText(QString::fromStdString(text));
+}
+
+std::string shownTitle(const QWidget& window) {
+  QString title = window.windowTitle();
+  return title.replace("[*]", window.isWindowModified() ? "*" : "").toStdString();
 }
 
 void ShellTest::SetUp() {

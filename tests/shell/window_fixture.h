@@ -21,11 +21,18 @@ class FakeInteraction : public Interaction {
  public:
   void showMessage(const Message& message) override { messages.push_back(message); }
   std::string chooseFileToOpen(const std::string& startDirectory) override;
+  std::string chooseFileToSave(const std::string& suggestedPath, const std::string& filter,
+                               const std::string& extension) override;
+  SaveChoice askToSave(const std::string& question) override;
   void runModal(QDialog& dialog) override;
 
   std::vector<Message> messages;
   std::vector<std::string> fileAnswers;  // taken from the front; "" = Cancel
   std::vector<std::string> startDirectories;
+  std::vector<std::string> saveAnswers;  // taken from the front; "" = Cancel
+  std::vector<std::string> saveSuggestions;  // "suggested path|filter|extension"
+  std::vector<SaveChoice> saveChoices;       // taken from the front; none = Cancel
+  std::vector<std::string> saveQuestions;
   std::function<void(QDialog&)> onDialog;
   int dialogsRun = 0;
 };
@@ -35,6 +42,10 @@ void clickControl(QDialog& dialog, int id);
 
 // Puts text into the line edit with the given control id.
 void setField(QDialog& dialog, int id, const std::string& text);
+
+// The title as the window manager shows it: Qt's [*] becomes the modified
+// mark, or nothing.
+std::string shownTitle(const QWidget& window);
 
 // Each test runs in a fresh directory that is both the current directory and
 // the data directory, with an empty document and a view at 96 pixels per

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "shell/commands.h"
+#include "support/mus_bytes.h"
 #include "window_fixture.h"
 
 namespace {
@@ -47,12 +48,18 @@ TEST_F(MenuBarTest, HoldsTheMenusWithTheirItemsIdsAndSeparators) {
        {{"&Open SCORE file...\t        Ctrl+O", 100},
         {"-", 0},
         {"&Save SCORE file...\t        Ctrl+S", 108},
+        {"Sa&ve SCORE file as...\t        Ctrl+Shift+S", 111},
         {"Save &As PMX", 109},
         {"-", 0},
         {"File &Info", 110},
         {"-", 0},
         {"E&xit\t        Alt+F4", 106}}},
-      {"&Edit", {{"&Reset\t        F3", 101}, {"&Edit item", 104}}},
+      {"&Edit",
+       {{"&Undo\t        Ctrl+Z", 102},
+        {"Re&do\t        Ctrl+Shift+Z", 103},
+        {"-", 0},
+        {"&Reset\t        F3", 101},
+        {"&Edit item", 104}}},
       {"&View",
        {{"Zoom &In\t        Ctrl++", 120},
         {"Zoom &Out\t        Ctrl+-", 121},
@@ -103,7 +110,9 @@ TEST_F(MenuBarTest, AcceleratorTableHasExactlyItsEntries) {
       {QKeySequence("F1"), 105},     {QKeySequence("F2"), 100},
       {QKeySequence("F3"), 101},     {QKeySequence("Alt+F4"), 106},
       {QKeySequence("Ctrl+L"), 40004}, {QKeySequence("Ctrl+O"), 100},
-      {QKeySequence("Ctrl+R"), 40003}, {QKeySequence("Ctrl+S"), 40003},
+      {QKeySequence("Ctrl+R"), 40003}, {QKeySequence("Ctrl+S"), 108},
+      {QKeySequence("Ctrl+Shift+S"), 111}, {QKeySequence("Ctrl+Z"), 102},
+      {QKeySequence("Ctrl+Shift+Z"), 103},
       {QKeySequence("Ctrl++"), 120},   {QKeySequence("Ctrl+="), 120},
       {QKeySequence("Ctrl+-"), 121},   {QKeySequence("Ctrl+0"), 124},
   };
@@ -118,19 +127,21 @@ TEST_F(MenuBarTest, AcceleratorTableHasExactlyItsEntries) {
   }
 }
 
-TEST_F(MenuBarTest, CtrlSRunsTheExternalUtilitiesWhileSaveOnlyTellsItsMessage) {
-  for (QAction* action : window->actions()) {
-    if (action->shortcut() == QKeySequence("Ctrl+S")) action->trigger();
-  }
+TEST_F(MenuBarTest, CtrlSSavesAndCtrlRRunsTheExternalUtilities) {
+  std::string path = writeFile("page.mus", musImage({{8, 1, 0, 0}}));
+  ASSERT_TRUE(window->openFile(path));
+  std::filesystem::remove(path);
+  auto press = [&](const char* keys) {
+    for (QAction* action : window->actions()) {
+      if (action->shortcut() == QKeySequence(keys)) action->trigger();
+    }
+  };
+  press("Ctrl+S");
+  EXPECT_EQ(ui.dialogsRun, 0);
+  EXPECT_TRUE(std::filesystem::exists(path)) << "Ctrl+S did not save";
+  press("Ctrl+R");
   EXPECT_EQ(ui.dialogsRun, 1);
   EXPECT_TRUE(ui.messages.empty());
-
-  window->command(kSaveCommand);
-  EXPECT_EQ(ui.dialogsRun, 1);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Saving as binary file not yet implemented");
-  EXPECT_EQ(ui.messages[0].caption, "Save");
-  EXPECT_FALSE(std::filesystem::exists(directory / "tempfile.mus"));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(OpenTest, OpenLoadsLaysOutNamesTheFileAndResetsTheBars) {
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(shown().itemTable.itemCount, 2);
   EXPECT_GT(componentsOf(window->view().components, 2)->count, 0) << "the clef was not laid out";
-  EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + path);
+  EXPECT_EQ(shownTitle(*window), "page.mus \u2014 MELIBRON");
   // The top of the page, as wide as the window.
   EXPECT_EQ(window->scrollPosition(), QPoint(0, 0));
   EXPECT_EQ(window->fitMode(), FitMode::kWidth);
@@ -103,7 +103,7 @@ TEST_F(OpenTest, UnreadableFilesAreToldAndTheDataBeforeStays) {
     EXPECT_EQ(ui.messages[0].caption, "File Open");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
     EXPECT_EQ(shown().itemTable.itemCount, 1);
-    EXPECT_EQ(window->windowTitle().toStdString(), "MELIBRON - " + good);
+    EXPECT_EQ(shownTitle(*window), "good.mus \u2014 MELIBRON");
   }
 }
 
@@ -155,7 +155,6 @@ TEST_F(OpenTest, MessageCommandsShowTheirTexts) {
   };
   const std::vector<Case> cases = {
       {kHelpCommand, "No help implemented", "Help"},
-      {kSaveCommand, "Saving as binary file not yet implemented", "Save"},
       {kAboutCommand, aboutText(), "About MELIBRON"},
   };
   for (const Case& c : cases) {
@@ -185,18 +184,6 @@ TEST_F(OpenTest, CommandsNeedingItemsDoNothingWithoutThem) {
   EXPECT_EQ(ui.dialogsRun, 0);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(directory / "tempfile.pmx"));
-}
-
-TEST_F(OpenTest, SaveAsPmxTellsThenWritesTheListing) {
-  openItems(kStaffAndClef);
-  window->command(kSavePmxCommand);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Saving current data as \"tempfile.pmx\"");
-  EXPECT_EQ(ui.messages[0].caption, "Save As PMX");
-  std::ifstream listing(directory / "tempfile.pmx");
-  std::string first;
-  std::getline(listing, first);
-  EXPECT_EQ(first, "8.000 1.000 0.000 0.000 ");
 }
 
 TEST_F(OpenTest, ExitWritesTheSettingsAndClosesTheWindow) {
