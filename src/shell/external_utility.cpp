@@ -12,6 +12,7 @@
 #include "shell/paths.h"
 #include "shell/settings.h"
 #include "shell/shell_words.h"
+#include "shell/utility_progress.h"
 
 namespace {
 
@@ -28,9 +29,11 @@ std::string startFailureReason(const QProcess& process) {
   return (colon >= 0 ? reason.mid(colon + 2) : reason).toStdString();
 }
 
-// Starts the utility and waits for its end; false with *reason when it could
-// not start.
-bool runAndWait(int k, const std::string& handOverPath, std::string* reason) {
+enum class RunResult { kEnded, kNotStarted, kStopped };
+
+// Starts the utility and waits for its end; *reason tells why it did not
+// start.
+RunResult runAndWait(int k, const std::string& handOverPath, QWidget* parent, std::string* reason) {
   QStringList arguments{QString::fromStdString(handOverPath)};
   for (const std::string& word : splitShellWords(utilityOptions[k])) {
     arguments << QString::fromStdString(word);
@@ -44,10 +47,9 @@ bool runAndWait(int k, const std::string& handOverPath, std::string* reason) {
   process.start();
   if (!process.waitForStarted(-1)) {
     *reason = startFailureReason(process);
-    return false;
+    return RunResult::kNotStarted;
   }
-  process.waitForFinished(-1);
-  return true;
+  return waitForUtility(process, parent) ? RunResult::kEnded : RunResult::kStopped;
 }
 
 }  // namespace
@@ -71,7 +73,9 @@ bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& message
     return false;
   }
   std::string reason;
-  if (!runAndWait(k, handOverPath, &reason)) {
+  RunResult result = runAndWait(k, handOverPath, &dialog, &reason);
+  if (result == RunResult::kStopped) return false;  // the data stays as it was
+  if (result == RunResult::kNotStarted) {
     messages.showMessage({"Unable to run external utility:\n" + utilityCommandLine(k, handOverPath) +
                               "\n" + reason,
                           "MELIBRON", MessageIcon::kExclamation});

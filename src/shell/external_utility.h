@@ -20,8 +20,10 @@ std::string utilityCommandLine(int k, const std::string& handOverPath);
 
 // Takes row k, writes document to the hand-over file, runs utility k without a shell
 // (its path is the program, then the hand-over path, then the options split
-// into words) and waits for it to end, then reads the hand-over file back
-// into document, lays it out in view and closes the dialog; returns true as the utility ran. A
+// into words) and waits for it to end (see waitForUtility: the user may stop
+// it, which keeps the data and the dialog open and returns false without a
+// message), then reads the hand-over file back into document, lays it out
+// in view and closes the dialog; returns true as the utility ran. A
 // hand-over file that cannot be read back is told with its "File Open"
 // message and the data from before the run stays loaded. When the hand-over
 // file cannot be written or the utility cannot be started, tells so through

@@ -4,6 +4,10 @@
 
 #include <sys/stat.h>
 
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
 #include <fstream>
 #include <sstream>
 
@@ -13,6 +17,7 @@
 #include "shell/commands.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/shell_words.h"
+#include "shell/utility_progress.h"
 #include "support/mus_bytes.h"
 #include "window_fixture.h"
 
@@ -183,6 +188,33 @@ TEST_F(ExternalUtilityTest, RunTakesOnlyItsOwnRow) {
   EXPECT_EQ(utilityOptions[2], "-q");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(document.itemTable.itemCount, 2);
+}
+
+TEST_F(ExternalUtilityTest, ARunningUtilityKeepsTheProgramAliveAndCanBeStopped) {
+  std::string tool = script("slow.sh", "exec sleep 60\n");
+  int ticks = 0;
+  bool busy = false;
+  QTimer ticker;
+  // Events go on during the run: the windows repaint; the cursor is busy.
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    ++ticks;
+    busy = busy || (QApplication::overrideCursor() != nullptr &&
+                    QApplication::overrideCursor()->shape() == Qt::BusyCursor);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->objectName() != kUtilityProgressName || !widget->isVisible()) continue;
+      for (QPushButton* button : widget->findChildren<QPushButton*>()) {
+        if (button->text() == "Stop") button->click();
+      }
+    }
+  });
+  ticker.start(50);
+  EXPECT_FALSE(runRow(0, tool, ""));
+  EXPECT_GT(ticks, 2);
+  EXPECT_TRUE(busy);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
+  EXPECT_TRUE(ui.messages.empty());
+  expectBeforeStillLoaded();
+  EXPECT_FALSE(closedAccepted) << "the dialog closed after Stop";
 }
 
 TEST(UtilityCommandLineTest, JoinsPathHandOverFileAndOptionsWithSpaces) {
