@@ -1,8 +1,9 @@
-// "Show library items": ten symbols of one library drawn straight into the
-// window, and the first of them dumped to the file "vectorlist".
+// "Show library items": the ten symbols of one library shown in the window,
+// each fitted into a cell of a grid with its number and name, and the first
+// of them dumped to the file "vectorlist".
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "library/library_table.h"
 #include "paint/painter.h"
@@ -11,19 +12,31 @@
 #include "shell/messages.h"
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"
+#include "shell/symbol_chart.h"
 
 namespace {
 
-constexpr int kFirstSymbolX = 20;
-constexpr int kSymbolPitch = 70;
-constexpr int kSymbolBaseY = 600;
-constexpr int kNameOffsetY = -200;
+constexpr int kDisplayMargin = 20;
+constexpr int kHeadingHeight = 30;
 
 }  // namespace
+
+std::vector<QRect> libraryDisplayCells(QSize client) {
+  int columns = std::clamp((client.width() - 2 * kDisplayMargin) / kSymbolCellWidth, 1,
+                           kSymbolsPerLibrary);
+  std::vector<QRect> cells;
+  for (int i = 0; i < kSymbolsPerLibrary; ++i) {
+    cells.emplace_back(kDisplayMargin + (i % columns) * kSymbolCellWidth,
+                       kDisplayMargin + kHeadingHeight + (i / columns) * kSymbolCellHeight,
+                       kSymbolCellWidth, kSymbolCellHeight);
+  }
+  return cells;
+}
 
 void MainWindow::showLibraryItems() {
   LibraryItemsDialog dialog(this, shownLibrary_);
   interaction_->runModal(dialog);
+  if (dialog.result() != QDialog::Accepted) return;  // Cancel shows and writes nothing
   renderLibraryDisplay();
   // The display stands until the next change of the window's content.
   libraryDisplayShown_ = true;
@@ -34,17 +47,14 @@ void MainWindow::showLibraryItems() {
 
 void MainWindow::renderLibraryDisplay() {
   QPainter painter(&libraryDisplay_);
+  painter.fillRect(QRect(QPoint(0, 0), screenSize_), Qt::white);
   QtSurface surface(painter);
-  surface.selectStockBrush(StockBrush::kWhite);
-  surface.fillRectangle(0, 0, screenSize_.width(), screenSize_.height());
+  painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
+  std::string heading = "Library " + std::to_string(shownLibrary_);
+  surface.textOut(kDisplayMargin, kDisplayMargin, heading.data(), static_cast<int>(heading.size()));
+  std::vector<QRect> cells = libraryDisplayCells(clientSize());
   for (int i = 0; i < kSymbolsPerLibrary; ++i) {
-    // An empty slot leaves its place blank.
-    const LibrarySymbol* symbol = findLibrarySymbol(shownLibrary_ * kSymbolsPerLibrary + i);
-    if (symbol == nullptr) continue;
-    surface.setViewportOrigin(kFirstSymbolX + kSymbolPitch * i, kSymbolBaseY);
-    drawSymbol(surface, *symbol);
-    surface.textOut(0, kNameOffsetY, symbol->name,
-                    static_cast<int>(strnlen(symbol->name, sizeof symbol->name)));
+    drawSymbolCell(painter, surface, shownLibrary_ * kSymbolsPerLibrary + i, cells[i]);
   }
 }
 

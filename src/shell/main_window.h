@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "score/document.h"
 #include "shell/edit_history.h"
@@ -44,6 +45,10 @@ constexpr double kZoomStep = 0.25;
 
 // What the zoom follows when the window changes size.
 enum class FitMode { kNone, kWidth, kPage };
+
+// The cells of the library display's ten symbols for a client area of that
+// size: a grid as wide as fits (ten columns at most), none overlapping.
+std::vector<QRect> libraryDisplayCells(QSize client);
 
 class MainWindow : public QMainWindow {
  public:

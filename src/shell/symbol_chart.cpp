@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kCellWidth = 100;
-constexpr int kCellHeight = 110;
 constexpr int kLabelHeight = 20;
 constexpr int kSymbolBox = 80;  // symbols larger than this are scaled down to fit
 constexpr int kMargin = 10;
@@ -59,7 +57,9 @@ void drawFitted(QtSurface& surface, const LibrarySymbol& symbol, const QRect& ar
   surface.setViewportOrigin(0, 0);
 }
 
-void drawCell(QPainter& painter, QtSurface& surface, int number, const QRect& cell) {
+}  // namespace
+
+void drawSymbolCell(QPainter& painter, QtSurface& surface, int number, const QRect& cell) {
   painter.save();
   painter.setPen(Qt::lightGray);
   painter.setBrush(Qt::NoBrush);
@@ -73,19 +73,17 @@ void drawCell(QPainter& painter, QtSurface& surface, int number, const QRect& ce
   drawFitted(surface, *symbol, cell.adjusted(0, 0, 0, -kLabelHeight));
 }
 
-}  // namespace
-
 bool writeSymbolChart(const std::string& path, const PageOptions& options, std::string* error) {
-  QImage image(kSymbolsPerLibrary * kCellWidth + 2 * kMargin,
-               kLibraryCount * kCellHeight + 2 * kMargin, QImage::Format_RGB32);
+  QImage image(kSymbolsPerLibrary * kSymbolCellWidth + 2 * kMargin,
+               kLibraryCount * kSymbolCellHeight + 2 * kMargin, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   QtSurface surface(painter);
   painter.setRenderHint(QPainter::Antialiasing, options.antialias);
   for (int number = 0; number < kSymbolCount; ++number) {
-    QRect cell(kMargin + (number % kSymbolsPerLibrary) * kCellWidth,
-               kMargin + (number / kSymbolsPerLibrary) * kCellHeight, kCellWidth, kCellHeight);
-    drawCell(painter, surface, number, cell);
+    QRect cell(kMargin + (number % kSymbolsPerLibrary) * kSymbolCellWidth,
+               kMargin + (number / kSymbolsPerLibrary) * kSymbolCellHeight, kSymbolCellWidth, kSymbolCellHeight);
+    drawSymbolCell(painter, surface, number, cell);
   }
   painter.end();
   QSaveFile file(QString::fromStdString(path));

@@ -6,6 +6,19 @@
 
 #include "shell/page_export.h"
 
+class QPainter;
+class QRect;
+class QtSurface;
+
+// Size of one cell of the chart.
+constexpr int kSymbolCellWidth = 100;
+constexpr int kSymbolCellHeight = 110;
+
+// Draws library slot number into cell: a light frame, the symbol fitted
+// and centred above the label "number name" (the number alone for an
+// empty slot). surface draws with painter.
+void drawSymbolCell(QPainter& painter, QtSurface& surface, int number, const QRect& cell);
+
 // Draws the loaded library table into a PNG image at path (empty slots show
 // only their number). Only options.antialias is used. Returns false with
 // *error set when the image cannot be written; nothing is left behind then.

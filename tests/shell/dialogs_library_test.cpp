@@ -98,15 +98,50 @@ TEST_F(LibraryDisplayTest, ShowsTheLibraryThenTellsAndDumpsItsFirstSymbol) {
   dumped << file.rdbuf();
   EXPECT_EQ(dumped.str().rfind("Item name: L19.0\n", 0), 0u) << dumped.str();
 
-  // Symbol i stands at (20 + 70 i, 600): its triangle reaches 40 pixels up
-  // from there; the display stays until the window is next changed.
+  // Each symbol is centred in its own cell, with its name in the cell's
+  // lower part; the display stays until the window is next changed.
   const QImage& display = window->libraryDisplayImage();
+  qreal ratio = display.devicePixelRatio();
+  std::vector<QRect> cells = libraryDisplayCells(window->clientSize());
+  ASSERT_EQ(cells.size(), 10u);
+  auto darkIn = [&](const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        if (display.pixelColor(QPoint(x, y) * ratio).lightness() < 100) ++dark;
+      }
+    }
+    return dark;
+  };
   for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(display.pixelColor(20 + 70 * i + 20, 590), QColor(Qt::black)) << "symbol " << i;
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(QRect(QPoint(0, 0), window->clientSize()).contains(cells[i])) << "off the edge";
+    for (int j = 0; j < i; ++j) EXPECT_FALSE(cells[i].intersects(cells[j])) << "overlaps " << j;
+    EXPECT_EQ(display.pixelColor(cells[i].center() * ratio), QColor(Qt::black)) << "no glyph";
+    EXPECT_GT(darkIn(cells[i].adjusted(2, cells[i].height() - 20, -2, -2)), 0) << "no name";
   }
-  EXPECT_EQ(display.pixelColor(5, 590), QColor(Qt::white));
   window->command(kResetCommand);
   EXPECT_FALSE(window->libraryDisplayShown());
+}
+
+TEST_F(LibraryDisplayTest, TheGridFollowsTheWindowsWidth) {
+  for (QSize client : {QSize(1200, 700), QSize(450, 700), QSize(50, 700)}) {
+    std::vector<QRect> cells = libraryDisplayCells(client);
+    int columns = 0;
+    for (const QRect& cell : cells) columns += cell.top() == cells[0].top() ? 1 : 0;
+    EXPECT_EQ(columns, std::clamp((client.width() - 40) / cells[0].width(), 1, 10)) << client.width();
+  }
+}
+
+TEST_F(LibraryDisplayTest, CancelShowsNothingAndWritesNoVectorList) {
+  ui.onDialog = [](QDialog& dialog) {
+    setField(dialog, kLibraryNumberField, "4");
+    clickControl(dialog, kCancelButton);
+  };
+  window->command(kShowLibraryCommand);
+  EXPECT_FALSE(window->libraryDisplayShown());
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(directory / "vectorlist"));
 }
 
 TEST_F(LibraryDisplayTest, EmptySlotsAreLeftBlankAndNothingIsDumped) {
