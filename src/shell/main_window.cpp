@@ -65,6 +65,7 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
   area_ = new ScoreArea(this);
   setCentralWidget(area_);
   buildMenuBar(menuBar(), [this](int id) { command(id); });
+  buildRecentMenu();
   addAccelerators(this, [this](int id) { command(id); });
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
@@ -98,6 +99,7 @@ bool MainWindow::openFile(const std::string& path) {
   }
   filePath_ = path;
   openedListing_ = listing;
+  rememberRecent(path);
   history_.clear();
   showEditState();
   // A new page starts at its top, as wide as the window.

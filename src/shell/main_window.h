@@ -17,6 +17,7 @@
 
 class ExternalUtilsDialog;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class ScoreArea;
 
@@ -120,6 +121,7 @@ class MainWindow : public QMainWindow {
   int currentItem() const { return currentItem_; }
   int shownLibrary() const { return shownLibrary_; }
   const std::string& filePath() const { return filePath_; }
+  QMenu* recentMenu() const { return recentMenu_; }
   // True when the data differs from the file it was opened from or saved to.
   bool modified() const { return history_.modified(); }
   const QImage& offscreenImage() const { return offscreen_; }
@@ -158,6 +160,12 @@ class MainWindow : public QMainWindow {
   void recordEdit(DataSnapshot before, const std::string& name);
   // Runs row k of the utilities dialog as an edit that can be undone.
   void runUtility(ExternalUtilsDialog& dialog, int k);
+  // The Open Recent submenu after Open, filled from the recent-files file.
+  void buildRecentMenu();
+  void showRecentFiles();
+  // path was opened or saved: first in the list, which is written at once.
+  void rememberRecent(const std::string& path);
+  void openRecent(const std::string& path);
   void undoCommand();
   void redoCommand();
   void restoreData(const DataSnapshot& data);
@@ -197,4 +205,6 @@ class MainWindow : public QMainWindow {
   View view_;
   bool openedListing_ = false;  // filePath_ holds a PMX listing, not a page
   EditHistory history_;
+  QMenu* recentMenu_ = nullptr;
+  std::vector<std::string> recentFiles_;
 };

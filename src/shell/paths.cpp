@@ -97,3 +97,5 @@ std::string handOverFilePath() { return (fs::path(scoreDirectory()) / "tempfile.
 std::string windowGeometryFilePath() {
   return (fs::path(scoreDirectory()) / "window-geometry").string();
 }
+
+std::string recentFilesFilePath() { return (fs::path(scoreDirectory()) / "recent-files").string(); }

@@ -18,3 +18,4 @@ std::string settingsFilePath();  // melibron.ini
 std::string handOverFilePath();  // tempfile.mus
 // The window's own state, each in a small file beside the settings file.
 std::string windowGeometryFilePath();  // window-geometry
+std::string recentFilesFilePath();     // recent-files

@@ -36,6 +36,7 @@ bool MainWindow::saveAs() {
   if (!writePage(path)) return false;
   filePath_ = path;
   openedListing_ = false;
+  rememberRecent(path);
   showTitle();
   return true;
 }

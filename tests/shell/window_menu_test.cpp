@@ -46,6 +46,7 @@ TEST_F(MenuBarTest, HoldsTheMenusWithTheirItemsIdsAndSeparators) {
   const std::vector<std::pair<std::string, std::vector<MenuRow>>> expected = {
       {"&File",
        {{"&Open SCORE file...\t        Ctrl+O", 100},
+        {"Open &Recent", 0},
         {"-", 0},
         {"&Save SCORE file...\t        Ctrl+S", 108},
         {"Sa&ve SCORE file as...\t        Ctrl+Shift+S", 111},
