@@ -76,6 +76,7 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::initialise(const std::string& libraryDirectory) {
+  libraryDirectory_ = libraryDirectory;
   readSettings(settingsFilePath(), *interaction_);
   std::string error;
   if (!loadLibraries(libraryDirectory, &error)) {

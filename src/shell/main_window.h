@@ -16,6 +16,7 @@
 #include "view/view.h"
 
 class ExternalUtilsDialog;
+class HelpWindow;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -122,6 +123,7 @@ class MainWindow : public QMainWindow {
   int shownLibrary() const { return shownLibrary_; }
   const std::string& filePath() const { return filePath_; }
   QMenu* recentMenu() const { return recentMenu_; }
+  HelpWindow* helpWindow() const { return helpWindow_; }
   // True when the data differs from the file it was opened from or saved to.
   bool modified() const { return history_.modified(); }
   const QImage& offscreenImage() const { return offscreen_; }
@@ -166,6 +168,8 @@ class MainWindow : public QMainWindow {
   // path was opened or saved: first in the list, which is written at once.
   void rememberRecent(const std::string& path);
   void openRecent(const std::string& path);
+  // The help window, made on first use and kept.
+  void showHelp();
   void undoCommand();
   void redoCommand();
   void restoreData(const DataSnapshot& data);
@@ -206,5 +210,7 @@ class MainWindow : public QMainWindow {
   bool openedListing_ = false;  // filePath_ holds a PMX listing, not a page
   EditHistory history_;
   QMenu* recentMenu_ = nullptr;
+  HelpWindow* helpWindow_ = nullptr;
+  std::string libraryDirectory_;
   std::vector<std::string> recentFiles_;
 };

@@ -3,7 +3,6 @@
 
 #include <string>
 
-inline constexpr char kHelpText[] = "No help implemented";
 inline constexpr char kVectorListText[] = "Saving the first library symbol to file \"vectorlist\"";
 inline constexpr char kPmxFileName[] = "tempfile.pmx";
 inline constexpr char kVectorListFileName[] = "vectorlist";

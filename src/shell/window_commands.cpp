@@ -5,6 +5,7 @@
 #include "shell/commands.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/file_info_dialog.h"
+#include "shell/help_window.h"
 #include "shell/item_edit_dialog.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
@@ -16,7 +17,7 @@ void MainWindow::command(int id) {
     case kOpenCommand: openCommand(); break;
     case kResetCommand: scrollTo(QPoint(0, 0)); break;
     case kEditItemCommand: editItemCommand(); break;
-    case kHelpCommand: message(kHelpText, "Help", MessageIcon::kNone); break;
+    case kHelpCommand: showHelp(); break;
     case kExitCommand: close(); break;  // the close event writes the settings
     case kAboutCommand: message(aboutText(), "About MELIBRON", MessageIcon::kNone); break;
     case kSaveCommand: save(); break;
@@ -63,3 +64,10 @@ void MainWindow::openCommand() {
   openFile(path);
 }
 
+
+void MainWindow::showHelp() {
+  if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this, libraryDirectory_);
+  helpWindow_->show();
+  helpWindow_->raise();
+  helpWindow_->activateWindow();
+}

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "shell/commands.h"
+#include "shell/help_window.h"
 #include "support/mus_bytes.h"
 #include "window_fixture.h"
 
@@ -92,8 +93,23 @@ TEST_F(MenuBarTest, ChoosingAnItemRunsItsCommand) {
   QMenu* help = menusOf(window.get()).back();
   ASSERT_NE(help, nullptr);
   help->actions().front()->trigger();
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "No help implemented");
+  ASSERT_NE(window->helpWindow(), nullptr);
+  EXPECT_TRUE(window->helpWindow()->isVisible());
+}
+
+TEST_F(MenuBarTest, F1OpensAHelpWindowWithTheKeysTheFilesAndTheCommandLine) {
+  window->command(kHelpCommand);
+  HelpWindow* help = window->helpWindow();
+  ASSERT_NE(help, nullptr);
+  std::string text = help->text().toStdString();
+  for (const std::string& expected :
+       {std::string("Ctrl+S"), std::string("Save SCORE file"), std::string("Ctrl+Page Up"),
+        std::string("Undo"), (directory / "melibron.ini").string(),
+        (directory / "tempfile.mus").string(), std::string("melibron --info FILE")}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+  window->command(kHelpCommand);
+  EXPECT_EQ(window->helpWindow(), help) << "a second window instead of the first raised";
 }
 
 TEST_F(MenuBarTest, MenuItemsCarryNoKeysOfTheirOwn) {

@@ -154,7 +154,6 @@ TEST_F(OpenTest, MessageCommandsShowTheirTexts) {
     std::string caption;
   };
   const std::vector<Case> cases = {
-      {kHelpCommand, "No help implemented", "Help"},
       {kAboutCommand, aboutText(), "About MELIBRON"},
   };
   for (const Case& c : cases) {
