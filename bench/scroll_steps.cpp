@@ -1,8 +1,8 @@
 // Runs a fixed number of scroll steps on one page, for instruction counts
 // that do not depend on the machine's load:
 //   valgrind --tool=callgrind --toggle-collect='runScrollSteps*' \
-//     scroll_steps PAGE.mus|generated:N STEPS
-// Usage: scroll_steps PAGE.mus|generated:N [STEPS]
+//     scroll_steps PAGE.mus|generated:N STEPS [--basic]
+// Usage: scroll_steps PAGE.mus|generated:N [STEPS] [--basic]
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -34,14 +34,17 @@ bool loadPage(const std::string& page, Document& document) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: scroll_steps PAGE.mus|generated:N [STEPS]\n");
+  const bool basic = argc > 1 && std::string(argv[argc - 1]) == "--basic";
+  const int operands = argc - (basic ? 1 : 0);
+  if (operands < 2 || operands > 3) {
+    std::fprintf(stderr, "usage: scroll_steps PAGE.mus|generated:N [STEPS] [--basic]\n");
     return 2;
   }
-  int steps = argc == 3 ? std::atoi(argv[2]) : 10;
+  int steps = operands == 3 ? std::atoi(argv[2]) : 10;
   BenchPage page;
   if (!loadBenchLibraries() || !loadPage(argv[1], page.document)) return 1;
   initViewState(page.view, kBenchPixelsPerInch);
+  if (basic) page.view.drawingMode = DrawingMode::kBasic;
   relayout(page);  // the first layout after opening; the steps come after it
   QImage screen = screenImage();
   runScrollSteps(screen, page, steps);
