@@ -29,8 +29,10 @@ SlurItem readSlurItem(const ItemRecord& item) {
 int samplesFor(const SlurCurve& curve, const DeviceMap& map, double share) {
   double chord = std::hypot(curve.b.x - curve.a.x, curve.b.y - curve.a.y) * map.scale * share;
   double samples = chord / kPixelsPerSample;
+  // A mirrored or collapsed view gives a negative or NaN chord.
   if (!(samples < kMostSamples)) return kMostSamples;
-  return std::max(kFewestSamples, static_cast<int>(samples));
+  if (!(samples > kFewestSamples)) return kFewestSamples;
+  return static_cast<int>(samples);
 }
 
 void paintEnding(DrawingSurface& surface, const View& view, const SlurItem& slur,
