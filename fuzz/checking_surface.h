@@ -18,6 +18,7 @@ class CheckingSurface : public DrawingSurface {
   void selectStockBrush(StockBrush brush) override;
   void selectWidePen(int width) override;
   void restorePen() override;
+  void selectPenWeight(PenWeight) override {}
   void beginPath() override;
   void endPath() override;
   void strokePath() override;
@@ -28,6 +29,8 @@ class CheckingSurface : public DrawingSurface {
   void drawText(const TextRun& run) override;
   void beginItem(int item) override;
   void endItem() override;
+  void beginSymbol(const ComponentPlacement&) override {}
+  void endSymbol() override {}
 
   // Number of calls, and a sum over every coordinate seen.
   int64_t calls() const { return calls_; }

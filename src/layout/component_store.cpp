@@ -43,7 +43,7 @@ Component* addComponent(ComponentLists& lists, int item, int symbol) {
   if (slot < list.records.size()) {
     // A record kept from the last layout pass is refilled in place; assigning
     // the arrays reuses their storage, so a relayout allocates nothing.
-    *list.records[slot] = *source;
+    static_cast<LibrarySymbol&>(*list.records[slot]) = *source;
   } else {
     if (lists.liveRecords >= kMaxComponents) return nullptr;
     list.records.push_back(std::make_unique<Component>(*source));
@@ -51,7 +51,9 @@ Component* addComponent(ComponentLists& lists, int item, int symbol) {
     slot = list.records.size() - 1;
   }
   list.count = static_cast<int32_t>(slot + 1);
-  return list.records[slot].get();
+  Component* component = list.records[slot].get();
+  component->placement = ComponentPlacement{symbol};
+  return component;
 }
 
 void freeAllComponents(ComponentLists& lists) {

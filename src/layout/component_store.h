@@ -20,7 +20,8 @@ void prepareComponentLists(ComponentLists& lists, int itemCount);
 // is outside 0..199, its slot is empty or it has no draw entries, or the
 // lists hold kMaxComponents records. The list grows as needed; slot order is
 // drawing order. The component stays where it is until the lists are
-// prepared again.
+// prepared again. Its placement names the symbol, unmoved; the point
+// operations leave the placement to the caller.
 Component* addComponent(ComponentLists& lists, int item, int symbol);
 
 // Empties every item's component list; all counts become 0. The records stay,

@@ -55,6 +55,7 @@ Component* placeSymbol(View& view, int item, int symbol, float factor, int x, in
   if (mirrored) multiplyComponent(*component, 1, -1);
   scaleComponent(*component, factor);
   translateComponent(*component, x, y);
+  component->placement = {symbol, factor, mirrored, x, y};
   if (debugTraceEnabled()) {
     traceDebug("  item %d: symbol %d scaled %.9g at (%d, %d)%s", item, symbol, factor, x, y,
                mirrored ? " mirrored" : "");

@@ -72,3 +72,9 @@ void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record) {
     cursor += n;
   }
 }
+
+void drawComponent(DrawingSurface& surface, const Component& component) {
+  surface.beginSymbol(component.placement);
+  drawSymbol(surface, component);
+  surface.endSymbol();
+}

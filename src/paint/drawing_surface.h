@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "library/library_table.h"
+#include "view/component_lists.h"
 
 enum class StockBrush { kWhite, kBlack };
+
+// The printed weights the one-pixel pen stands for. A surface drawing where
+// SCORE's weights are wider than a device pixel draws the pen's lines with
+// them; on screen the pen stays one pixel whatever is selected.
+enum class PenWeight : uint8_t { kLine, kLedgerLine };
 
 // Paths, strokes and text in double device pixels, the frame of the integer
 // calls, so that vector outputs can keep positions exact.
@@ -79,6 +85,9 @@ class DrawingSurface {
   virtual void selectWidePen(int width) = 0;
   // Selects the remembered pen again and deletes the wide pen.
   virtual void restorePen() = 0;
+  // The printed weight of the one-pixel pen's lines until the next
+  // selection (kLine to begin with); draws nothing.
+  virtual void selectPenWeight(PenWeight weight) = 0;
 
   // Path recording: moves and lines between beginPath and endPath form a path
   // that strokePath draws with the current pen.
@@ -102,4 +111,9 @@ class DrawingSurface {
   // items do not nest.
   virtual void beginItem(int item) = 0;
   virtual void endItem() = 0;
+  // The calls between beginSymbol and endSymbol draw one component, placed
+  // as given; a surface may place the library symbol itself there instead
+  // of drawing the calls. Symbols do not nest.
+  virtual void beginSymbol(const ComponentPlacement& placement) = 0;
+  virtual void endSymbol() = 0;
 };

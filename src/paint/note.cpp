@@ -77,11 +77,14 @@ void drawLedgerLines(DrawingSurface& surface, const View& view, const NotePlace&
   int x1 = toWindowX(view, n.p3 * v.hUnit - n.z * v.hUnit * kLedgerLeft);
   int x2 = toWindowX(view, n.z * v.hUnit * kLedgerRight + n.p3 * v.hUnit);
   count = std::min<int64_t>(count, kMaxRuledLines);
+  if (count <= 0) return;
+  surface.selectPenWeight(PenWeight::kLedgerLine);
   for (int j = 0; j < count; ++j) {
     int k = first + step * j;
     int y = toWindowY(view, n.z * k * v.stepUnit + n.b);
     strokeLine(surface, x1, y, x2, y, n.ledgerWidth);
   }
+  surface.selectPenWeight(PenWeight::kLine);
 }
 
 void drawLedgers(DrawingSurface& surface, const View& view, const NotePlace& n) {

@@ -14,7 +14,7 @@ constexpr float kHundredth = 0.01f;
 void drawFirstComponent(DrawingSurface& surface, const View& view, int item) {
   const ItemComponents* list = componentsOf(view.components, item);
   if (list != nullptr && list->count > 0 && !list->records.empty()) {
-    drawSymbol(surface, *list->records[0]);
+    drawComponent(surface, *list->records[0]);
   }
 }
 
@@ -85,7 +85,7 @@ void drawComponents(DrawingSurface& surface, const View& view, int item) {
   const ItemComponents* list = componentsOf(view.components, item);
   if (list == nullptr) return;
   int count = std::min(list->count, static_cast<int32_t>(list->records.size()));
-  for (int k = 0; k < count; ++k) drawSymbol(surface, *list->records[static_cast<size_t>(k)]);
+  for (int k = 0; k < count; ++k) drawComponent(surface, *list->records[static_cast<size_t>(k)]);
 }
 
 void drawLine(DrawingSurface& surface, int x1, int y1, int x2, int y2) {

@@ -15,6 +15,9 @@
 // it (a list that starts with opcode -1) is not drawn. Empty runs make no call.
 void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record);
 
+// A component with drawSymbol, between the surface's symbol brackets.
+void drawComponent(DrawingSurface& surface, const Component& component);
+
 // Refills the view's staff tables, then draws the document's items 1..item
 // count in order, each between beginItem and endItem, with the components of
 // the view's last layout pass.

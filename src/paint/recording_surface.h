@@ -1,6 +1,7 @@
 // A drawing surface that records each call as one text line: the .ops
 // listing ("moveto X Y", "polygon black 4 ..."). Brush selection writes no
-// line; it shows as the brush of the next polygon. Line breaks inside text
+// line; it shows as the brush of the next polygon. Pen weights write none
+// either: they are the surfaces' mapping of the pen, not a drawing call. Line breaks inside text
 // are written as spaces, so every call stays one line. Paths and text runs
 // print their numbers with at most three decimals, trailing zeros dropped:
 //   path FILL WIDTH [dash D1 D2 ...] M x y L x y C x1 y1 x2 y2 x y Z
@@ -27,6 +28,7 @@ class RecordingSurface : public DrawingSurface {
   void selectStockBrush(StockBrush brush) override;
   void selectWidePen(int width) override;
   void restorePen() override;
+  void selectPenWeight(PenWeight) override {}
   void beginPath() override;
   void endPath() override;
   void strokePath() override;
@@ -37,6 +39,8 @@ class RecordingSurface : public DrawingSurface {
   void drawText(const TextRun& run) override;
   void beginItem(int item) override;
   void endItem() override;
+  void beginSymbol(const ComponentPlacement&) override {}
+  void endSymbol() override {}
 
   // Every recorded line, each ended by "\n".
   const std::string& listing() const { return listing_; }

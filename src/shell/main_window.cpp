@@ -14,6 +14,7 @@
 #include "layout/layout.h"
 #include "library/library_table.h"
 #include "paint/painter.h"
+#include "paint/pen_widths.h"
 #include "score/score_input.h"
 #include "shell/commands.h"
 #include "shell/paths.h"
@@ -121,7 +122,8 @@ void MainWindow::paintOffscreen() {
   QPainter painter(&offscreen_);
   painter.fillRect(QRect(QPoint(0, 0), screenSize_), kDeskColour);
   painter.fillRect(pageRect(), Qt::white);
-  QtSurface surface(painter);  // selects the black pen and the white brush
+  // Selects the black pen and the white brush; a zoomed page has SCORE's weights.
+  QtSurface surface(painter, penWidths(view_.viewState));
   painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
   paintScore(surface, document_, view_);
 }

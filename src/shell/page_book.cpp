@@ -8,8 +8,9 @@
 #include "score/score_input.h"
 
 bool writePdfBook(const std::vector<std::string>& inputs, const std::string& path,
-                  const PageOptions& options, BatchProgress& progress,
+                  const PageOptions& requested, BatchProgress& progress,
                   const std::function<bool()>& stop, std::string* error) {
+  PageOptions options = drawingOptions(PageFormat::kPdf, requested);
   QSaveFile file(QString::fromStdString(path));
   if (!openForSaving(file, error)) return false;
   QPdfWriter writer(&file);

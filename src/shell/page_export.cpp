@@ -6,12 +6,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <cmath>
 
 #include "layout/layout.h"
 #include "paint/painter.h"
+#include "paint/pen_widths.h"
 #include "paint/recording_surface.h"
+#include "paint/svg_surface.h"
 #include "shell/png_encoding.h"
 #include "shell/qt_surface.h"
 #include "shell/save_file.h"
@@ -45,19 +46,12 @@ bool writePng(const std::string& path, const Document& document, View& view,
 
 bool writeSvg(const std::string& path, const Document& document, View& view,
               const PageOptions& options, std::string* error) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
   QSize size = pageSize(options);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&file);
-  generator.setSize(size);
-  generator.setViewBox(QRect(QPoint(0, 0), size));
-  generator.setResolution(options.pixelsPerInch);
-  generator.setTitle("MELIBRON page");
-  QPainter painter(&generator);
-  paintPage(painter, document, view, size, options.antialias);
-  painter.end();
-  return finishSaving(file, error);
+  SvgSurface surface(document, size.width(), size.height(), options.pixelsPerInch,
+                     penWidths(view.viewState));
+  surface.fillRectangle(0, 0, size.width(), size.height());
+  paintScore(surface, document, view);
+  return saveBytes(path, QByteArray::fromStdString(surface.svg()), error);
 }
 
 bool writePdf(const std::string& path, const Document& document, View& view,
@@ -73,6 +67,14 @@ bool writePdf(const std::string& path, const Document& document, View& view,
 }
 
 }  // namespace
+
+PageOptions drawingOptions(PageFormat format, const PageOptions& options) {
+  PageOptions drawn = options;
+  if (format == PageFormat::kSvg || format == PageFormat::kPdf) {
+    drawn.pixelsPerInch = kPrintPixelsPerInch;
+  }
+  return drawn;
+}
 
 void layoutPage(const Document& document, View& view, const PageOptions& options) {
   initViewState(view, options.pixelsPerInch);
@@ -91,7 +93,7 @@ QSize pageSize(const PageOptions& options) {
 
 void paintPage(QPainter& painter, const Document& document, View& view, const QSize& size,
                bool antialias) {
-  QtSurface surface(painter);
+  QtSurface surface(painter, penWidths(view.viewState));
   surface.fillRectangle(0, 0, size.width(), size.height());
   painter.setRenderHint(QPainter::Antialiasing, antialias);
   paintScore(surface, document, view);
@@ -127,7 +129,8 @@ std::string pageOperations(const Document& document, View& view) {
 }
 
 bool exportPage(const std::string& path, PageFormat format, const Document& document,
-                const PageOptions& options, std::string* error) {
+                const PageOptions& requested, std::string* error) {
+  PageOptions options = drawingOptions(format, requested);
   View view;
   layoutPage(document, view, options);
   switch (format) {

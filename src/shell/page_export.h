@@ -22,6 +22,14 @@ struct PageOptions {
 
 enum class PageFormat { kPng, kSvg, kPdf, kOps };
 
+// PDF and SVG pages are laid out and drawn at this resolution whatever the
+// options say, so that no position is rounded by more than 1/2400 inch.
+constexpr int kPrintPixelsPerInch = 2400;
+
+// The options a page of the format is drawn with: the given ones, at the
+// print resolution for the vector formats.
+PageOptions drawingOptions(PageFormat format, const PageOptions& options);
+
 // Sets the view for the options (zero offsets, their drawing mode) and lays
 // the document out in it.
 void layoutPage(const Document& document, View& view, const PageOptions& options);
@@ -32,7 +40,8 @@ QSize pageSize(const PageOptions& options);
 
 // Paints the page laid out in view onto an active painter the way the window
 // does: a white fill of size with the black stock pen and white brush
-// selected, then paintScore.
+// selected, then paintScore, the pens at SCORE's weights for the view's
+// resolution and zoom.
 void paintPage(QPainter& painter, const Document& document, View& view, const QSize& size,
                bool antialias);
 

@@ -87,8 +87,8 @@ QPen QtSurface::stockPen() {
   return pen;
 }
 
-QtSurface::QtSurface(QPainter& painter)
-    : painter_(painter), rememberedPen_(stockPen()), stockPen_(stockPen()),
+QtSurface::QtSurface(QPainter& painter, const PenWidths& widths)
+    : painter_(painter), widths_(widths), rememberedPen_(stockPen()), stockPen_(stockPen()),
       blackBrush_(Qt::black), whiteBrush_(Qt::white) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setPen(stockPen_);
@@ -108,12 +108,28 @@ void QtSurface::moveTo(int x, int y) {
   if (pathOpen_) path_.moveTo(position_);
 }
 
+double QtSurface::lineWidth() const {
+  double width = widths_.of(weight_);
+  return usable(width) && width > 1 && painter_.pen() == stockPen_ ? width : 0;
+}
+
+void QtSurface::strokeWide(const QPainterPath& path, double width) {
+  // A one-pixel line covers the pixels right of and below its points; the
+  // wide line keeps to the same centres.
+  painter_.strokePath(path.translated(0.5, 0.5), strokePen({width, {}}));
+}
+
 void QtSurface::lineTo(int x, int y) {
   QPoint end(x, y);
+  double width = lineWidth();
   if (pathOpen_) {
     // A path begun without a move starts at the current position.
     if (path_.elementCount() == 0) path_.moveTo(position_);
     path_.lineTo(end);
+  } else if (width > 0) {
+    QPainterPath line(position_);
+    line.lineTo(end);
+    strokeWide(line, width);
   } else if (fillsAsRectangle(position_, end)) {
     // The stroker leaves out the end pixel in either direction, so the line
     // covers [min, max) along its axis.
@@ -156,7 +172,15 @@ void QtSurface::checkWholePixels() {
 
 void QtSurface::polyline(const Vector* points, int count) {
   if (points == nullptr || count < 2) return;
-  painter_.drawPolyline(toPoints(points, count), count);
+  const QPoint* qtPoints = toPoints(points, count);
+  double width = lineWidth();
+  if (width > 0) {
+    QPainterPath line(qtPoints[0]);
+    for (int i = 1; i < count; ++i) line.lineTo(qtPoints[i]);
+    strokeWide(line, width);
+    return;
+  }
+  painter_.drawPolyline(qtPoints, count);
 }
 
 void QtSurface::polygon(const Vector* points, int count) {
@@ -173,7 +197,12 @@ void QtSurface::polyBezier(const Vector* points, int count) {
     curve.cubicTo(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y,
                   points[i + 2].x, points[i + 2].y);
   }
-  painter_.strokePath(curve, painter_.pen());
+  double width = lineWidth();
+  if (width > 0) {
+    strokeWide(curve, width);
+  } else {
+    painter_.strokePath(curve, painter_.pen());
+  }
 }
 
 void QtSurface::selectStockBrush(StockBrush brush) {
@@ -186,8 +215,9 @@ void QtSurface::selectWidePen(int width) {
   rememberedPen_ = painter_.pen();
   // A width below 1 would make no geometric pen; the one-pixel line that is
   // drawn then is what a failed pen creation leaves on the page as well.
-  QPen pen(QBrush(Qt::black), std::clamp(width, 0, kMaxPenWidth), Qt::SolidLine, Qt::FlatCap,
-           Qt::MiterJoin);
+  double outline = usable(widths_.wideOutline) ? std::clamp(widths_.wideOutline, 0.0, 1e3) : 0.0;
+  QPen pen(QBrush(Qt::black), std::clamp(width, 0, kMaxPenWidth) + outline, Qt::SolidLine,
+           Qt::FlatCap, Qt::MiterJoin);
   painter_.setPen(pen);
 }
 
@@ -201,7 +231,12 @@ void QtSurface::beginPath() {
 void QtSurface::endPath() { pathOpen_ = false; }
 
 void QtSurface::strokePath() {
-  painter_.strokePath(path_, painter_.pen());
+  double width = lineWidth();
+  if (width > 0) {
+    strokeWide(path_, width);
+  } else {
+    painter_.strokePath(path_, painter_.pen());
+  }
   path_ = QPainterPath();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "paint/drawing_surface.h"
+#include "paint/pen_widths.h"
 
 class QtSurface : public DrawingSurface {
  public:
@@ -16,7 +17,10 @@ class QtSurface : public DrawingSurface {
   // context: the black one-pixel stock pen, the white stock brush, origin
   // (0, 0), no antialiasing. The painter must outlive the surface, and its
   // transform is the surface's to set from then on (setViewportOrigin).
-  explicit QtSurface(QPainter& painter);
+  // The one-pixel pen's lines are drawn with the widths, through the pixel
+  // centres of their ends, where a width is not 0; the wide pen adds its
+  // outline.
+  explicit QtSurface(QPainter& painter, const PenWidths& widths = {});
 
   void moveTo(int x, int y) override;
   void lineTo(int x, int y) override;
@@ -26,6 +30,7 @@ class QtSurface : public DrawingSurface {
   void selectStockBrush(StockBrush brush) override;
   void selectWidePen(int width) override;
   void restorePen() override;
+  void selectPenWeight(PenWeight weight) override { weight_ = weight; }
   void beginPath() override;
   void endPath() override;
   void strokePath() override;
@@ -33,11 +38,13 @@ class QtSurface : public DrawingSurface {
   void textOut(int x, int y, const char* text, int length) override;
   void fillRectangle(int x, int y, int width, int height) override;
   // Paths as QPainterPath under the painter's antialiasing; text through
-  // QFont, always antialiased. Item brackets draw nothing.
+  // QFont, always antialiased. Item and symbol brackets draw nothing.
   void drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) override;
   void drawText(const TextRun& run) override;
   void beginItem(int) override {}
   void endItem() override {}
+  void beginSymbol(const ComponentPlacement&) override {}
+  void endSymbol() override {}
 
   // The stock pen: black, one pixel, cosmetic (unaffected by any scaling).
   static QPen stockPen();
@@ -45,6 +52,11 @@ class QtSurface : public DrawingSurface {
  private:
   // The points as Qt's, in a buffer kept across calls.
   const QPoint* toPoints(const Vector* points, int count);
+  // The width the one-pixel pen's lines are drawn with now; 0 for one pixel
+  // and while the wide pen is selected.
+  double lineWidth() const;
+  // Strokes the line or path through the centres of its pixels with width.
+  void strokeWide(const QPainterPath& path, double width);
   // True when a line may be filled as a rectangle with the same pixels.
   bool fillsAsRectangle(QPoint from, QPoint to) const;
   // True for aliased drawing with the stock pen on a raster device, moved
@@ -55,6 +67,8 @@ class QtSurface : public DrawingSurface {
   void checkWholePixels();
 
   QPainter& painter_;
+  PenWidths widths_;
+  PenWeight weight_ = PenWeight::kLine;
   QPoint position_;
   bool wholePixels_ = false;  // raster device, transform a whole-pixel move
   QPoint origin_;             // that move

@@ -9,8 +9,24 @@
 
 #include "library/library_table.h"
 
-// A component has exactly the fields of a library symbol.
-using Component = LibrarySymbol;
+// Where a component's vectors came from: library symbol `symbol`'s,
+// mirrored upside down when asked, each coordinate times scale (truncated),
+// then moved by (x, y). Surfaces that draw at print resolution use it to
+// place the symbol's own outline instead of the truncated copy.
+struct ComponentPlacement {
+  int32_t symbol = -1;  // -1: not copied from the library table
+  float scale = 1.0f;
+  bool mirrored = false;
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+// A component has the fields of a library symbol and its placement.
+struct Component : LibrarySymbol {
+  Component() = default;
+  explicit Component(const LibrarySymbol& symbol) : LibrarySymbol(symbol) {}
+  ComponentPlacement placement;
+};
 
 struct ItemComponents {
   int32_t count = 0;  // live components: records[0 .. count-1], in drawing order

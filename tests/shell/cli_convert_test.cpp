@@ -103,7 +103,9 @@ TEST_F(CliConvert, WritesSvgAndPdf) {
             0);
   QSvgRenderer svg(QString::fromStdString(output("page.svg")));
   EXPECT_TRUE(svg.isValid());
-  EXPECT_EQ(svg.viewBox(), QRect(0, 0, 816, 1056));
+  EXPECT_EQ(svg.viewBox(), QRect(0, 0, 20400, 26400)) << "drawn at 2400 pixels per inch";
+  EXPECT_NE(text(readFile(output("page.svg"))).find("width=\"8.5in\" height=\"11in\""),
+            std::string::npos);
   EXPECT_EQ(text(readFile(output("page.pdf"))).substr(0, 5), "%PDF-");
   EXPECT_EQ(outputs(), (std::vector<std::string>{"page.pdf", "page.svg"}));
 }
