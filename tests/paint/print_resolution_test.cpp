@@ -90,7 +90,7 @@ class PrintResolutionTest : public ::testing::Test {
   void expectScaled(const std::string& coarse, const std::string& fine, double ratio) {
     std::vector<Call> a = calls(coarse), b = calls(fine);
     ASSERT_EQ(a.size(), b.size());
-    ASSERT_GT(a.size(), 30u);
+    ASSERT_GT(a.size(), 20u);
     for (size_t k = 0; k < a.size(); ++k) {
       ASSERT_EQ(a[k].words, b[k].words) << "call " << k;
       ASSERT_EQ(a[k].numbers.size(), b[k].numbers.size()) << "call " << k << ": " << a[k].words;

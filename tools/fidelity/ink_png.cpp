@@ -1,15 +1,20 @@
 #include "ink_png.h"
 
 #include <QImage>
+#include <QImageReader>
 
 namespace {
 
 // SCORE's rasters are grey; ink is what prints darker than half.
 constexpr int kInkBelow = 128;
+// Pages at 600 dpi and more are larger than Qt reads by default (128 MB):
+// a 1200-dpi page is 10,200 x 13,200 pixels.
+constexpr int kMaxImageMegabytes = 1024;
 
 }  // namespace
 
 bool readInkImage(const QString& path, InkImage& image, QString* error) {
+  QImageReader::setAllocationLimit(kMaxImageMegabytes);
   QImage source;
   if (!source.load(path)) {
     *error = QStringLiteral("cannot read the image %1").arg(path);
