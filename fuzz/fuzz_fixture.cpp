@@ -5,11 +5,15 @@
 #include "checking_surface.h"
 #include "layout/layout.h"
 #include "paint/painter.h"
+#include "paint/pen_widths.h"
+#include "paint/svg_surface.h"
 #include "score/item_table.h"
 
 namespace {
 
 constexpr int kPixelsPerInch = 96;
+constexpr int kPageWidth = 816;  // 8.5 x 11 inches
+constexpr int kPageHeight = 1056;
 
 DrwSymbol fakeSymbol(int symbol) {
   std::string name = "f" + std::to_string(symbol);
@@ -49,5 +53,10 @@ size_t layoutAndPaint(FuzzPage& page) {
     paintScore(surface, page.document, page.view);
     calls = surface.calls();
   }
+  // The SVG page of the same calls, at the weights of the view's zoom.
+  SvgSurface svg(page.document, kPageWidth, kPageHeight, kPixelsPerInch,
+                 penWidths(page.view.viewState));
+  paintScore(svg, page.document, page.view);
+  svg.svg();
   return static_cast<size_t>(calls);
 }

@@ -27,5 +27,6 @@ struct FuzzPage {
 };
 
 // Lays out the page's items and paints them onto a checking surface, in
-// both drawing modes; returns the number of drawing calls of the complete one.
+// both drawing modes, and the complete drawing as an SVG page; returns the
+// number of drawing calls of the complete one.
 size_t layoutAndPaint(FuzzPage& page);
