@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kLibraries = 20;
 constexpr int kSymbolsPerLibrary = 10;
-// The font's em is the height of its five-line staff: four staff spaces.
-constexpr double kStaffSpacesPerEm = 4.0;
 
 bool readText(const std::string& path, std::string* text) {
   std::ifstream file(path);

@@ -1,6 +1,9 @@
 #include "outline_source.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include "symbol_builder.h"
 
 namespace {
 
@@ -34,4 +37,28 @@ std::string outlineDefinition(const std::string& variable, const GlyphPath& path
          "Points, " + number(path.left) + ", " + number(path.bottom) + ", " +
          number(path.right) + ", " + number(path.top) + ", " + number(path.advance) + "};\n";
   return out;
+}
+
+bool symbolOutlineDefinitions(const FontFile& font, const std::vector<CatalogueEntry>& entries,
+                              std::string* out, std::string* error) {
+  std::vector<CatalogueEntry> sorted = entries;
+  std::sort(sorted.begin(), sorted.end(),
+            [](const CatalogueEntry& a, const CatalogueEntry& b) { return a.number < b.number; });
+  double staffSpace = unitsPerEm(font) / kStaffSpacesPerEm;
+  std::string table = "constexpr SymbolOutline kSymbolOutlines[] = {\n";
+  for (const CatalogueEntry& entry : sorted) {
+    DrwSymbol symbol;
+    GlyphPath path;
+    if (!buildSymbol(font, staffSpace, entry, &symbol, error) ||
+        !buildSymbolPath(font, staffSpace, entry, &path, error)) {
+      *error = "catalogue line " + std::to_string(entry.line) + ": " + *error;
+      return false;
+    }
+    std::string variable = "kSymbol" + std::to_string(entry.number);
+    *out += outlineDefinition(variable, path);
+    table += "    {" + std::to_string(entry.number) + ", " +
+             std::to_string(drwFingerprint(symbol)) + "ull, " + variable + "},\n";
+  }
+  *out += table + "};\n";
+  return true;
 }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "contour_join.h"
+#include "library/outline_glyphs.h"
 
 namespace {
 
@@ -69,18 +70,26 @@ void appendPolygons(const std::vector<PointRun>& polygons, std::vector<DrwEntry>
   }
 }
 
-}  // namespace
+// Where the catalogue puts the glyphs: library = (font - anchor) x k + offset.
+struct SymbolFrame {
+  double kx = 1, ky = 1;
+  double ax = 0, ay = 0;
+};
 
-bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& entry,
-                 DrwSymbol* symbol, std::string* error) {
-  double kx = kUnitsPerStaffSpace / staffSpace * entry.scaleX;
-  double ky = kUnitsPerStaffSpace / staffSpace * entry.scaleY;
-  std::vector<std::vector<FontContour>> glyphs;
-  if (!setGlyphs(font, entry.glyphs, kFlatteningTolerance / std::max(kx, ky), &glyphs, error)) {
+// The glyphs flattened as the libraries hold them, and their frame: the
+// anchors are taken on the flattened points, so that both forms of a symbol
+// stand exactly where its library file has it.
+bool symbolFrame(const FontFile& font, double staffSpace, const CatalogueEntry& entry,
+                 std::vector<std::vector<FontContour>>* glyphs, SymbolFrame* frame,
+                 std::string* error) {
+  frame->kx = kUnitsPerStaffSpace / staffSpace * entry.scaleX;
+  frame->ky = kUnitsPerStaffSpace / staffSpace * entry.scaleY;
+  if (!setGlyphs(font, entry.glyphs, kFlatteningTolerance / std::max(frame->kx, frame->ky), glyphs,
+                 error)) {
     return false;
   }
   Box bx, by;
-  for (const auto& contours : glyphs) {
+  for (const auto& contours : *glyphs) {
     for (const FontContour& contour : contours) {
       for (const FontPoint& p : contour) {
         bx = {std::min(bx.low, p.x), std::max(bx.high, p.x)};
@@ -88,7 +97,18 @@ bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& 
       }
     }
   }
-  double ax = anchorAt(entry.x, bx), ay = anchorAt(entry.y, by);
+  frame->ax = anchorAt(entry.x, bx);
+  frame->ay = anchorAt(entry.y, by);
+  return true;
+}
+
+}  // namespace
+
+bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& entry,
+                 DrwSymbol* symbol, std::string* error) {
+  std::vector<std::vector<FontContour>> glyphs;
+  SymbolFrame f;
+  if (!symbolFrame(font, staffSpace, entry, &glyphs, &f, error)) return false;
   symbol->name = entry.name;
   symbol->entries.clear();
   for (const auto& contours : glyphs) {
@@ -97,8 +117,8 @@ bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& 
       PointRun run;
       for (const FontPoint& p : contour) {
         LibraryPoint q{};
-        if (!toLibrary((p.x - ax) * kx + entry.x.offset, &q.x) ||
-            !toLibrary((p.y - ay) * ky + entry.y.offset, &q.y)) {
+        if (!toLibrary((p.x - f.ax) * f.kx + entry.x.offset, &q.x) ||
+            !toLibrary((p.y - f.ay) * f.ky + entry.y.offset, &q.y)) {
           *error = "symbol " + std::to_string(entry.number) + " reaches outside 16-bit coordinates";
           return false;
         }
@@ -110,4 +130,43 @@ bool buildSymbol(const FontFile& font, double staffSpace, const CatalogueEntry& 
     appendPolygons(joinContours(runs), symbol->entries);
   }
   return true;
+}
+
+bool buildSymbolPath(const FontFile& font, double staffSpace, const CatalogueEntry& entry,
+                     GlyphPath* path, std::string* error) {
+  std::vector<std::vector<FontContour>> flattened;
+  SymbolFrame f;
+  if (!symbolFrame(font, staffSpace, entry, &flattened, &f, error)) return false;
+  *path = GlyphPath{};
+  path->left = path->top = std::numeric_limits<double>::max();
+  path->right = path->bottom = std::numeric_limits<double>::lowest();
+  double penX = 0;
+  for (const std::string& name : entry.glyphs) {
+    GlyphPath glyph;
+    if (!loadGlyphPath(font, name, &glyph, error)) return false;
+    path->verbs.insert(path->verbs.end(), glyph.verbs.begin(), glyph.verbs.end());
+    for (FontPoint p : glyph.points) {
+      // y downward: the file's y with its sign inverted, as the loader does.
+      FontPoint q{(p.x + penX - f.ax) * f.kx + entry.x.offset,
+                  -((p.y - f.ay) * f.ky + entry.y.offset)};
+      path->points.push_back(q);
+      path->left = std::min(path->left, q.x);
+      path->right = std::max(path->right, q.x);
+      path->top = std::min(path->top, q.y);
+      path->bottom = std::max(path->bottom, q.y);
+    }
+    penX += glyph.advance;
+  }
+  path->advance = penX * f.kx;
+  return true;
+}
+
+uint64_t drwFingerprint(const DrwSymbol& symbol) {
+  uint64_t hash = kFingerprintStart;
+  for (const DrwEntry& entry : symbol.entries) {
+    hash = fingerprintStep(hash, entry.x);
+    hash = fingerprintStep(hash, entry.y);
+    hash = fingerprintStep(hash, entry.op);
+  }
+  return hash;
 }

@@ -75,6 +75,43 @@ void addGlyph(SurfacePath& path, const DeviceMap& map, const OutlineGlyph& glyph
   }
 }
 
+void addSymbolOutline(SurfacePath& path, const OutlineGlyph& outline,
+                      const ComponentPlacement& placement) {
+  double sx = placement.scale;
+  double sy = placement.mirrored ? -sx : sx;
+  size_t k = 0;
+  auto next = [&] {
+    const OutlinePoint& p = outline.points[k++];
+    return PathPoint{p.x * sx + placement.x, p.y * sy + placement.y};
+  };
+  for (OutlineVerb verb : outline.verbs) {
+    if (k + static_cast<size_t>(verb == OutlineVerb::kCubic ? 3 : verb == OutlineVerb::kClose ? 0 : 1) >
+        outline.points.size()) {
+      return;
+    }
+    switch (verb) {
+      case OutlineVerb::kMove: {
+        PathPoint p = next();
+        path.moveTo(p.x, p.y);
+        break;
+      }
+      case OutlineVerb::kLine: {
+        PathPoint p = next();
+        path.lineTo(p.x, p.y);
+        break;
+      }
+      case OutlineVerb::kCubic: {
+        PathPoint c1 = next(), c2 = next(), p = next();
+        path.cubicTo(c1.x, c1.y, c2.x, c2.y, p.x, p.y);
+        break;
+      }
+      case OutlineVerb::kClose:
+        path.close();
+        break;
+    }
+  }
+}
+
 double strokeWidth(const ViewState& view, double points) {
   double pixels = points * view.pixelsPerInch / kPointsPerInch * view.zoom;
   return std::isfinite(pixels) && pixels > 1 ? pixels : 1;

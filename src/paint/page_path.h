@@ -30,6 +30,12 @@ void addPolyline(SurfacePath& path, const DeviceMap& map, std::span<const PagePo
 void addGlyph(SurfacePath& path, const DeviceMap& map, const OutlineGlyph& glyph,
               const GlyphPlacement& placement);
 
+// A library symbol's outline placed as a component is: each point
+// (x, y) at (x s + px, +-y s + py) for the placement's scale s, position and
+// mirroring.
+void addSymbolOutline(SurfacePath& path, const OutlineGlyph& outline,
+                      const ComponentPlacement& placement);
+
 // The device width of a line SCORE prints this many points wide: scaled
 // with the resolution and the zoom, and never under one pixel.
 double strokeWidth(const ViewState& view, double points);

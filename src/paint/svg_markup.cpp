@@ -1,5 +1,6 @@
 #include "paint/svg_markup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -8,20 +9,23 @@ namespace {
 
 bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= kSvgReach; }
 
-// Path coordinates are kept to whole device pixels: at print resolution a
-// pixel is 1/2400 inch.
-double rounded(double v) { return std::round(v); }
+double rounded(double v, int decimals) {
+  double scale = std::pow(10.0, decimals);
+  return std::round(v * scale) / scale;
+}
 
 }  // namespace
 
-void appendNumber(std::string& out, double v) {
+void appendNumber(std::string& out, double v, int decimals) {
   if (!std::isfinite(v)) v = 0;
   char buffer[64];
-  int length = std::snprintf(buffer, sizeof buffer, "%.1f", v);
+  int length = std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(decimals, 0, 6), v);
   if (length <= 0) return;
   std::string text(buffer, static_cast<size_t>(length));
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
   if (text == "-0") text = "0";
   out += text;
 }
@@ -33,7 +37,8 @@ void appendFactor(std::string& out, double v) {
   if (length > 0) out.append(buffer, static_cast<size_t>(length));
 }
 
-bool appendPathData(std::string& out, const SurfacePath& path, double dx, double dy) {
+bool appendPathData(std::string& out, const SurfacePath& path, double dx, double dy,
+                    int decimals) {
   if (!path.wellFormed() || path.points.empty()) return false;
   for (const PathPoint& p : path.points) {
     if (!usable(p.x + dx) || !usable(p.y + dy)) return false;
@@ -47,12 +52,13 @@ bool appendPathData(std::string& out, const SurfacePath& path, double dx, double
     out += verb == PathVerb::kMove ? "M" : verb == PathVerb::kLine ? "l" : verb == PathVerb::kCubic ? "c" : "z";
     PathPoint base = at;
     for (int k = 0; k < pointsOfVerb(verb); ++k, ++next) {
-      PathPoint p{rounded(path.points[next].x + dx), rounded(path.points[next].y + dy)};
+      PathPoint p{rounded(path.points[next].x + dx, decimals),
+                  rounded(path.points[next].y + dy, decimals)};
       if (k > 0) out += ' ';
       bool absolute = verb == PathVerb::kMove;
-      appendNumber(out, absolute ? p.x : p.x - base.x);
+      appendNumber(out, absolute ? p.x : p.x - base.x, decimals);
       out += ' ';
-      appendNumber(out, absolute ? p.y : p.y - base.y);
+      appendNumber(out, absolute ? p.y : p.y - base.y, decimals);
       at = p;
     }
     if (verb == PathVerb::kMove) start = at;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "library/outline_glyphs.h"
+#include "paint/page_path.h"
 #include "paint/painter.h"
 #include "paint/svg_markup.h"
 #include "score/conversions.h"
@@ -311,8 +313,16 @@ bool SvgSurface::defineSymbol(int symbol) {
   int8_t& state = symbolState_[static_cast<size_t>(symbol)];
   if (state == 0) {
     const LibrarySymbol* source = findLibrarySymbol(symbol);
-    state = source != nullptr && polygonsOnly(*source) ? 1 : -1;
-    if (state == 1) {
+    const OutlineGlyph* outline = source != nullptr ? symbolOutline(symbol, *source) : nullptr;
+    state = outline != nullptr || (source != nullptr && polygonsOnly(*source)) ? 1 : -1;
+    if (outline != nullptr) {
+      // The font's curves, to a hundredth of a library unit.
+      SurfacePath path;
+      addSymbolOutline(path, *outline, {symbol});
+      defs_ += "<path id=\"s" + std::to_string(symbol) + "\" d=\"";
+      appendPathData(defs_, path, 0, 0, 2);
+      defs_ += "\"/>\n";
+    } else if (state == 1) {
       // The symbol's own calls, in library units, into the definitions.
       StockBrush brush = brush_;
       Vector origin = origin_;

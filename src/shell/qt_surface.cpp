@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "paint/page_path.h"
 #include "score/conversions.h"
 #include "shell/polygon_stamps.h"
 
@@ -95,6 +96,35 @@ QtSurface::QtSurface(QPainter& painter, const PenWidths& widths)
   painter_.setBrush(whiteBrush_);
   painter_.resetTransform();
   checkWholePixels();
+  vectorDevice_ = painter_.paintEngine()->type() != QPaintEngine::Raster;
+}
+
+const OutlineGlyph* QtSurface::outlineOf(int symbol) {
+  if (outlines_.empty()) outlines_.assign(kSymbolCount, {false, nullptr});
+  auto& [looked, outline] = outlines_[static_cast<size_t>(symbol)];
+  if (!looked) {
+    const LibrarySymbol* loaded = findLibrarySymbol(symbol);
+    outline = loaded != nullptr ? symbolOutline(symbol, *loaded) : nullptr;
+    looked = true;
+  }
+  return outline;
+}
+
+void QtSurface::beginSymbol(const ComponentPlacement& placement) {
+  placing_ = false;
+  if (!vectorDevice_ || placement.symbol < 0 || placement.symbol >= kSymbolCount ||
+      !usable(placement.scale)) {
+    return;
+  }
+  const OutlineGlyph* outline = outlineOf(placement.symbol);
+  if (outline == nullptr) return;
+  SurfacePath path;
+  addSymbolOutline(path, *outline, placement);
+  QPainterPath shape;
+  if (!toPainterPath(path, &shape)) return;
+  shape.setFillRule(Qt::WindingFill);
+  painter_.fillPath(shape, blackBrush_);
+  placing_ = true;
 }
 
 const QPoint* QtSurface::toPoints(const Vector* points, int count) {
@@ -171,7 +201,7 @@ void QtSurface::checkWholePixels() {
 }
 
 void QtSurface::polyline(const Vector* points, int count) {
-  if (points == nullptr || count < 2) return;
+  if (points == nullptr || count < 2 || placing_) return;
   const QPoint* qtPoints = toPoints(points, count);
   double width = lineWidth();
   if (width > 0) {
@@ -184,14 +214,14 @@ void QtSurface::polyline(const Vector* points, int count) {
 }
 
 void QtSurface::polygon(const Vector* points, int count) {
-  if (points == nullptr || count < 2) return;
+  if (points == nullptr || count < 2 || placing_) return;
   const QPoint* qtPoints = toPoints(points, count);
   if (plainRaster() && drawPolygonStamp(painter_, origin_, qtPoints, count)) return;
   painter_.drawPolygon(qtPoints, count, Qt::OddEvenFill);
 }
 
 void QtSurface::polyBezier(const Vector* points, int count) {
-  if (points == nullptr || count < 4 || (count - 1) % 3 != 0) return;
+  if (points == nullptr || count < 4 || (count - 1) % 3 != 0 || placing_) return;
   QPainterPath curve(QPointF(points[0].x, points[0].y));
   for (int i = 1; i + 2 < count; i += 3) {
     curve.cubicTo(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y,

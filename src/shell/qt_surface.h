@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <vector>
 
+#include "library/outline_glyphs.h"
+
 #include "paint/drawing_surface.h"
 #include "paint/pen_widths.h"
 
@@ -38,13 +40,15 @@ class QtSurface : public DrawingSurface {
   void textOut(int x, int y, const char* text, int length) override;
   void fillRectangle(int x, int y, int width, int height) override;
   // Paths as QPainterPath under the painter's antialiasing; text through
-  // QFont, always antialiased. Item and symbol brackets draw nothing.
+  // QFont, always antialiased. Item brackets draw nothing.
   void drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) override;
   void drawText(const TextRun& run) override;
   void beginItem(int) override {}
   void endItem() override {}
-  void beginSymbol(const ComponentPlacement&) override {}
-  void endSymbol() override {}
+  // On vector devices (PDF) a bundled library symbol is filled from its
+  // curves and its calls are not drawn; rasters draw the calls.
+  void beginSymbol(const ComponentPlacement& placement) override;
+  void endSymbol() override { placing_ = false; }
 
   // The stock pen: black, one pixel, cosmetic (unaffected by any scaling).
   static QPen stockPen();
@@ -66,7 +70,14 @@ class QtSurface : public DrawingSurface {
   // paths; run whenever the surface sets the transform.
   void checkWholePixels();
 
+  // The curves of symbol n, looked up once: null when the loaded symbol is
+  // not the bundled one.
+  const OutlineGlyph* outlineOf(int symbol);
+
   QPainter& painter_;
+  bool vectorDevice_ = false;
+  bool placing_ = false;  // a symbol drawn from its curves: its calls are not
+  std::vector<std::pair<bool, const OutlineGlyph*>> outlines_;  // looked up, curves
   PenWidths widths_;
   PenWeight weight_ = PenWeight::kLine;
   QPoint position_;

@@ -111,7 +111,7 @@ SvgSummary readSvg(const std::string& path) {
       EXPECT_TRUE(summary.itemGroups.insert(id).second) << id << " twice";
       EXPECT_FALSE(attributes.value("class").isEmpty()) << id;
       EXPECT_FALSE(attributes.value("data-staff").isEmpty()) << id;
-    } else if (reader.name() == u"g" && !id.empty()) {
+    } else if (!id.empty()) {
       summary.definitions.insert(id);
     } else if (reader.name() == u"use") {
       summary.used.insert(attributes.value("http://www.w3.org/1999/xlink", "href").toString().mid(1).toStdString());

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "library/library_table.h"
+#include "library/outline_glyphs.h"
 #include "symbol_catalogue.h"
 
 namespace {
@@ -164,3 +166,69 @@ TEST_F(GeneratedLibraries, HolesLetTheStaffShowThrough) {
 }
 
 }  // namespace
+
+namespace {
+
+// Points along the outline's lines and curves, 64 per cubic.
+std::vector<OutlinePoint> traced(const OutlineGlyph& outline) {
+  std::vector<OutlinePoint> points;
+  size_t k = 0;
+  OutlinePoint at{}, start{};
+  for (OutlineVerb verb : outline.verbs) {
+    if (verb == OutlineVerb::kMove) {
+      at = start = outline.points[k++];
+      points.push_back(at);
+    } else if (verb == OutlineVerb::kLine) {
+      at = outline.points[k++];
+      points.push_back(at);
+    } else if (verb == OutlineVerb::kCubic) {
+      OutlinePoint a = at, b = outline.points[k], c = outline.points[k + 1], d = outline.points[k + 2];
+      k += 3;
+      for (int i = 1; i <= 64; ++i) {
+        float t = i / 64.0f, u = 1 - t;
+        points.push_back({u * u * u * a.x + 3 * u * u * t * b.x + 3 * u * t * t * c.x + t * t * t * d.x,
+                          u * u * u * a.y + 3 * u * u * t * b.y + 3 * u * t * t * c.y + t * t * t * d.y});
+      }
+      at = d;
+    } else {
+      points.push_back(start);
+    }
+  }
+  return points;
+}
+
+double distanceToTrace(const std::vector<OutlinePoint>& trace, Vector v) {
+  double best = 1e9;
+  for (size_t i = 1; i < trace.size(); ++i) {
+    double ax = trace[i - 1].x, ay = trace[i - 1].y, bx = trace[i].x, by = trace[i].y;
+    double dx = bx - ax, dy = by - ay, length = dx * dx + dy * dy;
+    double t = length > 0 ? std::clamp(((v.x - ax) * dx + (v.y - ay) * dy) / length, 0.0, 1.0) : 0;
+    best = std::min(best, std::hypot(v.x - (ax + t * dx), v.y - (ay + t * dy)));
+  }
+  return best;
+}
+
+}  // namespace
+
+// The curves compiled into the program outline the same symbols: every
+// point of a library polygon lies within a library unit of them (a quarter
+// unit of flattening, under three quarters of rounding to whole units).
+TEST_F(GeneratedLibraries, CurvesOutlineEveryCataloguedSymbol) {
+  for (const CatalogueEntry& entry : catalogue) {
+    const OutlineGlyph* outline = symbolOutline(entry.number, symbol(entry.number));
+    ASSERT_NE(outline, nullptr) << "symbol " << entry.number;
+    std::vector<OutlinePoint> trace = traced(*outline);
+    double worst = 0;
+    for (const Vector& v : symbol(entry.number).vectors) worst = std::max(worst, distanceToTrace(trace, v));
+    EXPECT_LT(worst, 1.0) << "symbol " << entry.number;
+  }
+}
+
+TEST_F(GeneratedLibraries, OtherSymbolsHaveNoCurves) {
+  LibrarySymbol changed = symbol(11);
+  changed.vectors[3].x += 1;
+  EXPECT_EQ(symbolOutline(11, changed), nullptr);
+  EXPECT_EQ(symbolOutline(12, symbol(11)), nullptr) << "another symbol's points";
+  EXPECT_EQ(symbolOutline(-1, symbol(11)), nullptr);
+  EXPECT_EQ(symbolOutline(5000, symbol(11)), nullptr);
+}
