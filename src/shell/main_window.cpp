@@ -17,6 +17,7 @@
 #include "paint/pen_widths.h"
 #include "score/score_input.h"
 #include "shell/commands.h"
+#include "shell/device_view.h"
 #include "shell/paths.h"
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"
@@ -119,13 +120,32 @@ void MainWindow::setPixelsPerInch(int pixelsPerInch) {
 }
 
 void MainWindow::paintOffscreen() {
-  QPainter painter(&offscreen_);
-  painter.fillRect(QRect(QPoint(0, 0), screenSize_), kDeskColour);
-  painter.fillRect(pageRect(), Qt::white);
+  qreal ratio = offscreen_.devicePixelRatio();
+  {
+    QPainter painter(&offscreen_);
+    painter.fillRect(QRect(QPoint(0, 0), screenSize_), kDeskColour);
+    painter.fillRect(pageRect(), Qt::white);
+    if (ratio == 1) {
+      paintPageItems(painter, view_);
+      return;
+    }
+  }
+  // A high-resolution screen: the page laid out and drawn in device pixels.
+  setDeviceView(deviceView_, view_, ratio);
+  layoutScore(document_, deviceView_);
+  offscreen_.setDevicePixelRatio(1);
+  {
+    QPainter painter(&offscreen_);
+    paintPageItems(painter, deviceView_);
+  }
+  offscreen_.setDevicePixelRatio(ratio);
+}
+
+void MainWindow::paintPageItems(QPainter& painter, View& view) {
   // Selects the black pen and the white brush; a zoomed page has SCORE's weights.
-  QtSurface surface(painter, penWidths(view_.viewState));
+  QtSurface surface(painter, penWidths(view.viewState));
   painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
-  paintScore(surface, document_, view_);
+  paintScore(surface, document_, view);
 }
 
 void MainWindow::paintClientArea(QPainter& painter) {

@@ -106,7 +106,7 @@ class MainWindow : public QMainWindow {
   void clientResized();
 
   // Clears the offscreen bitmap (grey desk, white page) and paints the score
-  // into it.
+  // into it; on a high-resolution screen at its device pixels.
   void paintOffscreen();
   // What a paint of the client area shows: the library display while it
   // stands, else the freshly painted offscreen bitmap.
@@ -144,6 +144,9 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // paintScore of the document in view onto the painter, the pens at the
+  // view's weights.
+  void paintPageItems(QPainter& painter, View& view);
   void openCommand();
   void editItemCommand();
   void savePmxCommand();
@@ -207,6 +210,8 @@ class MainWindow : public QMainWindow {
   std::string filePath_;
   Document document_;
   View view_;
+  // view_ in device pixels, laid out for each paint on high-resolution screens.
+  View deviceView_;
   bool openedListing_ = false;  // filePath_ holds a PMX listing, not a page
   EditHistory history_;
   QMenu* recentMenu_ = nullptr;
