@@ -60,6 +60,8 @@ struct TextRun {
   double x = 0, y = 0;   // baseline origin in device pixels
   double rotation = 0;   // degrees, clockwise
   std::string text;      // UTF-8
+  double spacing = 1;        // every character's advance times this
+  double verticalScale = 1;  // glyph height over the em size
 };
 
 class DrawingSurface {

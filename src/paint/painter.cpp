@@ -28,6 +28,8 @@ bool paintCompleteItem(DrawingSurface& surface, const Document& document, const 
     case kSlurCode: paintSlur(surface, document, view, i); return true;
     case kTrillCode: paintTrill(surface, document, view, i); return true;
     case kBarlineCode: paintCompleteBarline(surface, document, view, i); return true;
+    case kNumberCode: paintNumber(surface, document, view, i); return true;
+    case kTextCode: paintText(surface, document, view, i); return true;
     default: return false;
   }
 }

@@ -51,6 +51,10 @@ void paintCompleteLine(DrawingSurface& surface, const Document& document, const 
 void paintCompleteBarline(DrawingSurface& surface, const Document& document, const View& view,
                           int item);
 void paintTrill(DrawingSurface& surface, const Document& document, const View& view, int item);
+// Text items (code 16) and numbers (code 10) in SCORE's Times faces and
+// sizes, through drawText; numbers with the circle or box of their P8.
+void paintText(DrawingSurface& surface, const Document& document, const View& view, int item);
+void paintNumber(DrawingSurface& surface, const Document& document, const View& view, int item);
 // A line's shape on a staff, as paintCompleteLine draws the line items.
 void paintLineShape(DrawingSurface& surface, const View& view, const LineItem& line,
                     const StaffFrame& frame);

@@ -165,6 +165,14 @@ void RecordingSurface::drawText(const TextRun& run) {
   number(run.x);
   number(run.y);
   number(run.rotation);
+  if (run.spacing != 1) {
+    listing_ += " spacing";
+    number(run.spacing);
+  }
+  if (run.verticalScale != 1) {
+    listing_ += " height";
+    number(run.verticalScale);
+  }
   listing_ += ' ';
   appendQuoted(listing_, run.text);
   listing_ += '\n';

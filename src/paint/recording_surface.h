@@ -5,7 +5,8 @@
 // are written as spaces, so every call stays one line. Paths and text runs
 // print their numbers with at most three decimals, trailing zeros dropped:
 //   path FILL WIDTH [dash D1 D2 ...] M x y L x y C x1 y1 x2 y2 x y Z
-//   text FAMILY STYLE SIZE X Y ROTATION "string"   (\" and \\ escaped)
+//   text FAMILY STYLE SIZE X Y ROTATION [spacing S] [height H] "string"
+// (\" and \\ escaped; spacing and height only when they are not 1).
 // Item brackets ("item N", "end item") are listed only when asked for, so
 // listings of the basic drawing stay as they always were.
 #pragma once

@@ -5,6 +5,7 @@
 #include "paint/line_weights.h"
 #include "paint/page_path.h"
 #include "paint/painter.h"
+#include "paint/slur_number.h"
 #include "paint/slur_shape.h"
 #include "score/item_table.h"
 
@@ -46,6 +47,9 @@ void paintEnding(DrawingSurface& surface, const View& view, const SlurItem& slur
   SurfacePath path;
   addPolyline(path, map, ending.bracket);
   drawPagePath(surface, path, PathFill::kNone, {strokeWidth(view.viewState, kLineWeight), {}});
+  PathPoint number = map.map(ending.numberAt);
+  drawSlurNumber(surface, view, ending.number, number.x, number.y, SlurNumberStyle::kEnding,
+                 frame.size);
 }
 
 }  // namespace
@@ -73,4 +77,9 @@ void paintSlur(DrawingSurface& surface, const Document& document, const View& vi
     addPolygon(path, map, slurOutline(curve, piece.from, piece.to, samples, widening));
   }
   drawPagePath(surface, path, PathFill::kNonZero, {widening > 0 ? 0 : outline, {}});
+  if (slur.p16 != 0.0f) {
+    TupletNumber tuplet = tupletNumber(slur, curve, frame);
+    PathPoint at = map.map({tuplet.centreX, tuplet.baseline});
+    drawSlurNumber(surface, view, tuplet.text, at.x, at.y, SlurNumberStyle::kTuplet, frame.size);
+  }
 }
