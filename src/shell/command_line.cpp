@@ -307,11 +307,22 @@ bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, s
 }
 
 bool needsGuiApplication(const CommandLine& line) {
-  // Raster pages draw no text, and starting the platform and its font
-  // database would cost more than drawing the page.
   if (line.action == CommandAction::kSymbols) return true;
-  return (line.action == CommandAction::kConvert || line.action == CommandAction::kThumbnail) &&
-         (line.format == OutputFormat::kSvg || line.format == OutputFormat::kPdf);
+  if (line.action != CommandAction::kConvert && line.action != CommandAction::kThumbnail) {
+    return false;
+  }
+  // Text needs the platform's font database. The basic drawing has no text,
+  // and its raster pages are drawn without starting the platform, which
+  // costs more than drawing the page.
+  switch (line.format) {
+    case OutputFormat::kSvg:
+    case OutputFormat::kPdf:
+      return true;
+    case OutputFormat::kPng:
+      return line.page.drawingMode == DrawingMode::kComplete;
+    default:
+      return false;
+  }
 }
 
 std::string helpText() {

@@ -33,8 +33,9 @@ struct CommandLine {
 // option, a missing or extra argument, a bad number or an unknown extension.
 bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error);
 
-// True when the action needs a QGuiApplication: text, SVG and PDF output.
-// Raster pages are drawn into a QImage without one.
+// True when the action needs a QGuiApplication: SVG and PDF output, and
+// raster pages of the complete drawing, which hold text. Raster pages of
+// the basic drawing are drawn into a QImage without one.
 bool needsGuiApplication(const CommandLine& line);
 
 // Carries out every action but the window, writing results to out and a

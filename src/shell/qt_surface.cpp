@@ -9,6 +9,7 @@
 #include "paint/page_path.h"
 #include "score/conversions.h"
 #include "shell/polygon_stamps.h"
+#include "shell/text_fonts.h"
 
 namespace {
 
@@ -70,13 +71,9 @@ QPen strokePen(const StrokeStyle& stroke) {
   return pen;
 }
 
-QFont runFont(const TextRun& run, int pixelSize) {
-  QFont font(QString::fromStdString(run.family));
-  font.setPixelSize(pixelSize);
-  font.setBold(run.style == FontStyle::kBold || run.style == FontStyle::kBoldItalic);
-  font.setItalic(run.style == FontStyle::kItalic || run.style == FontStyle::kBoldItalic);
-  return font;
-}
+// Text runs larger than this, in pixels, come only from hostile input.
+constexpr double kMaxTextSize = 1e5;
+constexpr double kMaxTextScale = 100;
 
 }  // namespace
 
@@ -302,24 +299,27 @@ void QtSurface::drawPath(const SurfacePath& path, PathFill fill, const StrokeSty
 }
 
 void QtSurface::drawText(const TextRun& run) {
-  // Fonts need the platform; without it (raster pages drawn headless) the
-  // font database cannot be asked, and the run is left out.
+  // Fonts need the platform. The program makes one for everything that
+  // draws text; a surface used without one draws none rather than fail.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return;
   if (run.text.empty() || !usable(run.x) || !usable(run.y) || !usable(run.rotation) ||
-      !usable(run.size) || run.size <= 0) {
+      !(run.size > 0 && run.size <= kMaxTextSize) || !(run.spacing >= 0) ||
+      !(run.spacing <= kMaxTextScale) || !(run.verticalScale > 0) ||
+      !(run.verticalScale <= kMaxTextScale)) {
     return;
   }
   // Qt's pixel sizes are whole; the fraction is given by scaling, so that a
   // 10.5-pixel run is as wide as it should be.
   int pixelSize = std::max(1, static_cast<int>(std::lround(run.size)));
+  double scale = run.size / pixelSize;
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setPen(Qt::black);
   painter_.translate(run.x, run.y);
   painter_.rotate(run.rotation);
-  painter_.scale(run.size / pixelSize, run.size / pixelSize);
-  painter_.setFont(runFont(run, pixelSize));
+  painter_.scale(scale, scale * run.verticalScale);
+  painter_.setFont(textRunFont(run, pixelSize));
   painter_.drawText(QPointF(0, 0), QString::fromStdString(run.text));
   painter_.restore();
 }
