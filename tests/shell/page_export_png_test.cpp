@@ -29,8 +29,11 @@ TEST(PagePng, ReadsBackAsPainted) {
     QImage::Format written;  // black and white pages take one bit a pixel
   };
   const Row rows[] = {
-      {"aliased", {96, 1.0, false}, QImage::Format_Mono},
-      {"aliased, a width not a multiple of 8", {97, 1.0, false}, QImage::Format_Mono},
+      {"aliased", {96, 1.0, false, DrawingMode::kBasic}, QImage::Format_Mono},
+      {"aliased, a width not a multiple of 8", {97, 1.0, false, DrawingMode::kBasic},
+       QImage::Format_Mono},
+      // Text is antialiased whatever the lines are.
+      {"aliased, with text", {96, 1.0, false}, QImage::Format_Grayscale8},
       {"antialiased", {72, 1.5, true}, QImage::Format_Grayscale8},
   };
   for (const Row& row : rows) {
