@@ -1,6 +1,6 @@
 // The whole road of a MUS file: bytes -> readMusImage -> layoutScore ->
 // paintScore, then everything else a loaded page offers (File Info counts,
-// item texts, the PMX listing, the hand-over bytes and reading those back).
+// item texts, the --text listing, the PMX listing, the hand-over bytes and reading those back).
 #include <string>
 #include <vector>
 
@@ -9,6 +9,7 @@
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/pmx_export.h"
+#include "score/text_items.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ void useLoadedPage(FuzzPage& page) {
   const ItemTable& table = page.document.itemTable;
   countItemsByCode(table);
   for (int i = 1; i <= table.itemCount; ++i) textOfItem(itemAt(table, i));
+  textListing(page.document);
   pmxListing(page.document);
   std::vector<uint8_t> handOver;
   std::string error;

@@ -147,6 +147,48 @@ std::vector<NamedBytes> textPages() {
   };
 }
 
+// Text and numbers as the complete drawing draws them: font codes, accent
+// escapes, strange bytes, and every parameter that places or sizes them at
+// hostile values.
+std::vector<NamedBytes> printedTextPages() {
+  auto text = [](std::vector<float> p3to11, const std::string& characters) {
+    std::vector<float> params{16, 1};
+    params.insert(params.end(), p3to11.begin(), p3to11.end());
+    params.resize(11, 0.0f);
+    params.push_back(static_cast<float>(characters.size()));
+    params.push_back(10);
+    return SeedItem{params, characters};
+  };
+  std::vector<SeedItem> kinds = {
+      staff(1),
+      text({10, 5, 1, 1}, "_00An Wasserfl%%ussen Babylon"),
+      text({10, 8, 1.5f, 2, 3, 9702, 30, 0, -1}, "_00Fr<<ed<<eric _01Chopin _03x"),
+      text({10, 5, 1, 1}, "%%<<>>^^~~"),
+      text({10, 5, 1, 1}, "_00_01_02_99"),
+      text({10, 5, 1, 1}, "\x01\x80\xff\xe9%%\xfe"),
+      {{10, 1, 0, 13, 13, 0, 1, 0, 0, 0, 0, 0, 0, 0, -1.8f}, {}},
+      {{10, 1, 20, 13, 1001, 102, 9702, 1}, {}},
+      {{10, 1, 40, 13, 1031, 0, 0, 2}, {}},
+  };
+  std::vector<SeedItem> hostile = {staff(1)};
+  for (float value : {kNan, kInf, -kInf, kMax, 1e30f, 1e12f, 1e9f, -1.0f, 0.0f}) {
+    for (size_t k = 0; k < 9; ++k) {
+      std::vector<float> p3to11 = {10, 5, 1, 1};
+      p3to11.resize(9, 0.0f);
+      p3to11[k] = value;
+      hostile.push_back(text(p3to11, "_00ab_02cd"));
+    }
+    for (size_t k = 2; k < 15; ++k) {
+      SeedItem number{{10, 1, 10, 13, 7, 0, 1, 0, 0, 0, 0, 0, 0, 0, -0.86f}, {}};
+      number.params[k] = value;
+      hostile.push_back(number);
+    }
+    hostile.push_back({{5, 1, 10, 5, 6, 30, 2, -1, 0, 0, 0, 0, 0.65f, 0, 0, value}, {}});
+    hostile.push_back({{5, 1, 10, 12, 12, 40, 3, 2, value}, {}});
+  }
+  return {{"text-kinds.mus", musBytes(kinds)}, {"text-hostile.mus", musBytes(hostile)}};
+}
+
 // The items and parameters the complete drawing draws its own way, with the
 // counts they depend on pushed to their limits.
 std::vector<NamedBytes> completePages() {
@@ -233,7 +275,8 @@ std::vector<NamedBytes> musSeeds() {
                      musBytes(pageUsingLibrary(library))});
   }
   for (auto group :
-       {extremePages(), countingPages(), malformedImages(), textPages(), completePages()}) {
+       {extremePages(), countingPages(), malformedImages(), textPages(), printedTextPages(),
+        completePages()}) {
     seeds.insert(seeds.end(), group.begin(), group.end());
   }
   return seeds;

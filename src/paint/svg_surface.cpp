@@ -9,6 +9,8 @@
 #include "paint/svg_markup.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
+#include "score/score_text.h"
+#include "score/times_widths.h"
 
 namespace {
 
@@ -17,6 +19,20 @@ constexpr double kMaxPenWidth = 32767;
 // The legacy text call's size: the 9 points of a dialog font.
 constexpr double kLegacyTextPoints = 9;
 constexpr double kPointsPerInch = 72;
+
+// The SCORE font code of a Times face.
+int fontCodeOf(FontStyle style) {
+  switch (style) {
+    case FontStyle::kBold:
+      return kTimesBold;
+    case FontStyle::kItalic:
+      return kTimesItalic;
+    case FontStyle::kBoldItalic:
+      return kTimesBoldItalic;
+    default:
+      return kTimesRoman;
+  }
+}
 
 bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= kSvgReach; }
 
@@ -271,14 +287,40 @@ void SvgSurface::drawText(const TextRun& run) {
   out += " font-size=\"";
   appendNumber(out, run.size);
   out += '"';
-  if (run.rotation != 0) {
-    out += " transform=\"rotate(";
-    appendNumber(out, run.rotation);
-    out += ' ';
-    appendNumber(out, x);
-    out += ' ';
-    appendNumber(out, y);
-    out += ")\"";
+  if (run.spacing != 1 && run.spacing >= 0 && usable(run.spacing)) {
+    // SVG spaces letters by lengths, not by factors: the string is spread
+    // over its advance at that spacing instead.
+    out += " textLength=\"";
+    appendNumber(out, timesAdvance(fontCodeOf(run.style), run.text) * run.size * run.spacing);
+    out += "\" lengthAdjust=\"spacing\"";
+  }
+  bool stretched = run.verticalScale != 1 && run.verticalScale > 0 && usable(run.verticalScale);
+  if (run.rotation != 0 || stretched) {
+    out += " transform=\"";
+    if (run.rotation != 0) {
+      out += "rotate(";
+      appendNumber(out, run.rotation);
+      out += ' ';
+      appendNumber(out, x);
+      out += ' ';
+      appendNumber(out, y);
+      out += ')';
+    }
+    if (stretched) {
+      // Scaled about the baseline origin.
+      out += run.rotation != 0 ? " translate(" : "translate(";
+      appendNumber(out, x);
+      out += ' ';
+      appendNumber(out, y);
+      out += ") scale(1 ";
+      appendNumber(out, run.verticalScale);
+      out += ") translate(";
+      appendNumber(out, -x);
+      out += ' ';
+      appendNumber(out, -y);
+      out += ')';
+    }
+    out += '"';
   }
   out += " xml:space=\"preserve\">";
   appendEscaped(out, run.text);

@@ -5,9 +5,9 @@
 #include "paint/page_path.h"
 #include "paint/painter.h"
 #include "paint/printed_text.h"
-#include "score/conversions.h"
 #include "score/item_table.h"
 #include "score/number_text.h"
+#include "score/text_items.h"
 #include "score/times_widths.h"
 
 namespace {
@@ -18,9 +18,6 @@ constexpr float kDefaultSize = 1.0f;
 constexpr double kLargestSize = 1000.0;
 constexpr double kLargestFactor = 100.0;
 constexpr double kFullTurn = 360.0;
-// P8 of a text item from 9700 on names PostScript font P8 - 9700.
-constexpr int kFirstPostScriptFont = 9700;
-constexpr int kLastPostScriptFont = 9734;
 // Number sizes carry part-extraction flags in their hundreds.
 constexpr float kSizeFlags = 100.0f;
 
@@ -41,15 +38,6 @@ bool itemFrame(const View& view, const ItemRecord& item, StaffFrame* frame) {
   if (!isStaffNumber(s)) return false;
   *frame = staffFrame(view.viewState, view.staffTables, s);
   return true;
-}
-
-std::vector<TextSpan> itemSpans(const ItemRecord& item) {
-  std::vector<TextSpan> spans = decodeScoreText(textOfItem(item));
-  int override = truncToInt(param(item, 8));
-  if (override >= kFirstPostScriptFont && override <= kLastPostScriptFont) {
-    for (TextSpan& span : spans) span.fontCode = override - kFirstPostScriptFont;
-  }
-  return spans;
 }
 
 // The frame of a number (not measured: no page has one) clears the digits
@@ -105,7 +93,7 @@ void paintText(DrawingSurface& surface, const Document& document, const View& vi
   placement.spacing = factorOr1(param(item, 5));
   placement.verticalScale = factorOr1(param(item, 7) / size);
   placement.rotation = turn(param(item, 9));
-  drawSpans(surface, itemSpans(item), placement);
+  drawSpans(surface, textItemSpans(item), placement);
 }
 
 void paintNumber(DrawingSurface& surface, const Document& document, const View& view, int i) {

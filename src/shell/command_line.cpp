@@ -158,15 +158,15 @@ class ArgumentReader {
 
 bool setAction(CommandLine* line, CommandAction action, std::string* error) {
   if (line->action != CommandAction::kWindow && line->action != action) {
-    *error = "--info, -o, --thumbnail and --symbols cannot be combined";
+    *error = "--info, --text, -o, --thumbnail and --symbols cannot be combined";
     return false;
   }
   line->action = action;
   return true;
 }
 
-constexpr std::array<const char*, 7> kFlags = {"--info", "--antialias", "--basic", "--recursive",
-                                               "-r",     "--quiet",     "-q"};
+constexpr std::array<const char*, 8> kFlags = {"--info", "--text", "--antialias", "--basic",
+                                               "--recursive", "-r", "--quiet", "-q"};
 
 bool isFlag(const std::string& option) {
   return std::find(kFlags.begin(), kFlags.end(), option) != kFlags.end();
@@ -174,6 +174,7 @@ bool isFlag(const std::string& option) {
 
 bool takeFlag(const std::string& option, CommandLine* line, std::string* error) {
   if (option == "--info") return setAction(line, CommandAction::kInfo, error);
+  if (option == "--text") return setAction(line, CommandAction::kText, error);
   if (option == "--antialias") line->page.antialias = true;
   if (option == "--basic") line->page.drawingMode = DrawingMode::kBasic;
   if (option == "--recursive" || option == "-r") line->recursive = true;
@@ -259,12 +260,13 @@ bool checkArguments(CommandLine* line, std::string* error) {
   }
   switch (line->action) {
     case CommandAction::kInfo:
+    case CommandAction::kText:
     case CommandAction::kConvert:
       if (line->files.empty()) {
         *error = "missing file argument";
         return false;
       }
-      return line->action == CommandAction::kInfo || checkConversion(line, error);
+      return line->action != CommandAction::kConvert || checkConversion(line, error);
     case CommandAction::kSymbols:
       if (!line->files.empty()) {
         *error = "--symbols takes no score file";
@@ -311,11 +313,11 @@ bool needsGuiApplication(const CommandLine& line) {
   if (line.action != CommandAction::kConvert && line.action != CommandAction::kThumbnail) {
     return false;
   }
-  // Text needs the platform's font database. The basic drawing has no text,
-  // and its raster pages are drawn without starting the platform, which
-  // costs more than drawing the page.
+  // PDF and raster pages draw their text with the platform's font database;
+  // SVG pages name the fonts only. The basic drawing has no text, and its
+  // raster pages are drawn without starting the platform, which costs more
+  // than drawing the page.
   switch (line.format) {
-    case OutputFormat::kSvg:
     case OutputFormat::kPdf:
       return true;
     case OutputFormat::kPng:
@@ -329,6 +331,9 @@ std::string helpText() {
   return "Usage:\n"
          "  melibron [--lib DIR] [FILE]      open the window, showing FILE when given\n"
          "  melibron --info FILE             print the File Info values of FILE\n"
+         "  melibron --text FILE             print every text and number item of FILE, one a\n"
+         "                                   line: item, staff, x, y, font and the text, tab\n"
+         "                                   separated\n"
          "  melibron -o OUT.pmx FILE         write the Save As PMX listing\n"
          "  melibron -o OUT.mus FILE         write the items as a hand-over .mus file\n"
          "  melibron -o OUT.png|OUT.svg|OUT.pdf|OUT.ops [PAGE OPTIONS] FILE\n"
@@ -343,7 +348,7 @@ std::string helpText() {
          "  melibron --symbols OUT.png [--lib DIR]\n"
          "                                   draw the 200 library symbols with their numbers\n"
          "  melibron --help | --version\n"
-         "--info and -o read FILE as a SCORE .mus page or a PMX listing.\n"
+         "--info, --text and -o read FILE as a SCORE .mus page or a PMX listing.\n"
          "Page options:\n"
          "  --dpi N      pixels per inch of PNG and .ops pages, 10 to 2400 (default 96);\n"
          "               PDF and SVG pages are drawn at 2400\n"

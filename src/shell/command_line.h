@@ -1,5 +1,5 @@
 // The command line: the window, or one of the commands that run without it
-// (--info, -o conversions, --thumbnail, --symbols, --help, --version).
+// (--info, --text, -o conversions, --thumbnail, --symbols, --help, --version).
 #pragma once
 
 #include <ostream>
@@ -8,13 +8,14 @@
 
 #include "shell/page_export.h"
 
-enum class CommandAction { kWindow, kInfo, kConvert, kThumbnail, kSymbols, kHelp, kVersion };
+enum class CommandAction { kWindow, kInfo, kText, kConvert, kThumbnail, kSymbols, kHelp, kVersion };
 
 enum class OutputFormat { kPmx, kMus, kPng, kSvg, kPdf, kOps };
 
 struct CommandLine {
   CommandAction action = CommandAction::kWindow;
-  // The score files in order: one for the window (or none) and --info; for
+  // The score files in order: one for the window (or none), --info and
+  // --text; for
   // -o one, or several and folders when the output is a folder or a PDF.
   std::vector<std::string> files;
   std::string output;                        // target of -o, --thumbnail or --symbols
@@ -33,9 +34,9 @@ struct CommandLine {
 // option, a missing or extra argument, a bad number or an unknown extension.
 bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error);
 
-// True when the action needs a QGuiApplication: SVG and PDF output, and
-// raster pages of the complete drawing, which hold text. Raster pages of
-// the basic drawing are drawn into a QImage without one.
+// True when the action needs a QGuiApplication: PDF output and raster
+// pages of the complete drawing, whose text Qt draws. SVG pages and raster
+// pages of the basic drawing are drawn without one.
 bool needsGuiApplication(const CommandLine& line);
 
 // Carries out every action but the window, writing results to out and a

@@ -1,6 +1,7 @@
 // Carrying out the commands that run without the window.
 #include "library/library_table.h"
 #include "score/score_input.h"
+#include "score/text_items.h"
 #include "shell/batch_conversion.h"
 #include "shell/command_line.h"
 #include "shell/file_info.h"
@@ -42,6 +43,14 @@ int printInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+int printText(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  std::string error;
+  Document document;
+  if (!openScore(line.files.front(), document, &error)) return fail(err, error);
+  out << textListing(document);
+  return 0;
+}
+
 int drawThumbnail(const CommandLine& line, std::ostream& err) {
   std::string error;
   Document document;
@@ -75,6 +84,8 @@ int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
       return 0;
     case CommandAction::kInfo:
       return printInfo(line, out, err);
+    case CommandAction::kText:
+      return printText(line, out, err);
     case CommandAction::kConvert:
       return convert(line, err);
     case CommandAction::kThumbnail:

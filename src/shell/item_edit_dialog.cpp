@@ -12,6 +12,9 @@
 
 #include "score/item_table.h"
 #include "score/item_text.h"
+#include "score/number_text.h"
+#include "score/score_text.h"
+#include "score/text_items.h"
 #include "shell/dialog_controls.h"
 #include "shell/up_down_control.h"
 
@@ -69,6 +72,31 @@ float toFloat(double value) {
 
 QString number(float value) { return QString::asprintf("%.2f", static_cast<double>(value)); }
 
+QString fromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the item prints: the decoded string of a text item, the digits or
+// letter of a number, nothing for the others.
+QString printedText(const ItemRecord& item) {
+  if (isTextItem(item)) return fromUtf8(joinedText(textItemSpans(item)));
+  if (itemCode(item) == kNumberCode) return fromUtf8(numberText(param(item, 5)));
+  return {};
+}
+
+// The row under the parameters that shows it; as wide as the fields above,
+// whatever the text's length.
+QLabel* addPrintedTextRow(QGridLayout* grid) {
+  int row = kFieldRows + 1;
+  grid->addWidget(new QLabel("Prints:"), row, 0);
+  auto* printed = new QLabel;
+  setControlId(printed, kPrintedTextField);
+  printed->setTextFormat(Qt::PlainText);
+  printed->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  grid->addWidget(printed, row, 1, 1, grid->columnCount() - 1);
+  return printed;
+}
+
 }  // namespace
 
 ItemEditDialog::ItemEditDialog(QWidget* parent, Document& document, int& currentItem)
@@ -95,6 +123,8 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, Document& document, int& current
     }
   }
 
+  QLabel* printed = addPrintedTextRow(grid);
+
   auto* buttons = new QHBoxLayout;
   QPushButton* ok = addButton(buttons, "OK", kOkButton);
   QPushButton* cancel = addButton(buttons, "Cancel", kCancelButton);
@@ -115,6 +145,9 @@ ItemEditDialog::ItemEditDialog(QWidget* parent, Document& document, int& current
   layout->addLayout(grid);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  connect(field(kTextField), &QLineEdit::textEdited, this, [printed](const QString& typed) {
+    printed->setText(fromUtf8(joinedText(decodeScoreText(typed.toLatin1().toStdString()))));
+  });
 
   currentItem_ = 1;
   fill();
@@ -132,6 +165,7 @@ void ItemEditDialog::fill() {
   field(kItemNumberField)->setText(QString::number(currentItem_));
   control<QLabel>(this, kItemNameField)->setText(itemTypeName(itemCode(item)));
   shownText_.clear();
+  control<QLabel>(this, kPrintedTextField)->setText(printedText(item));
   if (isTextItem(item)) {
     for (int k = 1; k <= kTextNumberFields; ++k) {
       field(kFirstParamField + k - 1)->setText(number(param(item, k)));

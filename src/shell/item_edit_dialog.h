@@ -17,6 +17,7 @@ constexpr int kTextField = 213;        // the text of a text item
 constexpr int kItemNumberField = 230;
 constexpr int kItemUpDown = 231;
 constexpr int kItemNameField = 232;
+constexpr int kPrintedTextField = 233;  // what a text or number item prints, decoded
 // The longest text the text field shows and takes.
 constexpr int kMaxTextFieldLength = 255;
 
@@ -28,7 +29,9 @@ class ItemEditDialog : public QDialog {
   // Down there step the item number.
   ItemEditDialog(QWidget* parent, Document& document, int& currentItem);
 
-  // Fills the fields from the current item.
+  // Fills the fields from the current item. A text or number item also
+  // shows what it prints, its escapes and font codes decoded; the text
+  // field's edits show there as they are typed.
   void fill();
   // Stores the fields back into the current item's parameters. A changed
   // text of a text item is stored too, with P12 set to its length; its

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -57,21 +56,10 @@ class TextPaint : public PaintTest {
     return textRuns(lastOps);
   }
 
-  // A text item's words with the given P2..P11 (P12, P13 follow from text).
+  // A text item with the given P2..P11.
   static ItemParams text(ItemParams p2to11, const std::string& characters) {
-    ItemParams p{16};
-    p.insert(p.end(), p2to11.begin(), p2to11.end());
-    p.resize(11, 0.0f);
-    p.push_back(static_cast<float>(characters.size()));
-    p.push_back(0.0f);
-    std::vector<uint8_t> bytes(characters.begin(), characters.end());
-    bytes.resize((bytes.size() + 3) / 4 * 4, ' ');
-    for (size_t k = 0; k < bytes.size(); k += 4) {
-      float word;
-      std::memcpy(&word, &bytes[k], 4);
-      p.push_back(word);
-    }
-    return p;
+    p2to11.insert(p2to11.begin(), 16);
+    return textItemParams(p2to11, characters);
   }
 
   // Device x of horizontal position h and y of height v on staff 1.

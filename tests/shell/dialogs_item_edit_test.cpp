@@ -256,3 +256,23 @@ TEST_F(EditItemCommandTest, TheEditedItemIsLaidOutAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ItemEditTest, ShowsWhatTextAndNumbersPrint) {
+  loadItems(document, {{1, 1, 20.5f, 4},
+                       textItemParams({16, 1, 50, 12}, "_00Fr<<ed<<eric _02Chopin"),
+                       {10, 1, 0, 13, 1001}});
+  ItemEditDialog dialog(nullptr, document, currentItem);
+  auto printed = [&] { return control<QLabel>(&dialog, kPrintedTextField)->text().toStdString(); };
+  EXPECT_EQ(printed(), "") << "a note prints no text";
+  dialog.thumbPosition(2);
+  EXPECT_EQ(fieldText(dialog, kTextField), "_00Fr<<ed<<eric _02Chopin");
+  EXPECT_EQ(printed(), "Frédéric Chopin");
+  QTest::keyClicks(dialog.field(kTextField), "%%u");
+  EXPECT_EQ(printed(), "Frédéric Chopinü") << "follows the typing";
+  dialog.thumbPosition(3);
+  EXPECT_EQ(printed(), "A");
+}
+
+}  // namespace

@@ -44,6 +44,20 @@ std::vector<uint8_t> textItemWords(const ItemParams& p1to13, const std::string& 
   return bytes;
 }
 
+ItemParams textItemParams(ItemParams p1to11, const std::string& text) {
+  ItemParams params = std::move(p1to11);
+  params.resize(11, 0.0f);
+  params.push_back(static_cast<float>(text.size()));
+  params.push_back(0.0f);
+  std::string padded = text + std::string((4 - text.size() % 4) % 4, ' ');
+  for (size_t k = 0; k < padded.size(); k += 4) {
+    float word;
+    std::memcpy(&word, padded.data() + k, sizeof word);
+    params.push_back(word);
+  }
+  return params;
+}
+
 void loadItems(Document& document, const std::vector<ItemParams>& items) {
   std::string error;
   ASSERT_TRUE(readMusImage(musImage(items), document, &error)) << error;

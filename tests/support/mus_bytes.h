@@ -18,6 +18,11 @@ std::vector<uint8_t> musImage(const std::vector<ItemParams>& items,
 // padded with spaces to a word boundary, as one parameter run.
 std::vector<uint8_t> textItemWords(const ItemParams& p1to13, const std::string& text);
 
+// A text item as one parameter run for musImage: P1..P11 as given (missing
+// ones 0), P12 the length of text, P13 0, then the characters padded with
+// spaces to a word boundary, each word taken as a float.
+ItemParams textItemParams(ItemParams p1to11, const std::string& text);
+
 // Loads items into document through the real reader; fails the current test
 // when the reader refuses them.
 void loadItems(Document& document, const std::vector<ItemParams>& items);
