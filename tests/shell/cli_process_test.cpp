@@ -2,6 +2,7 @@
 // and drawing without a display or a chosen Qt platform.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -71,6 +72,36 @@ TEST_F(CliProcess, ExitStatusAndStreams) {
     EXPECT_EQ(result.out, c.out) << c.name;
     EXPECT_EQ(result.err, c.err) << c.name;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Grey pixels of a PNG: the antialiased edges of text, as the lines of an
+// aliased page have none.
+int greyPixels(const std::string& path) {
+  QImage image(QString::fromStdString(path));
+  int grey = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) grey += qGray(image.pixel(x, y)) % 255 != 0;
+  }
+  return grey;
+}
+
+TEST_F(CliProcess, RasterPagesHoldTheirTextWithoutADisplay) {
+  std::vector<ItemParams> items = staffAndBarline();
+  items.push_back(textItemParams({16, 1, 10, 12, 1, 2}, "_00Lento"));
+  QString page = QString::fromStdString(score(items));
+  QString lib = QString::fromStdString(libraries_);
+  QString complete = QString::fromStdString(output("complete.png"));
+  QString basic = QString::fromStdString(output("basic.png"));
+  ProcessResult drawn = runProgram({"-o", complete, "--lib", lib, page});
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_EQ(drawn.err, "") << "the fonts are found";
+  ASSERT_EQ(runProgram({"-o", basic, "--basic", "--lib", lib, page}).status, 0);
+  EXPECT_GT(greyPixels(complete.toStdString()), 20);
+  EXPECT_EQ(greyPixels(basic.toStdString()), 0) << "the basic drawing has no text";
 }
 
 }  // namespace
