@@ -98,12 +98,10 @@ void SvgSurface::startLines() {
 void SvgSurface::strokeClass(std::string& out, double width, bool filled) {
   // Pens come in a few widths per page; each width and fill is one class
   // of the style sheet, rather than three attributes on every path.
-  StrokeClass wanted{width, filled};
-  auto found = std::find(strokeClasses_.begin(), strokeClasses_.end(), wanted);
-  if (found == strokeClasses_.end()) found = strokeClasses_.insert(found, wanted);
+  auto [found, added] = strokeClasses_.try_emplace(std::pair{width, filled}, strokeClasses_.size());
   out += " class=\"";
   out += filled ? 's' : 'l';
-  out += std::to_string(found - strokeClasses_.begin()) + '"';
+  out += std::to_string(found->second) + '"';
 }
 
 void SvgSurface::flushLines() {
@@ -392,17 +390,28 @@ void SvgSurface::beginSymbol(const ComponentPlacement& placement) {
     return;
   }
   std::string& out = element();
-  double scale = placement.scale;
-  out += "<use xlink:href=\"#s" + std::to_string(placement.symbol) + "\" transform=\"matrix(";
-  appendFactor(out, scale);
-  out += " 0 0 ";
-  appendFactor(out, placement.mirrored ? -scale : scale);
-  out += ' ';
+  out += "<use xlink:href=\"#" + sizedSymbol(placement) + "\" x=\"";
   appendNumber(out, static_cast<double>(placement.x) + origin_.x);
-  out += ' ';
+  out += "\" y=\"";
   appendNumber(out, static_cast<double>(placement.y) + origin_.y);
-  out += ")\"/>\n";
+  out += "\"/>\n";
   placing_ = true;
+}
+
+std::string SvgSurface::sizedSymbol(const ComponentPlacement& placement) {
+  // Most symbols of a page come in one or two sizes: each size is defined
+  // once as a scaled use of the symbol, and placed by its position alone.
+  auto [found, added] = sizedSymbols_.try_emplace(
+      std::tuple{placement.symbol, placement.scale, placement.mirrored}, sizedSymbols_.size());
+  std::string id = "u" + std::to_string(found->second);
+  if (!added) return id;
+  defs_ += "<use id=\"" + id + "\" xlink:href=\"#s" + std::to_string(placement.symbol) +
+           "\" transform=\"matrix(";
+  appendFactor(defs_, placement.scale);
+  defs_ += " 0 0 ";
+  appendFactor(defs_, placement.mirrored ? -placement.scale : placement.scale);
+  defs_ += " 0 0)\"/>\n";
+  return id;
 }
 
 std::string SvgSurface::svg() {
@@ -420,12 +429,11 @@ std::string SvgSurface::svg() {
          "stroke-linejoin=\"miter\" stroke-miterlimit=\"2\">\n<title>MELIBRON page</title>\n";
   if (!strokeClasses_.empty()) {
     out += "<style>\n";
-    for (size_t k = 0; k < strokeClasses_.size(); ++k) {
-      const StrokeClass& stroke = strokeClasses_[k];
-      out += stroke.filled ? ".s" : ".l";
-      out += std::to_string(k) + (stroke.filled ? "{" : "{fill:none;") +
-             "stroke:currentColor;stroke-width:";
-      appendNumber(out, stroke.width);
+    for (const auto& [stroke, k] : strokeClasses_) {
+      auto [width, filled] = stroke;
+      out += filled ? ".s" : ".l";
+      out += std::to_string(k) + (filled ? "{" : "{fill:none;") + "stroke:currentColor;stroke-width:";
+      appendNumber(out, width);
       out += "}\n";
     }
     out += "</style>\n";

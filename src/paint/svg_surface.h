@@ -7,7 +7,10 @@
 // so a style sheet can colour a page or any item; white shapes stay white.
 #pragma once
 
+#include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "paint/drawing_surface.h"
@@ -53,11 +56,6 @@ class SvgSurface : public DrawingSurface {
   // The width of lines drawn now. They run through the pixels' corners, not
   // their centres: half a pixel is 1/4800 inch at print resolution.
   double lineWidth() const;
-  struct StrokeClass {
-    double width;
-    bool filled;
-    bool operator==(const StrokeClass&) const = default;
-  };
   // Appends the class attribute of a stroke, making the class if it is new.
   void strokeClass(std::string& out, double width, bool filled);
   // Starts a run of pen lines at the current width, ending one of another.
@@ -66,6 +64,9 @@ class SvgSurface : public DrawingSurface {
   // An element is about to be written: pending lines first.
   std::string& element();
   bool defineSymbol(int symbol);
+  // The id of the definition of the symbol at the placement's size and
+  // mirroring, making it if it is new.
+  std::string sizedSymbol(const ComponentPlacement& placement);
 
   const Document& document_;
   int width_;
@@ -86,7 +87,8 @@ class SvgSurface : public DrawingSurface {
   bool pathOpen_ = false;
   SurfacePath path_;
   bool placing_ = false;     // the symbol's calls are not drawn
-  std::vector<StrokeClass> strokeClasses_;
+  std::map<std::pair<double, bool>, size_t> strokeClasses_;  // width, filled: class number
+  std::map<std::tuple<int32_t, float, bool>, size_t> sizedSymbols_;  // symbol, scale, mirrored
   std::vector<int8_t> symbolState_;  // per symbol: 0 unseen, 1 defined, -1 drawn by calls
   bool itemOpen_ = false;
   size_t itemStart_ = 0;     // the body's size just after the open group tag

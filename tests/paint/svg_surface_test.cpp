@@ -85,9 +85,9 @@ TEST_F(SvgSurfaceTest, TextKeepsOnlyCharactersXmlAllows) {
 TEST_F(SvgSurfaceTest, SymbolsAreDefinedOnceAndUsed) {
   SvgSurface surface(document, 1000, 1000, 2400, {});
   Component placed(*libraryTable[11]);
-  for (int x : {100, 300}) {
+  for (int x : {100, 300, 500}) {
     // The component's own points are left out: the definition stands for them.
-    surface.beginSymbol({11, 0.5f, x == 300, x, 200});
+    surface.beginSymbol({11, 0.5f, x >= 300, x, 200});
     drawSymbol(surface, placed);
     surface.endSymbol();
   }
@@ -95,8 +95,12 @@ TEST_F(SvgSurfaceTest, SymbolsAreDefinedOnceAndUsed) {
   EXPECT_EQ(occurrences(svg, "<g id=\"s11\">"), 1);
   EXPECT_TRUE(contains(svg, "<g id=\"s11\">\n<path d=\"M0 0l40 -80l40 80z\" fill-rule=\"evenodd\"/>"))
       << svg;
-  EXPECT_TRUE(contains(svg, "<use xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 0.5 100 200)\"/>"));
-  EXPECT_TRUE(contains(svg, "<use xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 -0.5 300 200)\"/>"));
+  EXPECT_TRUE(contains(svg, "<use id=\"u0\" xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 0.5 0 0)\"/>"));
+  EXPECT_TRUE(contains(svg, "<use id=\"u1\" xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 -0.5 0 0)\"/>"));
+  EXPECT_TRUE(contains(svg, "<use xlink:href=\"#u0\" x=\"100\" y=\"200\"/>"));
+  EXPECT_TRUE(contains(svg, "<use xlink:href=\"#u1\" x=\"300\" y=\"200\"/>"));
+  EXPECT_TRUE(contains(svg, "<use xlink:href=\"#u1\" x=\"500\" y=\"200\"/>"));
+  EXPECT_EQ(occurrences(svg, "<use id="), 2) << "one definition per size";
   EXPECT_EQ(occurrences(svg, "<path"), 1);
 }
 
