@@ -109,7 +109,10 @@ const OutlineGlyph* QtSurface::outlineOf(int symbol) {
 
 void QtSurface::beginSymbol(const ComponentPlacement& placement) {
   placing_ = false;
-  if (!vectorDevice_ || placement.symbol < 0 || placement.symbol >= kSymbolCount ||
+  // A raster keeps the polygons while a library unit is under a device
+  // pixel (screens, PNG pages to 600 dpi): they are as fine as the pixels.
+  bool fine = vectorDevice_ || std::fabs(placement.scale) > 1;
+  if (!fine || placement.symbol < 0 || placement.symbol >= kSymbolCount ||
       !usable(placement.scale)) {
     return;
   }

@@ -45,8 +45,9 @@ class QtSurface : public DrawingSurface {
   void drawText(const TextRun& run) override;
   void beginItem(int) override {}
   void endItem() override {}
-  // On vector devices (PDF) a bundled library symbol is filled from its
-  // curves and its calls are not drawn; rasters draw the calls.
+  // On vector devices (PDF), and on rasters where a library unit is wider
+  // than a pixel, a bundled library symbol is filled from its curves and
+  // its calls are not drawn.
   void beginSymbol(const ComponentPlacement& placement) override;
   void endSymbol() override { placing_ = false; }
 
