@@ -22,6 +22,12 @@ constexpr const char* kOtherKeys[][2] = {
     {"Ctrl+Page Up, Ctrl+Page Down", "zoom in or out about the window's centre"},
     {"Mouse wheel", "scroll; with Shift sideways; with Ctrl zoom about the mouse"},
     {"Scroll bars", "show where the view is on the page; drag or click them to move it"},
+    {"Mouse over the page", "marks the item under it and names it in the status bar"},
+    {"Click", "selects the item under the mouse"},
+    {"Double click", "opens Item edit at the item under the mouse"},
+    {"Tab, Shift+Tab", "select the next or the previous item, in the order of the file"},
+    {"Enter", "opens Item edit at the selected item"},
+    {"Esc", "ends the selection"},
 };
 
 QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }

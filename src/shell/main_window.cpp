@@ -13,6 +13,7 @@
 #include "layout/component_store.h"
 #include "layout/layout.h"
 #include "library/library_table.h"
+#include "paint/item_bounds_surface.h"
 #include "paint/painter.h"
 #include "paint/pen_widths.h"
 #include "score/score_input.h"
@@ -62,6 +63,8 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
   offscreen_ = screenImage(screenSize_, screen->devicePixelRatio());
   libraryDisplay_ = offscreen_;
 
+  itemLabel_ = new QLabel;
+  statusBar()->addWidget(itemLabel_, 1);
   zoomLabel_ = new QLabel;
   statusBar()->addPermanentWidget(zoomLabel_);
   area_ = new ScoreArea(this);
@@ -102,6 +105,8 @@ bool MainWindow::openFile(const std::string& path) {
   }
   filePath_ = path;
   openedListing_ = listing;
+  hoveredItem_ = 0;
+  selectItem(0);
   rememberRecent(path);
   history_.clear();
   showEditState();
@@ -139,18 +144,34 @@ void MainWindow::paintOffscreen() {
     paintPageItems(painter, deviceView_);
   }
   offscreen_.setDevicePixelRatio(ratio);
+  // Picking and its marks work in client pixels.
+  for (ItemBox& box : itemBoxes_) {
+    box.left /= ratio;
+    box.top /= ratio;
+    box.right /= ratio;
+    box.bottom /= ratio;
+  }
 }
 
 void MainWindow::paintPageItems(QPainter& painter, View& view) {
   // Selects the black pen and the white brush; a zoomed page has SCORE's weights.
   QtSurface surface(painter, penWidths(view.viewState));
   painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
-  paintScore(surface, document_, view);
+  ItemBoundsSurface bounds(surface);
+  paintScore(bounds, document_, view);
+  itemBoxes_ = bounds.boxes();
+  offscreenStale_ = false;
 }
 
 void MainWindow::paintClientArea(QPainter& painter) {
-  if (!libraryDisplayShown_) paintOffscreen();
-  painter.drawImage(0, 0, libraryDisplayShown_ ? libraryDisplay_ : offscreen_);
+  if (libraryDisplayShown_) {
+    painter.drawImage(0, 0, libraryDisplay_);
+    return;
+  }
+  // A mark that moves with the mouse leaves the page as it was.
+  if (offscreenStale_) paintOffscreen();
+  painter.drawImage(0, 0, offscreen_);
+  paintMarks(painter);
 }
 
 QSize MainWindow::clientSize() const { return area_->viewport()->size(); }
@@ -166,6 +187,7 @@ void MainWindow::relayout() {
 
 void MainWindow::invalidate() {
   libraryDisplayShown_ = false;
+  offscreenStale_ = true;
   area_->viewport()->update();
 }
 

@@ -13,6 +13,7 @@
 #include "score/document.h"
 #include "shell/edit_history.h"
 #include "shell/interaction.h"
+#include "paint/item_bounds.h"
 #include "view/view.h"
 
 class ExternalUtilsDialog;
@@ -106,11 +107,36 @@ class MainWindow : public QMainWindow {
   void clientResized();
 
   // Clears the offscreen bitmap (grey desk, white page) and paints the score
-  // into it; on a high-resolution screen at its device pixels.
+  // into it, on a high-resolution screen at its device pixels; keeps the box
+  // of every item drawn, in client pixels.
   void paintOffscreen();
   // What a paint of the client area shows: the library display while it
-  // stands, else the freshly painted offscreen bitmap.
+  // stands, else the offscreen bitmap, painted again when the page or the
+  // view changed since, with the items under the mouse and selected marked.
   void paintClientArea(QPainter& painter);
+
+  // Picking, in client pixels. The item drawn at point (0 for none), from
+  // the boxes of the last paint, which is brought up to date first.
+  int pickItem(QPoint point);
+  // The mouse moved to point: the item there is marked and named in the
+  // status bar.
+  void pointAt(QPoint point);
+  // The mouse left the client area.
+  void pointerLeft();
+  // A click selects the item at point, or nothing off every item.
+  void clickAt(QPoint point);
+  // A double click selects the item at point and opens Item edit at it.
+  void doubleClickAt(QPoint point);
+  // Selects item (0 for none; others are held to 1..item count), names it in
+  // the status bar and scrolls it into view.
+  void selectItem(int item);
+  // Item edit, opened at the selected item (item 1 when none is).
+  void editSelectedItem();
+  int hoveredItem() const { return hoveredItem_; }
+  int selectedItem() const { return selectedItem_; }
+  // What the status bar says of the item under the mouse, else of the
+  // selected one: "Item 5 of 9: note (code 1), staff 1, P3 10, P4 2".
+  QString itemStatus() const;
 
   // The page in client pixels at the current zoom and view offsets.
   QRect pageRect() const;
@@ -137,6 +163,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab step through the items of the page, not the focus.
+  bool focusNextPrevChild(bool next) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -148,7 +176,15 @@ class MainWindow : public QMainWindow {
   // view's weights.
   void paintPageItems(QPainter& painter, View& view);
   void openCommand();
-  void editItemCommand();
+  // Item edit, opened at item.
+  void editItemCommand(int item = 1);
+  // Selects the item step places after (or before) the selected one, in
+  // file order and round the ends.
+  void stepSelection(int step);
+  // Scrolls the view so that item's box is shown, when it drew anything.
+  void scrollIntoView(int item);
+  void paintMarks(QPainter& painter) const;
+  void showItemStatus();
   void savePmxCommand();
   // Save: the page's own file (a listing opened gets Save As); false when
   // nothing was written.
@@ -204,6 +240,11 @@ class MainWindow : public QMainWindow {
   FitMode fitMode_ = FitMode::kWidth;
   bool smoothEdges_ = true;
   QLabel* zoomLabel_;
+  QLabel* itemLabel_;
+  bool offscreenStale_ = true;  // the page or the view changed since the last paint
+  std::vector<ItemBox> itemBoxes_;  // from the last paint, in client pixels
+  int hoveredItem_ = 0;
+  int selectedItem_ = 0;
   bool ctrlFlag_ = false;
   int currentItem_ = 1;
   int shownLibrary_ = 0;

@@ -1,5 +1,6 @@
 #include "shell/score_area.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -20,6 +21,7 @@ ScoreArea::ScoreArea(MainWindow* window) : QAbstractScrollArea(window), window_(
   // The bars stay visible, disabled when not needed.
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  viewport()->setMouseTracking(true);
   connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
           [this](int action) { forwardBarAction(true, action); });
   connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
@@ -46,6 +48,21 @@ void ScoreArea::wheelEvent(QWheelEvent* event) {
     }
   }
   event->accept();
+}
+
+void ScoreArea::mouseMoveEvent(QMouseEvent* event) { window_->pointAt(event->position().toPoint()); }
+
+void ScoreArea::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) window_->clickAt(event->position().toPoint());
+}
+
+void ScoreArea::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) window_->doubleClickAt(event->position().toPoint());
+}
+
+bool ScoreArea::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) window_->pointerLeft();
+  return QAbstractScrollArea::viewportEvent(event);
 }
 
 void ScoreArea::resizeEvent(QResizeEvent*) { window_->clientResized(); }

@@ -13,6 +13,12 @@ class ScoreArea : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // The mouse picks items on the page: moving names them, a click selects,
+  // a double click opens Item edit.
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   // The viewport's size changed (also before the first show).
   void resizeEvent(QResizeEvent* event) override;
   // The bars only report requests; nothing scrolls by itself.

@@ -16,7 +16,7 @@ void MainWindow::command(int id) {
   switch (id) {
     case kOpenCommand: openCommand(); break;
     case kResetCommand: scrollTo(QPoint(0, 0)); break;
-    case kEditItemCommand: editItemCommand(); break;
+    case kEditItemCommand: editSelectedItem(); break;
     case kHelpCommand: showHelp(); break;
     case kExitCommand: close(); break;  // the close event writes the settings
     case kAboutCommand: message(aboutText(), "About MELIBRON", MessageIcon::kNone); break;

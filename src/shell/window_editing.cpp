@@ -8,11 +8,14 @@
 #include "shell/item_edit_dialog.h"
 #include "shell/main_window.h"
 
-void MainWindow::editItemCommand() {
+void MainWindow::editItemCommand(int item) {
   if (document_.itemTable.itemCount <= 0) return;
   DataSnapshot before = takeSnapshot(document_);
-  ItemEditDialog dialog(this, document_, currentItem_);
+  ItemEditDialog dialog(this, document_, currentItem_);  // shows item 1
+  if (item != 1) dialog.thumbPosition(item);
   interaction_->runModal(dialog);
+  // The selection follows the dialog's steps.
+  if (selectedItem_ != 0) selectItem(currentItem_);
   recordEdit(std::move(before), "Item edit");
   // Redraw the edited item at once.
   relayout();
@@ -49,6 +52,8 @@ void MainWindow::restoreData(const DataSnapshot& data) {
   std::string error;
   if (!restoreSnapshot(data, document_, &error)) message(error, "MELIBRON", MessageIcon::kExclamation);
   currentItem_ = std::min(std::max(currentItem_, 1), std::max(document_.itemTable.itemCount, 1));
+  hoveredItem_ = 0;
+  if (selectedItem_ != 0) selectItem(selectedItem_);
   relayout();
   invalidate();
   showEditState();

@@ -106,6 +106,11 @@ void MainWindow::keyDown(int key) {
     case Qt::Key_Down:
       if (!ctrlFlag_) verticalScroll(kLineUp);
       break;
+    case Qt::Key_Tab: stepSelection(1); break;
+    case Qt::Key_Backtab: stepSelection(-1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: editSelectedItem(); break;
+    case Qt::Key_Escape: selectItem(0); break;
     default: break;
   }
 }
