@@ -90,6 +90,8 @@ void ItemBoundsSurface::restorePen() {
   target_.restorePen();
 }
 
+void ItemBoundsSurface::selectPenWeight(PenWeight weight) { target_.selectPenWeight(weight); }
+
 void ItemBoundsSurface::beginPath() { target_.beginPath(); }
 
 void ItemBoundsSurface::endPath() { target_.endPath(); }
@@ -143,6 +145,10 @@ void ItemBoundsSurface::drawText(const TextRun& run) {
   }
   target_.drawText(run);
 }
+
+void ItemBoundsSurface::beginSymbol(const ComponentPlacement& placement) { target_.beginSymbol(placement); }
+
+void ItemBoundsSurface::endSymbol() { target_.endSymbol(); }
 
 void ItemBoundsSurface::beginItem(int item) {
   item_ = item;

@@ -25,6 +25,8 @@ class ItemBoundsSurface : public DrawingSurface {
   void selectStockBrush(StockBrush brush) override;
   void selectWidePen(int width) override;
   void restorePen() override;
+  // Weights are left to the pick reach: they add a pixel or two at most.
+  void selectPenWeight(PenWeight weight) override;
   void beginPath() override;
   void endPath() override;
   void strokePath() override;
@@ -34,6 +36,10 @@ class ItemBoundsSurface : public DrawingSurface {
   void drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) override;
   // A run's box is estimated from its size, length and rotation.
   void drawText(const TextRun& run) override;
+  // A symbol placed whole by the surface behind is still drawn call by call
+  // between the brackets, and its box is theirs.
+  void beginSymbol(const ComponentPlacement& placement) override;
+  void endSymbol() override;
   void beginItem(int item) override;
   void endItem() override;
 

@@ -33,6 +33,9 @@ TEST(ItemBoundsSurface, EveryCallGoesOnToTheSurfaceBehind) {
     surface->selectWidePen(4);
     surface->polyline(points, 2);
     surface->restorePen();
+    surface->selectPenWeight(PenWeight::kLedgerLine);
+    surface->beginSymbol(ComponentPlacement{3, 2.0f, true, 4, 5});
+    surface->endSymbol();
     surface->selectStockBrush(StockBrush::kBlack);
     surface->polygon(points, 3);
     surface->polyBezier(points, 4);
