@@ -29,6 +29,7 @@ enum CommandId {
   kFitPageCommand = 123,
   kActualSizeCommand = 124,
   kSmoothEdgesCommand = 125,
+  kBasicDrawingCommand = 126,
   kRunUtilitiesCommand = 40003,
   kShowLibraryCommand = 40004,
 };

@@ -65,6 +65,7 @@ QString filesSection(const std::string& libraryDirectory) {
          row("Hand-over file for utilities", QString::fromStdString(handOverFilePath())) +
          row("Recent files", QString::fromStdString(recentFilesFilePath())) +
          row("Window size and place", QString::fromStdString(windowGeometryFilePath())) +
+         row("Drawing mode", QString::fromStdString(drawingModeFilePath())) +
          row("Symbol libraries", QString::fromStdString(libraryDirectory)) +
          row("Save As PMX proposes", current + "/" + kPmxFileName) +
          row("Show library items writes", current + "/" + kVectorListFileName) + "</table>";

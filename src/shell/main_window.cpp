@@ -19,6 +19,7 @@
 #include "score/score_input.h"
 #include "shell/commands.h"
 #include "shell/device_view.h"
+#include "shell/drawing_mode_file.h"
 #include "shell/paths.h"
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(Interaction* interaction) : interaction_(interaction) {
   QScreen* screen = QGuiApplication::primaryScreen();
   screenSize_ = screen->size();
   initViewState(view_, qRound(screen->logicalDotsPerInchX()));
+  view_.drawingMode = readDrawingMode(drawingModeFilePath());
   offscreen_ = screenImage(screenSize_, screen->devicePixelRatio());
   libraryDisplay_ = offscreen_;
 

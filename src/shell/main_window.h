@@ -97,6 +97,9 @@ class MainWindow : public QMainWindow {
   // anchor (client pixels) where it is as far as the bounds allow. The zoom
   // no longer follows the window's size afterwards.
   void zoomTo(double zoom, QPointF anchor);
+  // Lays the page out and draws it in mode from now on, in this run and the
+  // next ones.
+  void setDrawingMode(DrawingMode mode);
   // The zoom that follows the window's width or whole page, or neither.
   void setFitMode(FitMode mode);
   FitMode fitMode() const { return fitMode_; }

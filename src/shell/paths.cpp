@@ -99,3 +99,5 @@ std::string windowGeometryFilePath() {
 }
 
 std::string recentFilesFilePath() { return (fs::path(scoreDirectory()) / "recent-files").string(); }
+
+std::string drawingModeFilePath() { return (fs::path(scoreDirectory()) / "drawing-mode").string(); }

@@ -19,3 +19,4 @@ std::string handOverFilePath();  // tempfile.mus
 // The window's own state, each in a small file beside the settings file.
 std::string windowGeometryFilePath();  // window-geometry
 std::string recentFilesFilePath();     // recent-files
+std::string drawingModeFilePath();     // drawing-mode

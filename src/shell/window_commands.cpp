@@ -3,6 +3,7 @@
 
 #include "score/item_table.h"
 #include "shell/commands.h"
+#include "shell/drawing_mode_file.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/file_info_dialog.h"
 #include "shell/help_window.h"
@@ -45,6 +46,9 @@ void MainWindow::command(int id) {
     case kZoomInCommand: zoomBy(kZoomStep, clientCentre()); break;
     case kZoomOutCommand: zoomBy(-kZoomStep, clientCentre()); break;
     case kActualSizeCommand: zoomTo(1.0, clientCentre()); break;
+    case kBasicDrawingCommand:
+      setDrawingMode(view_.drawingMode == DrawingMode::kBasic ? DrawingMode::kComplete : DrawingMode::kBasic);
+      break;
     case kSmoothEdgesCommand:
       smoothEdges_ = !smoothEdges_;
       showViewState();
@@ -64,6 +68,19 @@ void MainWindow::openCommand() {
   openFile(path);
 }
 
+
+void MainWindow::setDrawingMode(DrawingMode mode) {
+  view_.drawingMode = mode;
+  // Kept at once, as the recent files are: the next run draws the same.
+  std::string path = drawingModeFilePath();
+  std::string error;
+  if (!writeDrawingMode(path, mode, &error)) {
+    message("Unable to save the drawing mode:\n" + path + "\n" + error, "MELIBRON", MessageIcon::kExclamation);
+  }
+  relayout();
+  showViewState();
+  invalidate();
+}
 
 void MainWindow::showHelp() {
   if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this, libraryDirectory_);

@@ -219,7 +219,8 @@ void MainWindow::showViewState() {
   zoomLabel_->setText(QString("%1%").arg(std::lround(view_.viewState.zoom * 100)));
   const std::pair<int, bool> checks[] = {{kFitWidthCommand, fitMode_ == FitMode::kWidth},
                                          {kFitPageCommand, fitMode_ == FitMode::kPage},
-                                         {kSmoothEdgesCommand, smoothEdges_}};
+                                         {kSmoothEdgesCommand, smoothEdges_},
+                                         {kBasicDrawingCommand, view_.drawingMode == DrawingMode::kBasic}};
   for (const auto& [id, checked] : checks) {
     if (QAction* action = commandAction(menuBar(), id)) action->setChecked(checked);
   }
