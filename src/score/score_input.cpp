@@ -15,14 +15,13 @@ namespace {
 constexpr std::streamsize kSniffSize = 4096;
 constexpr std::array<char, 4> kEndMarkBytes = {0x00, 0x3C, 0x1C, static_cast<char>(0xC6)};
 
-// SCORE's messages name every page scorfile.mus; ours name the page read.
+}  // namespace
+
 std::string withRealFileName(std::string message, const std::string& path) {
   size_t at = message.find(kMessageFileName);
   if (at != std::string::npos) message.replace(at, std::string(kMessageFileName).size(), path);
   return message;
 }
-
-}  // namespace
 
 std::string lowerCaseExtension(const std::string& path) {
   std::string extension = std::filesystem::path(path).extension().string();

@@ -11,6 +11,10 @@ enum class ScoreInputType { kMus, kPmx };
 // The extension of path with its dot, in lower case ("" when it has none).
 std::string lowerCaseExtension(const std::string& path);
 
+// A reader's message with path where SCORE's texts name every page
+// scorfile.mus.
+std::string withRealFileName(std::string message, const std::string& path);
+
 // "<path>: <message>", or the message alone when it already names the path.
 std::string messageAboutFile(const std::string& path, const std::string& message);
 

@@ -6,6 +6,7 @@
 
 #include "layout/layout.h"
 #include "score/mus_file.h"
+#include "score/score_input.h"
 #include "shell/dialog_controls.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/interaction.h"
@@ -86,7 +87,7 @@ bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& message
   if (readMusFile(handOverPath, document, &error)) {
     layoutScore(document, view);
   } else {
-    messages.showMessage({error, "File Open", MessageIcon::kExclamation});
+    messages.showMessage({withRealFileName(error, handOverPath), "File Open", MessageIcon::kExclamation});
   }
   // Not accept(): that would take the other rows too.
   dialog.done(QDialog::Accepted);

@@ -143,11 +143,12 @@ TEST_F(ExternalUtilityTest, ABadReturnedFileIsToldAndTheDataFromBeforeStays) {
   struct Case {
     const char* name;
     const char* body;
-    const char* message;
+    std::string message;
   };
+  // The messages name the hand-over file itself.
   const Case cases[] = {
-      {"removed", "rm \"$1\"\n", "Unable to open file scorfile.mus"},
-      {"end mark cut off", "truncate -s -1 \"$1\"\n", "Final value in file scorfile.mus not -9999.0"},
+      {"removed", "rm \"$1\"\n", "Unable to open file " + handOver},
+      {"end mark cut off", "truncate -s -1 \"$1\"\n", "Final value in file " + handOver + " not -9999.0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -90,6 +90,8 @@ TEST_F(OpenTest, UnreadableFilesAreToldAndTheDataBeforeStays) {
        "Unable to open file " + (directory / "absent.mus").string()},
       {"no end mark", writeFile("bad.mus", noEndMark),
        "Final value in file " + (directory / "bad.mus").string() + " not -9999.0"},
+      {"a symbol library chosen with the DRW filter", writeFile("libra.drw", {0x0A, 0x00, 0x01, 0x00, 0x00, 0x00}),
+       "Final value in file " + (directory / "libra.drw").string() + " not -9999.0"},
   };
   std::string good = writeFile("good.mus", musImage({{8, 1, 0, 0}}));
   ASSERT_TRUE(window->openFile(good));

@@ -236,6 +236,40 @@ TEST_F(ScrollTest, ResizingResetsTheBarsAndTheFittedZoomFollows) {
   expectViewAtBars();
 }
 
+TEST_F(ScrollTest, TheFirstShowResetsTheBarsOfAFileOpenedBefore) {
+  // The program opens its file before the window manager has sized the
+  // window; the bars must follow the size it gets.
+  FakeInteraction other;
+  MainWindow fresh(&other);
+  fresh.setPixelsPerInch(96);
+  ASSERT_TRUE(fresh.openFile(writeFile("early.mus", musImage({{8, 1, 0, 0}}))));
+  fresh.resize(900, 700);
+  fresh.show();
+  QApplication::processEvents();
+  QSize client = fresh.clientSize();
+  ASSERT_GT(client.height(), 500);
+  EXPECT_EQ(fresh.verticalBar()->pageStep(), client.height());
+  EXPECT_EQ(fresh.verticalBar()->maximum(), fresh.pageRect().height() + 2 * kPageMargin - client.height());
+  EXPECT_EQ(fresh.verticalBar()->value(), 0) << "the top of the page is shown";
+  EXPECT_NEAR(fresh.pageRect().width(), client.width() - 2 * kPageMargin, 1) << "not fit width";
+}
+
+TEST_F(ScrollTest, EveryResizeResetsTheBars) {
+  for (QSize size : {QSize(400, 300), QSize(1100, 850), QSize(640, 900), QSize(300, 200)}) {
+    SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+    window->resize(size);
+    QApplication::processEvents();
+    QSize client = window->clientSize();
+    EXPECT_EQ(window->verticalBar()->pageStep(), client.height());
+    EXPECT_EQ(window->horizontalBar()->pageStep(), client.width());
+    EXPECT_EQ(window->verticalBar()->maximum(),
+              std::max(0, window->pageRect().height() + 2 * kPageMargin - client.height()));
+    EXPECT_EQ(window->horizontalBar()->maximum(),
+              std::max(0, window->pageRect().width() + 2 * kPageMargin - client.width()));
+    expectViewAtBars();
+  }
+}
+
 TEST_F(ScrollTest, ResetShowsTheTopLeftAndKeepsTheZoom) {
   window->scrollTo(QPoint(300, 400));
   window->command(kResetCommand);
