@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "score/document.h"
+#include "score/whole_file.h"
 
 // The serial number put into every trailer we write.
 constexpr int32_t kWrittenSerialNumber = 19660;
@@ -24,6 +25,11 @@ constexpr long kMaxMusFileSize = 1 << 20;
 // for the user ("Unable to open file scorfile.mus", ...), and leaves the
 // document exactly as it was.
 bool readMusFile(const std::string& path, Document& document, std::string* error);
+
+// Loads a page from what readWholeFile gave for it: readMusImage of the bytes
+// read, else the message of readMusFile.
+bool readMusFileBytes(FileReadResult read, std::vector<uint8_t> bytes, Document& document,
+                      std::string* error);
 
 // The same for a file image already in memory (its size is the file size).
 // Damaged images load what they safely can: fewer than 4 bytes is a missing

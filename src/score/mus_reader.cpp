@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -9,6 +8,7 @@
 #include "score/debug_trace.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
+#include "score/whole_file.h"
 #include "score/words.h"
 
 namespace {
@@ -126,29 +126,25 @@ bool readMusImage(std::vector<uint8_t> image, Document& document, std::string* e
   return true;
 }
 
+bool readMusFileBytes(FileReadResult read, std::vector<uint8_t> bytes, Document& document,
+                      std::string* error) {
+  switch (read) {
+    case FileReadResult::kRead:
+      return readMusImage(std::move(bytes), document, error);
+    case FileReadResult::kTooLarge:
+      *error = tooLargeMessage();
+      return false;
+    case FileReadResult::kCannotOpen:
+    case FileReadResult::kCannotRead:
+      break;
+  }
+  *error = kOpenFailure;
+  return false;
+}
+
 bool readMusFile(const std::string& path, Document& document, std::string* error) {
-  std::error_code ignored;
-  std::FILE* file = std::filesystem::is_directory(path, ignored) ? nullptr
-                                                                 : std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    *error = kOpenFailure;
-    return false;
-  }
-  traceDebug("Opening file %s", path.c_str());
-  long size = -1;
-  if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-  if (size > kMaxMusFileSize) {
-    std::fclose(file);
-    *error = tooLargeMessage();
-    return false;
-  }
-  std::vector<uint8_t> image(size > 0 ? static_cast<size_t>(size) : 0);
-  bool readAll = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0 &&
-                 (image.empty() || std::fread(image.data(), 1, image.size(), file) == image.size());
-  std::fclose(file);
-  if (!readAll) {
-    *error = kOpenFailure;
-    return false;
-  }
-  return readMusImage(std::move(image), document, error);
+  std::vector<uint8_t> image;
+  FileReadResult read = readWholeFile(path, static_cast<size_t>(kMaxMusFileSize), &image);
+  if (read != FileReadResult::kCannotOpen) traceDebug("Opening file %s", path.c_str());
+  return readMusFileBytes(read, std::move(image), document, error);
 }

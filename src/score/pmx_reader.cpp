@@ -3,18 +3,14 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 
 #include "score/image_builder.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
+#include "score/whole_file.h"
 
 namespace {
 
-// A listing of a full page is well under a megabyte; this only keeps a
-// wrong file from being read into memory whole.
-constexpr long kMaxListingSize = 16L << 20;
 // A text line lists P2 .. P13 at most.
 constexpr size_t kMaxTextLineNumbers = kTextFirstParam - 2;
 
@@ -150,32 +146,27 @@ bool readPmxText(const std::string& listing, Document& document, std::string* er
   return readMusImage(std::move(image), document, error);
 }
 
+bool readPmxFileBytes(FileReadResult read, const std::vector<uint8_t>& bytes,
+                      const std::string& path, Document& document, std::string* error) {
+  switch (read) {
+    case FileReadResult::kRead:
+      return readPmxText(std::string(bytes.begin(), bytes.end()), document, error);
+    case FileReadResult::kTooLarge:
+      *error = "File " + path + " is too large to be a PMX listing (more than " +
+               std::to_string(kMaxListingSize) + " bytes)";
+      return false;
+    case FileReadResult::kCannotOpen:
+      *error = "Unable to open file " + path;
+      return false;
+    case FileReadResult::kCannotRead:
+      break;
+  }
+  *error = "Unable to read file " + path;
+  return false;
+}
+
 bool readPmxFile(const std::string& path, Document& document, std::string* error) {
-  std::error_code ignored;
-  std::FILE* file = std::filesystem::is_directory(path, ignored) ? nullptr
-                                                                 : std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    *error = "Unable to open file " + path;
-    return false;
-  }
-  std::string listing;
-  char buffer[65536];
-  size_t got = 0;
-  bool tooLarge = false;
-  while (!tooLarge && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    listing.append(buffer, got);
-    tooLarge = listing.size() > static_cast<size_t>(kMaxListingSize);
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (tooLarge) {
-    *error = "File " + path + " is too large to be a PMX listing (more than " +
-             std::to_string(kMaxListingSize) + " bytes)";
-    return false;
-  }
-  if (failed) {
-    *error = "Unable to read file " + path;
-    return false;
-  }
-  return readPmxText(listing, document, error);
+  std::vector<uint8_t> bytes;
+  FileReadResult read = readWholeFile(path, kMaxListingSize, &bytes);
+  return readPmxFileBytes(read, bytes, path, document, error);
 }

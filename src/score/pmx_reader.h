@@ -6,6 +6,11 @@
 #include <vector>
 
 #include "score/document.h"
+#include "score/whole_file.h"
+
+// A listing of a full page is well under a megabyte; this only keeps a
+// wrong file from being read into memory whole.
+constexpr size_t kMaxListingSize = size_t{16} << 20;
 
 // Turns a listing into the file image our writer would give for the same
 // items: one line per item, numbers in any decimal form ("8.", ".000",
@@ -19,6 +24,12 @@ bool pmxFileImage(const std::string& listing, std::vector<uint8_t>* image, std::
 // items and statistics are replaced; on failure they are left as they were.
 bool readPmxText(const std::string& listing, Document& document, std::string* error);
 
-// Reads the listing at path whole, then readPmxText. "Unable to open file
-// <path>" when it cannot be read.
+// Loads the listing at path from what readWholeFile gave for it: readPmxText
+// of the bytes read, or "Unable to open file <path>", "Unable to read file
+// <path>" or a message that it is too large.
+bool readPmxFileBytes(FileReadResult read, const std::vector<uint8_t>& bytes,
+                      const std::string& path, Document& document, std::string* error);
+
+// Reads the listing at path whole (kMaxListingSize at most), then
+// readPmxFileBytes.
 bool readPmxFile(const std::string& path, Document& document, std::string* error);

@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 
 #include "score/mus_file.h"
 #include "score/pmx_reader.h"
@@ -12,8 +11,24 @@
 namespace {
 
 // Binary files show a NUL byte early; text listings never hold one.
-constexpr std::streamsize kSniffSize = 4096;
-constexpr std::array<char, 4> kEndMarkBytes = {0x00, 0x3C, 0x1C, static_cast<char>(0xC6)};
+constexpr size_t kSniffSize = 4096;
+constexpr std::array<uint8_t, 4> kEndMarkBytes = {0x00, 0x3C, 0x1C, 0xC6};
+
+ScoreInputType inputTypeByExtension(const std::string& path) {
+  return lowerCaseExtension(path) == ".pmx" ? ScoreInputType::kPmx : ScoreInputType::kMus;
+}
+
+// The type shown by what readWholeFile gave for path.
+ScoreInputType inputTypeOf(FileReadResult read, const std::vector<uint8_t>& bytes,
+                           const std::string& path) {
+  bool endMark = read == FileReadResult::kRead && bytes.size() >= 4 &&
+                 std::equal(kEndMarkBytes.begin(), kEndMarkBytes.end(), bytes.end() - 4);
+  if (endMark) return ScoreInputType::kMus;
+  if (bytes.empty()) return inputTypeByExtension(path);
+  auto sniffed = bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kSniffSize));
+  return std::find(bytes.begin(), sniffed, 0) == sniffed ? ScoreInputType::kPmx
+                                                         : inputTypeByExtension(path);
+}
 
 }  // namespace
 
@@ -35,21 +50,9 @@ std::string messageAboutFile(const std::string& path, const std::string& message
 }
 
 ScoreInputType scoreInputType(const std::string& path) {
-  ScoreInputType byExtension =
-      lowerCaseExtension(path) == ".pmx" ? ScoreInputType::kPmx : ScoreInputType::kMus;
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-  if (size <= 0) return byExtension;
-  if (size >= 4) {
-    std::array<char, 4> tail{};
-    file.seekg(size - 4);
-    if (file.read(tail.data(), 4) && tail == kEndMarkBytes) return ScoreInputType::kMus;
-  }
-  std::string head(static_cast<size_t>(std::min<std::streamoff>(size, kSniffSize)), '\0');
-  file.clear();
-  file.seekg(0);
-  if (!file.read(head.data(), static_cast<std::streamsize>(head.size()))) return byExtension;
-  return head.find('\0') == std::string::npos ? ScoreInputType::kPmx : byExtension;
+  std::vector<uint8_t> bytes;
+  FileReadResult read = readWholeFile(path, kMaxListingSize, &bytes);
+  return inputTypeOf(read, bytes, path);
 }
 
 bool openScore(const std::string& path, Document& document, std::string* error) {
@@ -59,9 +62,13 @@ bool openScore(const std::string& path, Document& document, std::string* error) 
     *error = path + ": is a directory";
     return false;
   }
-  bool loaded = scoreInputType(path) == ScoreInputType::kPmx
-                    ? readPmxFile(path, document, error)
-                    : readMusFile(path, document, error);
+  // Read once, at the larger of the two readers' limits; the page reader
+  // then refuses what is too large for a page.
+  std::vector<uint8_t> bytes;
+  FileReadResult read = readWholeFile(path, kMaxListingSize, &bytes);
+  bool loaded = inputTypeOf(read, bytes, path) == ScoreInputType::kPmx
+                    ? readPmxFileBytes(read, bytes, path, document, error)
+                    : readMusFileBytes(read, std::move(bytes), document, error);
   if (!loaded) *error = messageAboutFile(path, withRealFileName(*error, path));
   return loaded;
 }

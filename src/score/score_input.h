@@ -21,7 +21,8 @@ std::string messageAboutFile(const std::string& path, const std::string& message
 // The type of the file at path, by content where it tells: a file ending in
 // the -9999.0 end mark is a page; a non-empty file whose first 4 KiB hold no
 // NUL byte is a listing. Otherwise (empty, unreadable, or binary without an
-// end mark) the extension decides: ".pmx" in any case is a listing.
+// end mark) the extension decides: ".pmx" in any case is a listing. Of a file
+// larger than kMaxListingSize only the head is looked at.
 ScoreInputType scoreInputType(const std::string& path);
 
 // Loads the file at path into document with the reader for its type.

@@ -1,8 +1,8 @@
 #include "shell/page_book.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "shell/save_file.h"
 #include "score/score_input.h"
@@ -11,8 +11,8 @@ bool writePdfBook(const std::vector<std::string>& inputs, const std::string& pat
                   const PageOptions& requested, BatchProgress& progress,
                   const std::function<bool()>& stop, std::string* error) {
   PageOptions options = drawingOptions(PageFormat::kPdf, requested);
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   QPdfWriter writer(&file);
   setUpPdfWriter(writer, options);
   QPainter painter;
@@ -42,11 +42,11 @@ bool writePdfBook(const std::vector<std::string>& inputs, const std::string& pat
   if (failed > 0) {
     *error = "not written: " + std::to_string(failed) + " of " + std::to_string(inputs.size()) +
              (inputs.size() == 1 ? " page" : " pages") + " failed";
-    return false;  // the unsaved file removes its temporary file
+    return false;
   }
   if (stop()) {
     error->clear();
     return false;
   }
-  return finishSaving(file, error);
+  return saveBytes(path, file.data(), error);
 }

@@ -1,11 +1,11 @@
 #include "shell/page_export.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 
 #include "layout/layout.h"
@@ -56,14 +56,14 @@ bool writeSvg(const std::string& path, const Document& document, View& view,
 
 bool writePdf(const std::string& path, const Document& document, View& view,
               const PageOptions& options, std::string* error) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   QPdfWriter writer(&file);
   setUpPdfWriter(writer, options);
   QPainter painter(&writer);
   paintPage(painter, document, view, QSize(writer.width(), writer.height()), options.antialias);
   painter.end();
-  return finishSaving(file, error);
+  return saveBytes(path, file.data(), error);
 }
 
 }  // namespace
@@ -100,16 +100,17 @@ void paintPage(QPainter& painter, const Document& document, View& view, const QS
 }
 
 bool savePngImage(const std::string& path, const QImage& image, std::string* error) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
   QImage compact = compactPage(image);
   QByteArray encoded = encodeGreyPng(compact);
-  bool written = encoded.isEmpty() ? compact.save(&file, "PNG") : file.write(encoded) == encoded.size();
-  if (!written) {
-    *error = "the PNG image could not be written";
-    return false;  // the unsaved file removes its temporary file
+  if (encoded.isEmpty()) {
+    QBuffer file(&encoded);
+    file.open(QIODevice::WriteOnly);
+    if (!compact.save(&file, "PNG")) {
+      *error = "the PNG image could not be written";
+      return false;
+    }
   }
-  return finishSaving(file, error);
+  return saveBytes(path, encoded, error);
 }
 
 void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options) {

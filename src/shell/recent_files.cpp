@@ -2,23 +2,22 @@
 
 #include <QByteArray>
 #include <algorithm>
-#include <fstream>
 
+#include "score/whole_file.h"
 #include "shell/save_file.h"
 
 namespace {
 
 // Ten paths of a few hundred bytes; reading no more keeps a huge or endless
 // file from taking memory.
-constexpr std::streamsize kMaxRecentFileSize = 64 * 1024;
+constexpr size_t kMaxRecentFileSize = 64 * 1024;
 
 }  // namespace
 
 std::vector<std::string> readRecentFiles(const std::string& path) {
-  std::ifstream in(path);
-  std::string text(kMaxRecentFileSize, '\0');
-  in.read(text.data(), kMaxRecentFileSize);
-  text.resize(static_cast<size_t>(in.gcount()));
+  std::vector<uint8_t> bytes;
+  readWholeFile(path, kMaxRecentFileSize, &bytes);
+  std::string text(bytes.begin(), bytes.end());
   std::vector<std::string> files;
   size_t start = 0;
   while (start < text.size() && files.size() < kMaxRecentFiles) {

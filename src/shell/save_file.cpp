@@ -1,22 +1,9 @@
 #include "shell/save_file.h"
 
-#include <QString>
-
-bool openForSaving(QSaveFile& file, std::string* error) {
-  if (file.open(QIODevice::WriteOnly)) return true;
-  *error = file.errorString().toStdString();
-  return false;
-}
-
-bool finishSaving(QSaveFile& file, std::string* error) {
-  if (file.commit()) return true;
-  *error = file.errorString().toStdString();
-  return false;
-}
+#include "score/file_replace.h"
 
 bool saveBytes(const std::string& path, const QByteArray& bytes, std::string* error) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
-  file.write(bytes);
-  return finishSaving(file, error);
+  std::string message;
+  return replaceFileContents(path, bytes.constData(), static_cast<size_t>(bytes.size()), &message,
+                             error);
 }

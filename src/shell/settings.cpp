@@ -1,10 +1,9 @@
 #include "shell/settings.h"
 
-#include <QSaveFile>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
+#include "score/file_replace.h"
+#include "score/whole_file.h"
 #include "shell/interaction.h"
 
 std::array<std::string, kUtilityCount> utilityPaths;
@@ -15,7 +14,7 @@ namespace {
 // A settings file we write is at most ten lines of 255 bytes. Reading no
 // more than this keeps a huge file, or an endless one such as /dev/zero,
 // from taking memory and time without bound.
-constexpr std::streamsize kMaxSettingsFileSize = 64 * 1024;
+constexpr size_t kMaxSettingsFileSize = 64 * 1024;
 
 Message settingsMessage(const std::string& text) {
   return Message{text, "MELIBRON", MessageIcon::kExclamation};
@@ -34,19 +33,13 @@ std::string readValue(std::istream& in) {
 }  // namespace
 
 void readSettings(const std::string& path, MessageSink& messages) {
-  // A directory opens as a stream but reads as nothing.
-  std::error_code status;
-  std::ifstream in;
-  if (!std::filesystem::is_directory(path, status)) in.open(path);
-  if (!in.is_open()) {
+  std::vector<uint8_t> bytes;
+  if (readWholeFile(path, kMaxSettingsFileSize, &bytes) == FileReadResult::kCannotOpen) {
     messages.showMessage(settingsMessage("Unable to open user-defined settings file:\n" + path +
                                          "\n- using default values instead."));
     return;
   }
-  std::string text(kMaxSettingsFileSize, '\0');
-  in.read(text.data(), kMaxSettingsFileSize);
-  text.resize(static_cast<size_t>(in.gcount()));
-  std::istringstream lines(text);
+  std::istringstream lines(std::string(bytes.begin(), bytes.end()));
   for (std::string& value : utilityPaths) value = readValue(lines);
   for (std::string& value : utilityOptions) value = readValue(lines);
 }
@@ -55,12 +48,8 @@ void writeSettings(const std::string& path, MessageSink& messages) {
   std::string text;
   for (const std::string& value : utilityPaths) text += value + "\n";
   for (const std::string& value : utilityOptions) text += value + "\n";
-  QSaveFile file(QString::fromStdString(path));
-  bool written = file.open(QIODevice::WriteOnly) &&
-                 file.write(text.data(), static_cast<qint64>(text.size())) ==
-                     static_cast<qint64>(text.size()) &&
-                 file.commit();
-  if (!written) {
+  std::string ignored;
+  if (!replaceFileContents(path, text.data(), text.size(), &ignored)) {
     messages.showMessage(settingsMessage("Unable to save user-defined settings file:\n" + path +
                                          "\nWhen MELIBRON is run again, default values will be used."));
   }

@@ -1,8 +1,8 @@
 #include "shell/symbol_chart.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -86,11 +86,12 @@ bool writeSymbolChart(const std::string& path, const PageOptions& options, std::
     drawSymbolCell(painter, surface, number, cell);
   }
   painter.end();
-  QSaveFile file(QString::fromStdString(path));
-  if (!openForSaving(file, error)) return false;
+  QByteArray encoded;
+  QBuffer file(&encoded);
+  file.open(QIODevice::WriteOnly);
   if (!image.save(&file, "PNG")) {
     *error = "the PNG image could not be written";
     return false;
   }
-  return finishSaving(file, error);
+  return saveBytes(path, encoded, error);
 }

@@ -1,17 +1,17 @@
 #include "shell/window_geometry.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
 
+#include "score/whole_file.h"
 #include "shell/save_file.h"
 
 namespace {
 
 // A geometry record is some tens of bytes; anything much larger is not ours.
-constexpr qint64 kMaxGeometryFileSize = 4096;
+constexpr size_t kMaxGeometryFileSize = 4096;
 
 }  // namespace
 
@@ -27,8 +27,12 @@ bool saveWindowGeometry(const QWidget& window, const std::string& path) {
 }
 
 bool restoreWindowGeometry(QWidget& window, const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  QByteArray text = file.read(kMaxGeometryFileSize).trimmed();
+  std::vector<uint8_t> bytes;
+  if (readWholeFile(path, kMaxGeometryFileSize, &bytes) == FileReadResult::kCannotOpen) {
+    return false;
+  }
+  QByteArray text = QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                               static_cast<qsizetype>(bytes.size()))
+                        .trimmed();
   return window.restoreGeometry(QByteArray::fromBase64(text));
 }
