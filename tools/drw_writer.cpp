@@ -1,30 +1,16 @@
 #include "drw_writer.h"
 
 #include <algorithm>
-#include <fstream>
+
+#include "score/file_replace.h"
+#include "score/words.h"
 
 namespace {
 
-constexpr size_t kHeaderSize = 76;
-constexpr size_t kEndPositionsAt = 4;
-constexpr size_t kNamesAt = 24;
-constexpr size_t kNameLength = 5;
-constexpr size_t kBlockData = 128;
-// Every block, the last one too, ends in two bytes that readers skip.
-constexpr size_t kBlockFiller = 2;
-constexpr int kFirstEndPosition = 1;
-constexpr int kWordsPerEntry = 3;
-
-void putInt16(uint8_t* at, int value) {
-  auto bits = static_cast<uint16_t>(value);
-  at[0] = static_cast<uint8_t>(bits & 0xff);
-  at[1] = static_cast<uint8_t>(bits >> 8);
-}
-
 void appendInt16(std::vector<uint8_t>& bytes, int16_t value) {
-  auto bits = static_cast<uint16_t>(value);
-  bytes.push_back(static_cast<uint8_t>(bits & 0xff));
-  bytes.push_back(static_cast<uint8_t>(bits >> 8));
+  uint8_t word[2];
+  writeInt16At(word, value);
+  bytes.insert(bytes.end(), word, word + 2);
 }
 
 std::vector<uint8_t> entryStream(const DrwLibrary& library) {
@@ -39,11 +25,12 @@ std::vector<uint8_t> entryStream(const DrwLibrary& library) {
   return stream;
 }
 
+// Every block, the last one too, ends in the two bytes that readers skip.
 void appendBlocks(const std::vector<uint8_t>& stream, std::vector<uint8_t>& image) {
-  for (size_t p = 0; p < stream.size(); p += kBlockData) {
-    size_t n = std::min(kBlockData, stream.size() - p);
+  for (size_t p = 0; p < stream.size(); p += kDrwBlockData) {
+    size_t n = std::min(kDrwBlockData, stream.size() - p);
     image.insert(image.end(), stream.begin() + p, stream.begin() + p + n);
-    image.insert(image.end(), kBlockFiller, 0);
+    image.insert(image.end(), kDrwBlockFiller, 0);
   }
 }
 
@@ -51,11 +38,11 @@ void appendBlocks(const std::vector<uint8_t>& stream, std::vector<uint8_t>& imag
 
 bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image,
                        std::string* error) {
-  image->assign(kHeaderSize, 0);
+  image->assign(kDrwHeaderSize, 0);
   size_t total = 0;
   for (size_t k = 0; k < library.size(); ++k) {
     const DrwSymbol& symbol = library[k];
-    if (symbol.name.size() > kNameLength) {
+    if (symbol.name.size() > kDrwNameLength) {
       *error = "symbol name \"" + symbol.name + "\" is longer than five characters";
       return false;
     }
@@ -65,10 +52,11 @@ bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image,
                std::to_string(k) + "; at most " + std::to_string(kMaxLibraryEntries) + " fit";
       return false;
     }
-    putInt16(image->data() + kEndPositionsAt + 2 * k,
-             kFirstEndPosition + kWordsPerEntry * static_cast<int>(total));
+    writeInt16At(image->data() + kDrwEndPositionsAt + 2 * k,
+                 static_cast<int16_t>(kDrwFirstEndPosition +
+                                      kDrwWordsPerEntry * static_cast<int>(total)));
     std::copy(symbol.name.begin(), symbol.name.end(),
-              image->begin() + kNamesAt + kNameLength * k);
+              image->begin() + static_cast<std::ptrdiff_t>(kDrwNamesAt + kDrwNameLength * k));
   }
   appendBlocks(entryStream(library), *image);
   return true;
@@ -76,13 +64,8 @@ bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image,
 
 bool writeLibraryFile(const std::string& path, const std::vector<uint8_t>& image,
                       std::string* error) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(image.data()),
-             static_cast<std::streamsize>(image.size()));
-  file.close();
-  if (!file) {
-    *error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  std::string message;
+  if (replaceFileContents(path, image.data(), image.size(), &message)) return true;
+  *error = "cannot write " + path;
+  return false;
 }

@@ -2,14 +2,13 @@
 // from the music font, its brace font and the symbol catalogue:
 //   make_outline_glyphs MUSIC_FONT BRACE_FONT CATALOGUE OUTPUT.cpp
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "glyph_outline.h"
 #include "glyph_path.h"
 #include "outline_source.h"
+#include "score/file_replace.h"
 #include "symbol_catalogue.h"
 
 namespace {
@@ -37,14 +36,8 @@ bool definition(const std::string& fontPath, const std::string& glyph,
 
 bool symbolOutlines(const std::string& musicFont, const std::string& cataloguePath,
                     std::string* out, std::string* error) {
-  std::ifstream file(cataloguePath);
-  std::ostringstream text;
-  text << file.rdbuf();
   std::vector<CatalogueEntry> entries;
-  if (!file || !parseCatalogue(text.str(), &entries, error)) {
-    *error = cataloguePath + ": " + (error->empty() ? "cannot be read" : *error);
-    return false;
-  }
+  if (!readCatalogue(cataloguePath, &entries, error)) return false;
   FontFile* font = openFont(musicFont, error);
   if (!font) return false;
   bool ok = symbolOutlineDefinitions(*font, entries, out, error);
@@ -92,9 +85,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
     return 1;
   }
-  std::ofstream file(argv[4], std::ios::binary);
-  file << text;
-  if (!file.flush()) {
+  if (!replaceFileContents(argv[4], text.data(), text.size(), &error)) {
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[4]);
     return 1;
   }

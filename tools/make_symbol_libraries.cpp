@@ -3,8 +3,6 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "drw_writer.h"
 #include "glyph_outline.h"
@@ -14,16 +12,8 @@
 namespace {
 
 constexpr int kLibraries = 20;
-constexpr int kSymbolsPerLibrary = 10;
+constexpr int kSymbolsPerLibrary = static_cast<int>(kDrwSymbolsPerFile);
 
-bool readText(const std::string& path, std::string* text) {
-  std::ifstream file(path);
-  if (!file) return false;
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  *text = contents.str();
-  return true;
-}
 
 std::string libraryPath(const std::string& directory, int library) {
   std::string name = "libr";
@@ -68,14 +58,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s FONT CATALOGUE OUTPUT_DIR\n", argv[0]);
     return 2;
   }
-  std::string text, error;
-  if (!readText(argv[2], &text)) {
-    std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[2]);
-    return 1;
-  }
+  std::string error;
   std::vector<CatalogueEntry> entries;
-  if (!parseCatalogue(text, &entries, &error)) {
-    std::fprintf(stderr, "%s: %s: %s\n", argv[0], argv[2], error.c_str());
+  if (!readCatalogue(argv[2], &entries, &error)) {
+    std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
     return 1;
   }
   FontFile* font = openFont(argv[1], &error);

@@ -4,9 +4,13 @@
 #include <set>
 #include <sstream>
 
+#include "score/whole_file.h"
+
 namespace {
 
 constexpr int kSymbolNumbers = 200;
+// The catalogue is some kilobytes of text.
+constexpr size_t kMaxCatalogueSize = 1 << 20;
 constexpr size_t kNameLength = 5;
 
 bool parseNumber(const std::string& text, double* value) {
@@ -129,4 +133,16 @@ bool parseCatalogue(const std::string& text, std::vector<CatalogueEntry>* entrie
     entries->push_back(entry);
   }
   return true;
+}
+
+bool readCatalogue(const std::string& path, std::vector<CatalogueEntry>* entries,
+                   std::string* error) {
+  std::vector<uint8_t> bytes;
+  if (readWholeFile(path, kMaxCatalogueSize, &bytes) != FileReadResult::kRead) {
+    *error = path + ": cannot be read";
+    return false;
+  }
+  if (parseCatalogue(std::string(bytes.begin(), bytes.end()), entries, error)) return true;
+  *error = path + ": " + *error;
+  return false;
 }

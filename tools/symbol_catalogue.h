@@ -33,3 +33,8 @@ struct CatalogueEntry {
 // line is malformed or a number repeats.
 bool parseCatalogue(const std::string& text, std::vector<CatalogueEntry>* entries,
                     std::string* error);
+
+// Reads and parses the catalogue file at path; false with *error = "<path>:
+// <reason>" when it cannot be read or parsed.
+bool readCatalogue(const std::string& path, std::vector<CatalogueEntry>* entries,
+                   std::string* error);

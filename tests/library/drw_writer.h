@@ -1,20 +1,12 @@
-// Builds .drw library file images in memory for tests.
+// Builds .drw library file images in memory for tests, with the non-data
+// bytes of the format filled so that a loader reading them shows it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct DrwEntry {
-  int16_t x;
-  int16_t y;  // upward positive, as in the file
-  int16_t op;
-};
-
-struct DrwSymbol {
-  std::string name;  // up to 5 characters
-  std::vector<DrwEntry> entries;
-};
+#include "library/drw_format.h"
 
 // Filler byte written wherever the format stores bytes that are not data, so a
 // loader that takes them for data shows it.
@@ -23,8 +15,8 @@ constexpr uint8_t kDrwFiller = 0xEE;
 // The entries as a data stream: 6 little-endian bytes each.
 std::vector<uint8_t> drwStream(const std::vector<DrwEntry>& entries);
 
-// A 76-byte header with the given end positions and names, then the stream
-// cut into 130-byte blocks (128 data + 2 filler; last block data + 2 filler).
+// A header with the given end positions and names (missing ones: end 1, no
+// name), then the stream cut into blocks, each ending in two filler bytes.
 std::vector<uint8_t> drwFile(const std::vector<int16_t>& endPositions,
                              const std::vector<std::string>& names,
                              const std::vector<uint8_t>& stream);

@@ -1,57 +1,29 @@
 #include "shell/support/fake_libraries.h"
 
-#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
+#include "library/drw_writer.h"
 #include "library/library_table.h"
+#include "score/file_replace.h"
 
 namespace {
 
-constexpr size_t kHeaderSize = 76;
-constexpr size_t kBlockData = 128;
-
-void appendInt16(std::vector<uint8_t>& bytes, int value) {
-  bytes.push_back(static_cast<uint8_t>(value & 0xFF));
-  bytes.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
-}
-
-// One square as four entries: a black polygon (opcode 2) and three
-// continuation points; y is upward in the file.
-std::vector<uint8_t> squareEntries(int side) {
-  std::vector<uint8_t> entries;
-  const int corners[4][2] = {{0, 0}, {side, 0}, {side, -side}, {0, -side}};
-  for (int i = 0; i < 4; ++i) {
-    appendInt16(entries, corners[i][0]);
-    appendInt16(entries, corners[i][1]);
-    appendInt16(entries, i == 0 ? 2 : 0);
-  }
-  return entries;
+// One square as four entries: a black polygon and three continuation
+// points; y is upward in the file.
+std::vector<DrwEntry> squareEntries(int side) {
+  auto s = static_cast<int16_t>(side);
+  return {{0, 0, kBlackPolygon}, {s, 0, kContinueEntry}, {s, static_cast<int16_t>(-s), kContinueEntry},
+          {0, static_cast<int16_t>(-s), kContinueEntry}};
 }
 
 std::vector<uint8_t> libraryImage(int library) {
-  std::vector<uint8_t> header(kHeaderSize, 0);
-  std::vector<uint8_t> stream;
+  std::vector<DrwSymbol> symbols;
   for (int k = 0; k < kSymbolsPerLibrary; ++k) {
     int symbol = library * kSymbolsPerLibrary + k;
-    std::vector<uint8_t> entries = squareEntries(fakeSymbolSide(symbol));
-    stream.insert(stream.end(), entries.begin(), entries.end());
-    // End position: one more than the 16-bit words of the stream so far.
-    int end = 1 + static_cast<int>(stream.size() / 2);
-    header[4 + 2 * k] = static_cast<uint8_t>(end & 0xFF);
-    header[5 + 2 * k] = static_cast<uint8_t>(end >> 8);
-    std::string name = "s" + std::to_string(symbol);
-    std::copy(name.begin(), name.end(), header.begin() + 24 + 5 * k);
+    symbols.push_back({"s" + std::to_string(symbol), squareEntries(fakeSymbolSide(symbol))});
   }
-  std::vector<uint8_t> file = header;
-  for (size_t p = 0; p < stream.size(); p += kBlockData) {
-    size_t length = std::min(kBlockData, stream.size() - p);
-    file.insert(file.end(), stream.begin() + p, stream.begin() + p + length);
-    file.push_back(0);  // two bytes after each block that are not data
-    file.push_back(0);
-  }
-  return file;
+  return drwImage(symbols);
 }
 
 }  // namespace
@@ -61,10 +33,9 @@ int fakeSymbolSide(int symbol) { return 4 + symbol % 10; }
 bool writeFakeLibraries(const std::string& directory) {
   for (int library = 0; library < kLibraryCount; ++library) {
     std::vector<uint8_t> image = libraryImage(library);
-    std::ofstream file(std::filesystem::path(directory) / libraryFileName(library),
-                       std::ios::binary);
-    file.write(reinterpret_cast<const char*>(image.data()), image.size());
-    if (!file) return false;
+    std::string path = (std::filesystem::path(directory) / libraryFileName(library)).string();
+    std::string error;
+    if (!replaceFileContents(path, image.data(), image.size(), &error)) return false;
   }
   return true;
 }
