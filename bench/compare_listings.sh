@@ -2,15 +2,17 @@
 # Proves that two builds draw the same pages: writes the .ops listing of every
 # test page at several resolutions and zooms, and PNG images at a few, with
 # each of two melibron programs, and compares listings byte for byte and
-# images pixel for pixel (needs netpbm's pngtopnm and ppmtoppm). A program
-# that knows --basic draws in basic mode, the drawing of the first versions,
-# so a build from before the complete drawing can stand on either side.
+# images pixel for pixel (needs netpbm's pngtopnm and ppmtoppm). Pages are
+# drawn in basic mode (--basic, the drawing of the first versions) and in the
+# complete drawing; a program that does not know --basic draws basic pages
+# only, so a build from before the complete drawing can stand on either side
+# (with the complete pages then left out).
 # Usage: bench/compare_listings.sh BEFORE_MELIBRON AFTER_MELIBRON LIB_DIR [DENSE.mus]
 #   LIB_DIR: one symbol-library folder for both runs, so that only the
 #   programs differ (copy <build>/lib aside before changing anything).
 #   DENSE.mus: a generated page (make_dense_page 4000 DENSE.mus).
 set -eu
-[ $# -ge 3 ] || { sed -n '6,9p' "$0"; exit 2; }
+[ $# -ge 3 ] || { sed -n '10,13p' "$0"; exit 2; }
 before=$1 after=$2 lib=$3 dense=${4:-}
 here=$(cd "$(dirname "$0")/.." && pwd)
 corpus=${MELIBRON_CORPUS_DIR:-$here/../shared/corpus}
@@ -27,14 +29,20 @@ done
 ops_views="96:1 96:0.5 96:0.75 96:1.25 96:2.5 72:1 72:1.75 150:1 300:1 300:0.33"
 png_views="96:1 72:1.25 150:0.75"
 
-mode_option() {  # program
-  if "$1" --help | grep -q -- '--basic'; then echo --basic; fi
+knows_basic() {  # program
+  "$1" --help | grep -q -- '--basic'
 }
+modes=basic
+if knows_basic "$before" && knows_basic "$after"; then modes="basic complete"; fi
 
 render() {  # program folder page dpi zoom extension
   base=$(basename "$3" .mus)
-  QT_QPA_PLATFORM=offscreen "$1" -o "$2/$base-$4-$5.$6" --dpi "$4" --zoom "$5" --lib "$lib" \
-    $(mode_option "$1") "$3"
+  for mode in $modes; do
+    option=
+    if [ "$mode" = basic ] && knows_basic "$1"; then option=--basic; fi
+    QT_QPA_PLATFORM=offscreen "$1" -o "$2/$base-$mode-$4-$5.$6" --dpi "$4" --zoom "$5" \
+      --lib "$lib" $option "$3"
+  done
 }
 
 count=0
