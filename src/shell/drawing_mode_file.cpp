@@ -1,7 +1,6 @@
 #include "shell/drawing_mode_file.h"
 
-#include <QFile>
-
+#include "score/whole_file.h"
 #include "shell/save_file.h"
 
 namespace {
@@ -9,14 +8,15 @@ namespace {
 constexpr char kBasicWord[] = "basic";
 constexpr char kCompleteWord[] = "complete";
 // The file holds one word; more is not ours to read.
-constexpr qint64 kMaxFileSize = 64;
+constexpr size_t kMaxFileSize = 64;
 
 }  // namespace
 
 DrawingMode readDrawingMode(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return DrawingMode::kComplete;
-  return file.read(kMaxFileSize).trimmed() == kBasicWord ? DrawingMode::kBasic : DrawingMode::kComplete;
+  std::vector<uint8_t> bytes;
+  readWholeFile(path, kMaxFileSize, &bytes);
+  QByteArray text(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  return text.trimmed() == kBasicWord ? DrawingMode::kBasic : DrawingMode::kComplete;
 }
 
 bool writeDrawingMode(const std::string& path, DrawingMode mode, std::string* error) {
