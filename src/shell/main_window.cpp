@@ -171,7 +171,10 @@ void MainWindow::paintClientArea(QPainter& painter) {
     return;
   }
   // A mark that moves with the mouse leaves the page as it was.
-  if (offscreenStale_) paintOffscreen();
+  if (offscreenStale_) {
+    paintOffscreen();
+    followPointer();
+  }
   painter.drawImage(0, 0, offscreen_);
   paintMarks(painter);
 }

@@ -188,6 +188,9 @@ class MainWindow : public QMainWindow {
   void scrollIntoView(int item);
   void paintMarks(QPainter& painter) const;
   void showItemStatus();
+  // The page moved or changed under a mouse that stayed: what it points at
+  // now, from the boxes just painted.
+  void followPointer();
   void savePmxCommand();
   // Save: the page's own file (a listing opened gets Save As); false when
   // nothing was written.

@@ -2,6 +2,7 @@
 // the status bar, a selection made by click or by Tab, Item edit opened at
 // the selected item. Hits are found in the boxes of the last paint, so the
 // mouse never costs a drawing of the page.
+#include <QCursor>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -63,6 +64,16 @@ void MainWindow::pointerLeft() {
   hoveredItem_ = 0;
   showItemStatus();
   area_->viewport()->update();
+}
+
+void MainWindow::followPointer() {
+  QWidget* viewport = area_->viewport();
+  if (!viewport->underMouse()) return;
+  QPoint point = viewport->mapFromGlobal(QCursor::pos());
+  int item = itemAtPoint(itemBoxes_, point.x(), point.y(), kPickReach);
+  if (item == hoveredItem_) return;
+  hoveredItem_ = item;
+  showItemStatus();
 }
 
 void MainWindow::clickAt(QPoint point) {

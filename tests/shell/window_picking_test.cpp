@@ -1,6 +1,7 @@
 // Picking items on the page: found where they were drawn, named in the
 // status bar, selected by click and Tab, opened in Item edit.
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,6 +114,23 @@ TEST_F(PickingTest, TheItemUnderTheMouseIsMarkedAndNamed) {
   EXPECT_EQ(window->hoveredItem(), 0);
   EXPECT_EQ(status(), "");
   EXPECT_EQ(viewport()->grab().toImage().pixelColor(paper), QColor(Qt::white));
+}
+
+TEST_F(PickingTest, WhatTheStillMouseNamesFollowsTheScrolledPage) {
+  QPoint onClef = clefRect().center() + QPoint(0, clefRect().height() / 4);
+  window->pointAt(onClef);
+  ASSERT_EQ(window->hoveredItem(), 2);
+  viewport()->setAttribute(Qt::WA_UnderMouse, true);
+  QCursor::setPos(viewport()->mapToGlobal(onClef));
+  if (viewport()->mapFromGlobal(QCursor::pos()) != onClef) GTEST_SKIP() << "the platform keeps no cursor";
+  QPoint start = window->scrollPosition();
+  window->scrollTo(start - QPoint(0, 200));  // the clef moves 200 pixels down
+  viewport()->grab();
+  EXPECT_NE(window->hoveredItem(), 2);
+  EXPECT_EQ(status().rfind("Item 2 of", 0), std::string::npos) << status();
+  window->scrollTo(start);
+  viewport()->grab();
+  EXPECT_EQ(window->hoveredItem(), 2);
 }
 
 TEST_F(PickingTest, AClickSelectsAndTheStatusKeepsTheSelection) {
