@@ -56,8 +56,10 @@ TEST_F(CliBatch, OutputsEqualSingleConversions) {
       std::string folder = root_ + "/batch-" + format + jobs + "/";
       CliResult result = runCli({"-o", folder, "--format", format, "-j", jobs, libOption_, inputs_});
       ASSERT_EQ(result.status, 0) << result.err;
-      EXPECT_EQ(result.err, "melibron: " + std::to_string(names.size()) +
-                                " pages converted, 0 failed\n");
+      // Without the corpus the demo is the only page.
+      std::string pages = names.size() == 1 ? " page" : " pages";
+      EXPECT_EQ(result.err,
+                "melibron: " + std::to_string(names.size()) + pages + " converted, 0 failed\n");
       EXPECT_EQ(directoryEntries(folder).size(), names.size()) << "only the outputs";
       for (const std::string& name : names) {
         std::string single = output(name + extension);
