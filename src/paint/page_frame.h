@@ -9,6 +9,7 @@ struct PagePoint {
   double y = 0;
 };
 
+constexpr double kPointsPerInch = 72.0;
 // SCORE's printed sizes are measured in points; one horizontal unit is 2.7 pt.
 constexpr double kPointsPerUnit = 2.7;
 // The staff size every measured page uses; sizes measured there scale by

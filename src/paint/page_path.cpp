@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
-// Farther than this from the device origin, in pixels, a shape is not drawn:
-// a hundred metres at screen resolutions.
-constexpr double kReach = 1e6;
 
 void addPoints(SurfacePath& path, const DeviceMap& map, std::span<const PagePoint> points) {
   for (size_t i = 0; i < points.size(); ++i) {
@@ -16,6 +12,38 @@ void addPoints(SurfacePath& path, const DeviceMap& map, std::span<const PagePoin
       path.moveTo(p.x, p.y);
     } else {
       path.lineTo(p.x, p.y);
+    }
+  }
+}
+
+// Appends an outline's segments with each point mapped into device pixels;
+// stops at a verb whose points the outline does not hold.
+template <typename MapPoint>
+void addOutline(SurfacePath& path, const OutlineGlyph& outline, MapPoint mapPoint) {
+  size_t k = 0;
+  auto next = [&] { return mapPoint(outline.points[k++]); };
+  for (OutlineVerb verb : outline.verbs) {
+    size_t needed = verb == OutlineVerb::kCubic ? 3 : verb == OutlineVerb::kClose ? 0 : 1;
+    if (k + needed > outline.points.size()) return;
+    switch (verb) {
+      case OutlineVerb::kMove: {
+        PathPoint p = next();
+        path.moveTo(p.x, p.y);
+        break;
+      }
+      case OutlineVerb::kLine: {
+        PathPoint p = next();
+        path.lineTo(p.x, p.y);
+        break;
+      }
+      case OutlineVerb::kCubic: {
+        PathPoint c1 = next(), c2 = next(), p = next();
+        path.cubicTo(c1.x, c1.y, c2.x, c2.y, p.x, p.y);
+        break;
+      }
+      case OutlineVerb::kClose:
+        path.close();
+        break;
     }
   }
 }
@@ -49,67 +77,16 @@ void addPolyline(SurfacePath& path, const DeviceMap& map, std::span<const PagePo
 
 void addGlyph(SurfacePath& path, const DeviceMap& map, const OutlineGlyph& glyph,
               const GlyphPlacement& placement) {
-  size_t k = 0;
-  auto next = [&] { return map.map(placement.map(glyph.points[k++])); };
-  for (OutlineVerb verb : glyph.verbs) {
-    switch (verb) {
-      case OutlineVerb::kMove: {
-        PathPoint p = next();
-        path.moveTo(p.x, p.y);
-        break;
-      }
-      case OutlineVerb::kLine: {
-        PathPoint p = next();
-        path.lineTo(p.x, p.y);
-        break;
-      }
-      case OutlineVerb::kCubic: {
-        PathPoint c1 = next(), c2 = next(), p = next();
-        path.cubicTo(c1.x, c1.y, c2.x, c2.y, p.x, p.y);
-        break;
-      }
-      case OutlineVerb::kClose:
-        path.close();
-        break;
-    }
-  }
+  addOutline(path, glyph, [&](OutlinePoint p) { return map.map(placement.map(p)); });
 }
 
 void addSymbolOutline(SurfacePath& path, const OutlineGlyph& outline,
                       const ComponentPlacement& placement) {
   double sx = placement.scale;
   double sy = placement.mirrored ? -sx : sx;
-  size_t k = 0;
-  auto next = [&] {
-    const OutlinePoint& p = outline.points[k++];
+  addOutline(path, outline, [&](OutlinePoint p) {
     return PathPoint{p.x * sx + placement.x, p.y * sy + placement.y};
-  };
-  for (OutlineVerb verb : outline.verbs) {
-    if (k + static_cast<size_t>(verb == OutlineVerb::kCubic ? 3 : verb == OutlineVerb::kClose ? 0 : 1) >
-        outline.points.size()) {
-      return;
-    }
-    switch (verb) {
-      case OutlineVerb::kMove: {
-        PathPoint p = next();
-        path.moveTo(p.x, p.y);
-        break;
-      }
-      case OutlineVerb::kLine: {
-        PathPoint p = next();
-        path.lineTo(p.x, p.y);
-        break;
-      }
-      case OutlineVerb::kCubic: {
-        PathPoint c1 = next(), c2 = next(), p = next();
-        path.cubicTo(c1.x, c1.y, c2.x, c2.y, p.x, p.y);
-        break;
-      }
-      case OutlineVerb::kClose:
-        path.close();
-        break;
-    }
-  }
+  });
 }
 
 double strokeWidth(const ViewState& view, double points) {
@@ -133,7 +110,7 @@ void drawPagePath(DrawingSurface& surface, const SurfacePath& path, PathFill fil
                   const StrokeStyle& stroke) {
   if (path.points.empty()) return;
   for (const PathPoint& p : path.points) {
-    if (!(std::fabs(p.x) < kReach && std::fabs(p.y) < kReach)) return;
+    if (!(std::fabs(p.x) < kDeviceReach && std::fabs(p.y) < kDeviceReach)) return;
   }
   surface.drawPath(path, fill, stroke);
 }

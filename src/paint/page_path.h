@@ -21,6 +21,10 @@ struct DeviceMap {
 
 DeviceMap deviceMap(const ViewState& view);
 
+// Farther than this from the device origin, in pixels, a shape is not drawn:
+// a hundred metres at screen resolutions.
+constexpr double kDeviceReach = 1e6;
+
 // Staff s (1..32) in the page frame.
 StaffFrame staffFrame(const ViewState& view, const StaffTables& tables, int s);
 

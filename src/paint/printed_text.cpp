@@ -3,17 +3,15 @@
 #include <cmath>
 #include <numbers>
 
-#include "paint/page_frame.h"
+#include "paint/page_path.h"
 #include "score/times_widths.h"
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
 // Beyond these, in device pixels, text comes only from hostile values: the
 // largest real text at the largest resolution and zoom has an em of about
 // 15,000 pixels.
 constexpr double kLargestEm = 1e5;
-constexpr double kReach = 1e6;
 
 bool within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <= limit; }
 
@@ -32,6 +30,19 @@ FontStyle fontStyleOf(int fontCode) {
   }
 }
 
+int fontCodeOf(FontStyle style) {
+  switch (style) {
+    case FontStyle::kBold:
+      return kTimesBold;
+    case FontStyle::kItalic:
+      return kTimesItalic;
+    case FontStyle::kBoldItalic:
+      return kTimesBoldItalic;
+    default:
+      return kTimesRoman;
+  }
+}
+
 double textEmPixels(const ViewState& view, double size, double staffSize) {
   return kTextEmPoints * size * staffSize / kMeasuredSize * view.pixelsPerInch / kPointsPerInch *
          view.zoom;
@@ -40,7 +51,8 @@ double textEmPixels(const ViewState& view, double size, double staffSize) {
 void drawSpans(DrawingSurface& surface, const std::vector<TextSpan>& spans,
                const TextPlacement& placement) {
   if (!within(placement.em, kLargestEm) || !(placement.em > 0) ||
-      !within(placement.origin.x, kReach) || !within(placement.origin.y, kReach)) {
+      !within(placement.origin.x, kDeviceReach) ||
+      !within(placement.origin.y, kDeviceReach)) {
     return;
   }
   double angle = placement.rotation * std::numbers::pi / 180;

@@ -18,6 +18,8 @@ constexpr double kTextEmPoints = 10.4145;
 
 // The face of a SCORE font code; codes of other fonts draw in roman.
 FontStyle fontStyleOf(int fontCode);
+// The SCORE font code of a face.
+int fontCodeOf(FontStyle style);
 
 // The em, in device pixels, of text size `size` on a staff of size z: it
 // grows with the staff size as with the resolution and the zoom.

@@ -6,6 +6,7 @@
 #include "library/outline_glyphs.h"
 #include "paint/page_path.h"
 #include "paint/painter.h"
+#include "paint/printed_text.h"
 #include "paint/svg_markup.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
@@ -18,21 +19,6 @@ namespace {
 constexpr double kMaxPenWidth = 32767;
 // The legacy text call's size: the 9 points of a dialog font.
 constexpr double kLegacyTextPoints = 9;
-constexpr double kPointsPerInch = 72;
-
-// The SCORE font code of a Times face.
-int fontCodeOf(FontStyle style) {
-  switch (style) {
-    case FontStyle::kBold:
-      return kTimesBold;
-    case FontStyle::kItalic:
-      return kTimesItalic;
-    case FontStyle::kBoldItalic:
-      return kTimesBoldItalic;
-    default:
-      return kTimesRoman;
-  }
-}
 
 bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= kSvgReach; }
 
