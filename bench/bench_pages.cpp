@@ -21,24 +21,18 @@ constexpr int kHeaderBytes = 2;
 std::vector<float> patternItem(int k, float staff, float x) {
   float step = static_cast<float>(-3 + k % 17);  // ledger lines below and above
   switch (k % 16) {
-    case 0:
-      return {2, staff, x, 0, static_cast<float>(k % 3), static_cast<float>(k % 2), 1};
-    case 1:
-      return {3, staff, x, 0, static_cast<float>(k % 3)};
-    case 2:
-      return {17, staff, x, 0, static_cast<float>(1 + k % 5), static_cast<float>(k % 2)};
-    case 3:
-      return {6, staff, x, 7, 8, x + 6, 11};
-    case 4:
-      return {4, staff, x, -3, 999, x + 8, 3};
-    case 5:
-      return {14, staff, x, 2, 0};
+    case 0: return {2, staff, x, 0, static_cast<float>(k % 3), static_cast<float>(k % 2), 1};
+    case 1: return {3, staff, x, 0, static_cast<float>(k % 3)};
+    case 2: return {17, staff, x, 0, static_cast<float>(1 + k % 5), static_cast<float>(k % 2)};
+    case 3: return {6, staff, x, 7, 8, x + 6, 11};
+    case 4: return {4, staff, x, -3, 999, x + 8, 3};
+    case 5: return {14, staff, x, 2, 0};
     default: {
       int stem = 1 + k % 2;
       int accidental = 1 + k % 3;
       float flagsAndDots = static_cast<float>(10 * (k % 3) + 1 + k % 4);
-      return {1, staff, x, step, static_cast<float>(10 * stem + accidental), 0, 0.5f, 0,
-              flagsAndDots};
+      return {1, staff, x, step,        static_cast<float>(10 * stem + accidental),
+              0, 0.5f,  0, flagsAndDots};
     }
   }
 }
@@ -47,7 +41,8 @@ std::vector<float> patternItem(int k, float staff, float x) {
 
 PageItems densePageItems(int count) {
   PageItems items;
-  for (int s = 1; s <= kStaves; ++s) items.push_back({8, static_cast<float>(s), 0, 0, 1, kPageWidth});
+  for (int s = 1; s <= kStaves; ++s)
+    items.push_back({8, static_cast<float>(s), 0, 0, 1, kPageWidth});
   int rest = count - kStaves;
   int perStaff = (rest + kStaves - 1) / kStaves;
   for (int k = 0; k < rest; ++k) {

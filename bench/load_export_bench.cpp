@@ -73,14 +73,18 @@ std::string writeDensePage(const QTemporaryDir& dir) {
   std::string path = dir.filePath("dense4000.mus").toStdString();
   std::vector<uint8_t> image = pageImage(densePageItems(4000));
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+      .write(reinterpret_cast<const char*>(image.data()),
+             static_cast<std::streamsize>(image.size()));
   return path;
 }
 
 void registerPage(const std::string& name, const std::string& path, const QTemporaryDir& dir) {
   benchmark::RegisterBenchmark(("Load/" + name).c_str(), loadPage, path)
       ->Unit(benchmark::kMillisecond);
-  struct Target { const char* extension; PageFormat format; };
+  struct Target {
+    const char* extension;
+    PageFormat format;
+  };
   for (Target t : {Target{"png", PageFormat::kPng}, Target{"svg", PageFormat::kSvg},
                    Target{"pdf", PageFormat::kPdf}}) {
     std::string output = dir.filePath(QString("page.") + t.extension).toStdString();

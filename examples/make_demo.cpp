@@ -25,7 +25,8 @@ struct DemoItem {
 DemoItem note(float staff, float x, float step, int stem, float head = 0, float duration = 1,
               float stemChange = 0, float flagsAndDots = 0, int accidental = 0) {
   return {{1, staff, x, step, static_cast<float>(10 * stem + accidental), head, duration,
-           stemChange, flagsAndDots}, {}};
+           stemChange, flagsAndDots},
+          {}};
 }
 
 // Rest shapes: 0 quarter, 1 eighth, -1 half.
@@ -37,8 +38,7 @@ DemoItem barline(float x, float kind = 0) { return {{14, kBass, x, 2, kind}, {}}
 
 DemoItem text(float staff, float x, float step, float size, const std::string& characters) {
   float length = static_cast<float>(characters.size());
-  return {{16, staff, x, step, 1, size, 0, 0, 0, 0, 0, length, length * 2.3f * size},
-          characters};
+  return {{16, staff, x, step, 1, size, 0, 0, 0, 0, 0, length, length * 2.3f * size}, characters};
 }
 
 std::vector<DemoItem> bassStaff() {
@@ -49,24 +49,34 @@ std::vector<DemoItem> bassStaff() {
       {{17, kBass, 8, 0, 1, 1}, {}},
       {{18, kBass, 14, 0, 99}, {}},
       // Bar 1: G2 half, quarter rest, D3.
-      note(kBass, 24, 3, 1, 1, 2), rest(kBass, 40, 0, 1), note(kBass, 48, 7, 2),
+      note(kBass, 24, 3, 1, 1, 2),
+      rest(kBass, 40, 0, 1),
+      note(kBass, 48, 7, 2),
       barline(56),
       // Bar 2: B2 half, eighth rest, D3 eighth, G2.
-      note(kBass, 60, 5, 1, 1, 2), rest(kBass, 76, 1, 0.5f), note(kBass, 80, 7, 2, 0, 0.5f, 0, 1),
+      note(kBass, 60, 5, 1, 1, 2),
+      rest(kBass, 76, 1, 0.5f),
+      note(kBass, 80, 7, 2, 0, 0.5f, 0, 1),
       note(kBass, 84, 3, 1),
       barline(92),
       // Bar 3: four beamed eighths under a level beam, then D3 half.
-      note(kBass, 96, 3, 1, 0, 0.5f, 4), note(kBass, 100, 5, 1, 0, 0.5f, 2),
-      note(kBass, 104, 7, 1, 0, 0.5f, 0), note(kBass, 108, 5, 1, 0, 0.5f, 2),
+      note(kBass, 96, 3, 1, 0, 0.5f, 4),
+      note(kBass, 100, 5, 1, 0, 0.5f, 2),
+      note(kBass, 104, 7, 1, 0, 0.5f, 0),
+      note(kBass, 108, 5, 1, 0, 0.5f, 2),
       {{6, kBass, 96, 7, 7, 108, 11}, {}},
       {{11, kBass, 100, -4, 1, 1}, {}},
       note(kBass, 112, 7, 2, 1, 2),
       barline(128),
       // Bar 4: D3, C sharp 3, D3 half.
-      note(kBass, 132, 7, 2), note(kBass, 140, 6, 1, 0, 1, 0, 0, 2), note(kBass, 148, 7, 2, 1, 2),
+      note(kBass, 132, 7, 2),
+      note(kBass, 140, 6, 1, 0, 1, 0, 0, 2),
+      note(kBass, 148, 7, 2, 1, 2),
       barline(164),
       // Bar 5: D3, half rest, G2.
-      note(kBass, 168, 7, 2), rest(kBass, 176, -1, 2), note(kBass, 192, 3, 1),
+      note(kBass, 168, 7, 2),
+      rest(kBass, 176, -1, 2),
+      note(kBass, 192, 3, 1),
       barline(200, 2),
   };
 }
@@ -82,23 +92,33 @@ std::vector<DemoItem> trebleStaff() {
       {{10, kTreble, 24, 15, 3, 0, 1}, {}},  // fingering
       {{9, kTreble, 25, -3.5f, 53, 1}, {}},  // p
       // Bar 1: B B C D.
-      note(kTreble, 24, 7, 2), note(kTreble, 32, 7, 2), note(kTreble, 40, 8, 2),
+      note(kTreble, 24, 7, 2),
+      note(kTreble, 32, 7, 2),
+      note(kTreble, 40, 8, 2),
       note(kTreble, 48, 9, 2),
       // Bar 2: D C B A.
-      note(kTreble, 60, 9, 2), note(kTreble, 68, 8, 2), note(kTreble, 76, 7, 2),
+      note(kTreble, 60, 9, 2),
+      note(kTreble, 68, 8, 2),
+      note(kTreble, 76, 7, 2),
       note(kTreble, 84, 6, 1),
       // Bar 3: G G A B, under a crescendo.
-      note(kTreble, 96, 5, 1), note(kTreble, 104, 5, 1), note(kTreble, 112, 6, 1),
+      note(kTreble, 96, 5, 1),
+      note(kTreble, 104, 5, 1),
+      note(kTreble, 112, 6, 1),
       note(kTreble, 120, 7, 2),
       {{4, kTreble, 96, -3, 999, 124, 3}, {}},
       // Bar 4: B dotted, A eighth, A half, under a slur.
-      note(kTreble, 132, 7, 2, 0, 1.5f, 0, 10), note(kTreble, 144, 6, 1, 0, 0.5f, 0, 1),
+      note(kTreble, 132, 7, 2, 0, 1.5f, 0, 10),
+      note(kTreble, 144, 6, 1, 0, 0.5f, 0, 1),
       note(kTreble, 148, 6, 1, 1, 2),
       {{5, kTreble, 132, 10, 10, 150, 1.5f, 1, 0, 0, 0, 0, 0.65f}, {}},
       // Bar 5: A, B C beamed, B, G under a fermata; a trill and a diminuendo.
-      note(kTreble, 168, 6, 1), note(kTreble, 176, 7, 2, 0, 0.5f), note(kTreble, 180, 8, 2, 0, 0.5f),
+      note(kTreble, 168, 6, 1),
+      note(kTreble, 176, 7, 2, 0, 0.5f),
+      note(kTreble, 180, 8, 2, 0, 0.5f),
       {{6, kTreble, 176, 7, 8, 180, 21}, {}},
-      note(kTreble, 184, 7, 2), note(kTreble, 192, 5, 1),
+      note(kTreble, 184, 7, 2),
+      note(kTreble, 192, 5, 1),
       {{9, kTreble, 192, 13, 83, 1}, {}},
       {{7, kTreble, 168, 14, 174}, {}},
       {{4, kTreble, 168, -3, 999, 190, -3}, {}},

@@ -19,11 +19,21 @@ DrwSymbol fakeSymbol(int symbol) {
   std::string name = "f" + std::to_string(symbol);
   return {name,
           {
-              {0, 0, 1}, {10, -20, 0}, {100, -40, 0},      // polyline
-              {20, 0, -1}, {20, 20, -1}, {0, 20, -1},      // Bézier run ...
-              {0, 0, 2}, {8, 0, 0}, {8, 8, 0}, {0, 8, 0},  // ... drawn before this polygon
-              {2, 2, 3}, {6, 2, 0}, {6, 6, 0},             // white polygon
-              {1, 1, 7}, {2, 2, 0},                        // draws nothing
+              {0, 0, 1},
+              {10, -20, 0},
+              {100, -40, 0},  // polyline
+              {20, 0, -1},
+              {20, 20, -1},
+              {0, 20, -1},  // Bézier run ...
+              {0, 0, 2},
+              {8, 0, 0},
+              {8, 8, 0},
+              {0, 8, 0},  // ... drawn before this polygon
+              {2, 2, 3},
+              {6, 2, 0},
+              {6, 6, 0},  // white polygon
+              {1, 1, 7},
+              {2, 2, 0},  // draws nothing
           }};
 }
 

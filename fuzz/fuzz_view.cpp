@@ -66,7 +66,7 @@ void apply(Reader& in, FuzzPage& page) {
       break;
     }
     case 6: initViewState(page.view, 1 + in.byte()); break;  // another screen resolution
-    default: break;  // a plain relayout
+    default: break;                                          // a plain relayout
   }
 }
 

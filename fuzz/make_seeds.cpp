@@ -41,14 +41,17 @@ std::vector<NamedBytes> drwSeeds() {
       {"ends-falling.drw", drwFile({13, 4, 1, -30000}, {"a", "b"}, stream)},
       {"ends-past-stream.drw", drwFile({32767, 32767}, {"big"}, stream)},
       {"ends-not-multiple-of-3.drw", drwFile({3, 5, 11, 12}, {}, stream)},
-      {"bezier-first.drw", drwFile({13}, {"bz"}, drwStream({{0, 0, -1}, {1, 1, -1}, {2, 2, 2},
-                                                           {3, 3, 0}}))},
+      {"bezier-first.drw",
+       drwFile({13}, {"bz"}, drwStream({{0, 0, -1}, {1, 1, -1}, {2, 2, 2}, {3, 3, 0}}))},
       {"continue-first.drw", drwFile({10}, {"c0"}, drwStream({{0, 0, 0}, {1, 1, 0}, {2, 2, 1}}))},
-      {"bezier-pending.drw", drwFile({16}, {"bp"}, drwStream({{0, 0, 1}, {1, 1, -1}, {2, 2, -1},
-                                                             {3, 3, 3}, {4, 4, -1}}))},
+      {"bezier-pending.drw",
+       drwFile({16}, {"bp"},
+               drwStream({{0, 0, 1}, {1, 1, -1}, {2, 2, -1}, {3, 3, 3}, {4, 4, -1}}))},
       {"extreme-points.drw",
-       drwFile({13}, {"ex"}, drwStream({{32767, -32768, 2}, {-32768, 32767, 0},
-                                        {32767, 32767, 0}, {-32768, -32768, 0}}))},
+       drwFile(
+           {13}, {"ex"},
+           drwStream(
+               {{32767, -32768, 2}, {-32768, 32767, 0}, {32767, 32767, 0}, {-32768, -32768, 0}}))},
   };
   std::vector<uint8_t> truncated(good.begin(), good.end() - 1);
   seeds.push_back({"truncated.drw", truncated});
@@ -135,8 +138,9 @@ int main(int argc, char** argv) {
   }
   mus.insert(mus.begin(), {"demo.mus", demo});
   const std::pair<const char*, std::vector<NamedBytes>> corpora[] = {
-      {"mus", mus}, {"drw", drwSeeds()}, {"view", viewSeeds()},
-      {"settings", settingsSeeds()}, {"pmx", pmxSeeds(mus)},
+      {"mus", mus},           {"drw", drwSeeds()},
+      {"view", viewSeeds()},  {"settings", settingsSeeds()},
+      {"pmx", pmxSeeds(mus)},
   };
   size_t written = 0;
   for (const auto& [name, seeds] : corpora) {

@@ -64,8 +64,11 @@ SeedItem filled(float code, float value) {
 
 std::vector<NamedBytes> extremePages() {
   std::vector<NamedBytes> pages;
-  const struct { const char* name; float value; } kValues[] = {
-      {"nan", kNan}, {"inf", kInf}, {"minus-inf", -kInf}, {"max", kMax},
+  const struct {
+    const char* name;
+    float value;
+  } kValues[] = {
+      {"nan", kNan},        {"inf", kInf}, {"minus-inf", -kInf}, {"max", kMax},
       {"minus-max", -kMax}, {"1e9", 1e9f}, {"minus-1e9", -1e9f}, {"999", 999.0f},
   };
   for (const auto& value : kValues) {
@@ -87,19 +90,23 @@ std::vector<NamedBytes> countingPages() {
       {"ledger-lines-low.mus", musBytes({staff(1), {{1, 1, 10, -2e9f, 20}, {}}})},
       {"rest-hooks.mus", musBytes({staff(1), {{2, 1, 10, 0, 1e9f, 1e9f}, {}}})},
       {"rest-dots.mus", musBytes({staff(1), {{2, 1, 10, 0, 0, kInf}, {}}})},
-      {"key-naturals.mus", musBytes({staff(1), {{17, 1, 10, 0, 1e9f, 0}, {}},
-                                     {{17, 1, 10, 0, -1e9f, 3}, {}}})},
-      {"note-flags-dots.mus",
-       musBytes({staff(1), {{1, 1, 10, 5, 19, 0, 0, 0, 99}, {}},
-                 {{1, 1, 10, 5, 29, -1, 0, 150, 199}, {}}})},
-      {"beam-count.mus", musBytes({staff(1), {{6, 1, 10, 5, 5, 30, 2e9f}, {}},
-                                   {{6, 1, 10, 5, 5, 30, -2e9f}, {}}})},
-      {"barline-span.mus", musBytes({staff(1), {{14, 1, 10, 1e9f, 2}, {}},
-                                     {{14, 32, 10, 2, 1}, {}}})},
-      {"staff-numbers.mus",
-       musBytes({{{8, 0, 0}, {}}, {{8, 33, 0}, {}}, {{8, -1e9f, 0}, {}},
-                 {{1, 0, 10, 5, 10}, {}}, {{1, 33, 10, 5, 10}, {}}, {{2, 1e9f, 10}, {}},
-                 {{14, -1, 10}, {}}, {{6, 40, 1, 1, 1, 1, 11}, {}}})},
+      {"key-naturals.mus",
+       musBytes({staff(1), {{17, 1, 10, 0, 1e9f, 0}, {}}, {{17, 1, 10, 0, -1e9f, 3}, {}}})},
+      {"note-flags-dots.mus", musBytes({staff(1),
+                                        {{1, 1, 10, 5, 19, 0, 0, 0, 99}, {}},
+                                        {{1, 1, 10, 5, 29, -1, 0, 150, 199}, {}}})},
+      {"beam-count.mus",
+       musBytes({staff(1), {{6, 1, 10, 5, 5, 30, 2e9f}, {}}, {{6, 1, 10, 5, 5, 30, -2e9f}, {}}})},
+      {"barline-span.mus",
+       musBytes({staff(1), {{14, 1, 10, 1e9f, 2}, {}}, {{14, 32, 10, 2, 1}, {}}})},
+      {"staff-numbers.mus", musBytes({{{8, 0, 0}, {}},
+                                      {{8, 33, 0}, {}},
+                                      {{8, -1e9f, 0}, {}},
+                                      {{1, 0, 10, 5, 10}, {}},
+                                      {{1, 33, 10, 5, 10}, {}},
+                                      {{2, 1e9f, 10}, {}},
+                                      {{14, -1, 10}, {}},
+                                      {{6, 40, 1, 1, 1, 1, 11}, {}}})},
   };
 }
 
@@ -116,14 +123,17 @@ std::vector<NamedBytes> malformedImages() {
       {"end-mark-only.mus", {0x00, 0x3C, 0x1C, 0xC6}},
       {"short-header.mus", {0x05, 0x00, 0x3C, 0x1C, 0xC6}},
   };
-  const struct { const char* name; float count; } kCounts[] = {
-      {"negative", -1.0f}, {"nan", kNan}, {"1e9", 1e9f}, {"300", 300.0f}, {"0", 0.0f}};
+  const struct {
+    const char* name;
+    float count;
+  } kCounts[] = {{"negative", -1.0f}, {"nan", kNan}, {"1e9", 1e9f}, {"300", 300.0f}, {"0", 0.0f}};
   for (const auto& count : kCounts) {
     std::vector<uint8_t> item;
     appendFloatWord(item, count.count);
     appendFloatWord(item, 1.0f);
     appendFloatWord(item, 1.0f);
-    images.push_back({std::string("count-word-") + count.name + ".mus", image(wordsOf(item), item)});
+    images.push_back(
+        {std::string("count-word-") + count.name + ".mus", image(wordsOf(item), item)});
   }
   std::vector<uint8_t> whole = musBytes(everyItemCode());
   for (size_t cut : {size_t{1}, size_t{7}, whole.size() / 2, whole.size() - 1}) {
@@ -194,32 +204,38 @@ std::vector<NamedBytes> printedTextPages() {
 std::vector<NamedBytes> completePages() {
   std::vector<SeedItem> kinds = {staff(1), staff(2)};
   const std::vector<std::vector<float>> items = {
-      {5, 1, 10, 5, 6, 30, 2, -1},                        // slur
-      {5, 1, 10, 5, 6, 30, -1.5f, -2, -0.5f, 0.4f},       // tie, flattened, peak moved
+      {5, 1, 10, 5, 6, 30, 2, -1},                                // slur
+      {5, 1, 10, 5, 6, 30, -1.5f, -2, -0.5f, 0.4f},               // tie, flattened, peak moved
       {5, 1, 10, 5, 6, 30, 2, -4, 0, 0, 0, 1, 0, 0.2f, 0.8f, 3},  // half, part, tuplet
-      {5, 1, 10, 12, 12, 40, 3, 1, 2},                    // ending
-      {4, 1, 10, 2, 2, 40, 1, 0.5f, 2},                   // dashed
-      {4, 1, 10, 3, 10, 10, 1},                           // vertical dashed
-      {4, 1, 50, 1.5f, 10.5f, 0, -1},                     // arpeggio
-      {4, 1, 10, 4, 0, 40, -1},                           // wiggle
-      {4, 1, 10, 4, 6, 40, 0, 0, 0, 0, 0, -2, 3},         // hooks
-      {7, 1, 10, 12, 0, 40}, {7, 1, 10, 12, 45, 40}, {7, 1, 10, 12, 46, 40},
-      {7, 1, 10, 12, 47, 40}, {7, 1, 10, 12, 70, 40},
-      {1, 1, 10, 5, 10, 0, 1, 0, 1111, 3.5f, 14, 1},      // shifted, dots, fermata, staff above
-      {1, 2, 20, 5, 20, 0, 1, 0, 11, 0, -14, 2},          // fermata below, staff below
-      {1, 1, 30, 5, 10, 0, 1, 0, 0, 0, 7},                // staccato
-      {2, 1, 40, 0, 0, 1, 0, 0, 0, -2},                   // rest moved
-      {9, 1, 40, 9, 71, 1, 0, 0, 0, 0, 0, 0, 0, 0, -5},   // symbol moved
+      {5, 1, 10, 12, 12, 40, 3, 1, 2},                            // ending
+      {4, 1, 10, 2, 2, 40, 1, 0.5f, 2},                           // dashed
+      {4, 1, 10, 3, 10, 10, 1},                                   // vertical dashed
+      {4, 1, 50, 1.5f, 10.5f, 0, -1},                             // arpeggio
+      {4, 1, 10, 4, 0, 40, -1},                                   // wiggle
+      {4, 1, 10, 4, 6, 40, 0, 0, 0, 0, 0, -2, 3},                 // hooks
+      {7, 1, 10, 12, 0, 40},
+      {7, 1, 10, 12, 45, 40},
+      {7, 1, 10, 12, 46, 40},
+      {7, 1, 10, 12, 47, 40},
+      {7, 1, 10, 12, 70, 40},
+      {1, 1, 10, 5, 10, 0, 1, 0, 1111, 3.5f, 14, 1},     // shifted, dots, fermata, staff above
+      {1, 2, 20, 5, 20, 0, 1, 0, 11, 0, -14, 2},         // fermata below, staff below
+      {1, 1, 30, 5, 10, 0, 1, 0, 0, 0, 7},               // staccato
+      {2, 1, 40, 0, 0, 1, 0, 0, 0, -2},                  // rest moved
+      {9, 1, 40, 9, 71, 1, 0, 0, 0, 0, 0, 0, 0, 0, -5},  // symbol moved
   };
   for (const std::vector<float>& item : items) kinds.push_back({item, {}});
   for (float kind = 0; kind <= 10; ++kind) kinds.push_back({{14, 1, 60 + 5 * kind, 2, kind}, {}});
   return {
       {"complete-kinds.mus", musBytes(kinds)},
       {"complete-counts.mus",
-       musBytes({staff(1), {{4, 1, 0, 0, 0, 200, 1, 1e-30f, 1e-30f}, {}},
-                 {{4, 1, 10, -kMax, kMax, 0, -1}, {}}, {{4, 1, 0, 4, 0, kMax, -1}, {}},
+       musBytes({staff(1),
+                 {{4, 1, 0, 0, 0, 200, 1, 1e-30f, 1e-30f}, {}},
+                 {{4, 1, 10, -kMax, kMax, 0, -1}, {}},
+                 {{4, 1, 0, 4, 0, kMax, -1}, {}},
                  {{14, 1, 50, 32, 7, 0, 0, 0, 1e-30f, 1e-30f}, {}},
-                 {{14, 1, 50, 1e9f, 8}, {}}, {{5, 1, 0, 5, 5, kMax, kMax, 0, kMax}, {}},
+                 {{14, 1, 50, 1e9f, 8}, {}},
+                 {{5, 1, 0, 5, 5, kMax, kMax, 0, kMax}, {}},
                  {{5, 1, 10, 5, 5, 10, 2, 0, 0, 0, 0, 0, 0, 0, 0, kMax}, {}}})},
   };
 }
@@ -271,12 +287,11 @@ std::vector<SeedItem> everyItemCode() {
 std::vector<NamedBytes> musSeeds() {
   std::vector<NamedBytes> seeds = {{"every-item-code.mus", musBytes(everyItemCode())}};
   for (int library = 0; library < 20; ++library) {
-    seeds.push_back({"library-" + std::to_string(library) + ".mus",
-                     musBytes(pageUsingLibrary(library))});
+    seeds.push_back(
+        {"library-" + std::to_string(library) + ".mus", musBytes(pageUsingLibrary(library))});
   }
-  for (auto group :
-       {extremePages(), countingPages(), malformedImages(), textPages(), printedTextPages(),
-        completePages()}) {
+  for (auto group : {extremePages(), countingPages(), malformedImages(), textPages(),
+                     printedTextPages(), completePages()}) {
     seeds.insert(seeds.end(), group.begin(), group.end());
   }
   return seeds;

@@ -97,8 +97,8 @@ std::vector<Bridge> bridgeTree(const std::vector<PointRun>& contours,
 
 // Walks contour c from vertex start, crossing every bridge that leaves one of
 // its vertices and coming back over it; a reached contour ends where it began.
-void walk(const std::vector<PointRun>& contours, const std::vector<Bridge>& bridges,
-          size_t c, size_t start, bool reached, PointRun& out) {
+void walk(const std::vector<PointRun>& contours, const std::vector<Bridge>& bridges, size_t c,
+          size_t start, bool reached, PointRun& out) {
   const PointRun& run = contours[c];
   for (size_t k = 0; k < run.size(); ++k) {
     size_t v = (start + k) % run.size();

@@ -36,8 +36,7 @@ void appendBlocks(const std::vector<uint8_t>& stream, std::vector<uint8_t>& imag
 
 }  // namespace
 
-bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image,
-                       std::string* error) {
+bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image, std::string* error) {
   image->assign(kDrwHeaderSize, 0);
   size_t total = 0;
   for (size_t k = 0; k < library.size(); ++k) {
@@ -52,9 +51,9 @@ bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image,
                std::to_string(k) + "; at most " + std::to_string(kMaxLibraryEntries) + " fit";
       return false;
     }
-    writeInt16At(image->data() + kDrwEndPositionsAt + 2 * k,
-                 static_cast<int16_t>(kDrwFirstEndPosition +
-                                      kDrwWordsPerEntry * static_cast<int>(total)));
+    writeInt16At(
+        image->data() + kDrwEndPositionsAt + 2 * k,
+        static_cast<int16_t>(kDrwFirstEndPosition + kDrwWordsPerEntry * static_cast<int>(total)));
     std::copy(symbol.name.begin(), symbol.name.end(),
               image->begin() + static_cast<std::ptrdiff_t>(kDrwNamesAt + kDrwNameLength * k));
   }

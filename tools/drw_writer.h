@@ -8,8 +8,7 @@
 
 // The file image of one library. Returns false with *error set when a name is
 // longer than five characters or the entries do not fit the end positions.
-bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image,
-                       std::string* error);
+bool buildLibraryImage(const DrwLibrary& library, std::vector<uint8_t>* image, std::string* error);
 
 // Writes an image to path, replacing it whole; false with *error set when the
 // file cannot be written.

@@ -36,8 +36,8 @@ FontPoint midpoint(FontPoint a, FontPoint b) { return {(a.x + b.x) / 2, (a.y + b
 // of the chord; the chord ends are appended to the contour.
 void flattenCubic(FontContour& out, FontPoint p0, FontPoint p1, FontPoint p2, FontPoint p3,
                   double tolerance, int depth) {
-  if (depth >= kMaxDepth || (distanceToChord(p1, p0, p3) <= tolerance &&
-                             distanceToChord(p2, p0, p3) <= tolerance)) {
+  if (depth >= kMaxDepth ||
+      (distanceToChord(p1, p0, p3) <= tolerance && distanceToChord(p2, p0, p3) <= tolerance)) {
     out.push_back(p3);
     return;
   }
@@ -63,8 +63,8 @@ int lineTo(const FT_Vector* to, void* user) {
 
 int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
   auto* f = static_cast<Flattener*>(user);
-  flattenCubic(f->contours->back(), f->current, toPoint(c1), toPoint(c2), toPoint(to),
-               f->tolerance, 0);
+  flattenCubic(f->contours->back(), f->current, toPoint(c1), toPoint(c2), toPoint(to), f->tolerance,
+               0);
   f->current = toPoint(to);
   return 0;
 }

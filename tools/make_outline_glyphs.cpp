@@ -19,8 +19,8 @@ namespace {
 constexpr int kLastBrace = 575;
 constexpr int kBraceStep = 25;
 
-bool definition(const std::string& fontPath, const std::string& glyph,
-                const std::string& variable, std::string* out, std::string* error) {
+bool definition(const std::string& fontPath, const std::string& glyph, const std::string& variable,
+                std::string* out, std::string* error) {
   FontFile* font = openFont(fontPath, error);
   if (!font) return false;
   GlyphPath path;
@@ -63,13 +63,14 @@ bool source(const std::string& musicFont, const std::string& braceFont,
   }
   *out += braces + "};\n";
   if (!symbolOutlines(musicFont, catalogue, out, error)) return false;
-  *out += "\n}  // namespace\n\n"
-          "const OutlineGlyph& arpeggioGlyph() { return kArpeggio; }\n"
-          "const OutlineGlyph& trillElementGlyph() { return kTrillElement; }\n"
-          "const OutlineGlyph& bracketTipUpGlyph() { return kBracketTipUp; }\n"
-          "const OutlineGlyph& bracketTipDownGlyph() { return kBracketTipDown; }\n"
-          "std::span<const OutlineGlyph> braceGlyphs() { return kBraces; }\n"
-          "std::span<const SymbolOutline> bundledSymbolOutlines() { return kSymbolOutlines; }\n";
+  *out +=
+      "\n}  // namespace\n\n"
+      "const OutlineGlyph& arpeggioGlyph() { return kArpeggio; }\n"
+      "const OutlineGlyph& trillElementGlyph() { return kTrillElement; }\n"
+      "const OutlineGlyph& bracketTipUpGlyph() { return kBracketTipUp; }\n"
+      "const OutlineGlyph& bracketTipDownGlyph() { return kBracketTipDown; }\n"
+      "std::span<const OutlineGlyph> braceGlyphs() { return kBraces; }\n"
+      "std::span<const SymbolOutline> bundledSymbolOutlines() { return kSymbolOutlines; }\n";
   return true;
 }
 

@@ -14,7 +14,6 @@ namespace {
 constexpr int kLibraries = 20;
 constexpr int kSymbolsPerLibrary = static_cast<int>(kDrwSymbolsPerFile);
 
-
 std::string libraryPath(const std::string& directory, int library) {
   std::string name = "libr";
   name += static_cast<char>('a' + library);
@@ -26,8 +25,8 @@ bool buildLibraries(const FontFile& font, const std::vector<CatalogueEntry>& ent
                     std::array<DrwLibrary, kLibraries>* libraries, std::string* error) {
   double staffSpace = unitsPerEm(font) / kStaffSpacesPerEm;
   for (const CatalogueEntry& entry : entries) {
-    DrwSymbol& slot = (*libraries)[entry.number / kSymbolsPerLibrary]
-                                  [entry.number % kSymbolsPerLibrary];
+    DrwSymbol& slot =
+        (*libraries)[entry.number / kSymbolsPerLibrary][entry.number % kSymbolsPerLibrary];
     if (!buildSymbol(font, staffSpace, entry, &slot, error)) {
       *error = "catalogue line " + std::to_string(entry.line) + ": " + *error;
       return false;

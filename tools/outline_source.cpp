@@ -34,8 +34,8 @@ std::string outlineDefinition(const std::string& variable, const GlyphPath& path
   out += "};\nconstexpr OutlinePoint " + variable + "Points[] = {";
   for (const FontPoint& p : path.points) out += "{" + number(p.x) + ", " + number(p.y) + "}, ";
   out += "};\nconstexpr OutlineGlyph " + variable + "{" + variable + "Verbs, " + variable +
-         "Points, " + number(path.left) + ", " + number(path.bottom) + ", " +
-         number(path.right) + ", " + number(path.top) + ", " + number(path.advance) + "};\n";
+         "Points, " + number(path.left) + ", " + number(path.bottom) + ", " + number(path.right) +
+         ", " + number(path.top) + ", " + number(path.advance) + "};\n";
   return out;
 }
 

@@ -65,7 +65,8 @@ void appendPolygons(const std::vector<PointRun>& polygons, std::vector<DrwEntry>
   for (const PointRun& polygon : polygons) {
     for (size_t i = 0; i < polygon.size(); ++i) {
       int16_t op = i == 0 ? 2 : 0;
-      entries.push_back({static_cast<int16_t>(polygon[i].x), static_cast<int16_t>(polygon[i].y), op});
+      entries.push_back(
+          {static_cast<int16_t>(polygon[i].x), static_cast<int16_t>(polygon[i].y), op});
     }
   }
 }

@@ -24,20 +24,17 @@ bool parseScale(const std::string& text, double* sx, double* sy) {
   if (colon == std::string::npos) {
     if (!parseNumber(text, sx)) return false;
     *sy = *sx;
-  } else if (!parseNumber(text.substr(0, colon), sx) ||
-             !parseNumber(text.substr(colon + 1), sy)) {
+  } else if (!parseNumber(text.substr(0, colon), sx) || !parseNumber(text.substr(colon + 1), sy)) {
     return false;
   }
   return *sx > 0 && *sy > 0;
 }
 
 // keywords: origin, then the low, centre and high edge names of the axis.
-bool parsePlacement(const std::string& text, const char* const keywords[4],
-                    Placement* placement) {
+bool parsePlacement(const std::string& text, const char* const keywords[4], Placement* placement) {
   size_t sign = text.find_first_of("+-");
   std::string word = text.substr(0, sign);
-  static const Anchor anchors[4] = {Anchor::kOrigin, Anchor::kLow, Anchor::kCentre,
-                                    Anchor::kHigh};
+  static const Anchor anchors[4] = {Anchor::kOrigin, Anchor::kLow, Anchor::kCentre, Anchor::kHigh};
   bool known = false;
   for (int i = 0; i < 4; ++i) {
     if (word == keywords[i]) {
@@ -126,8 +123,8 @@ bool parseCatalogue(const std::string& text, std::vector<CatalogueEntry>* entrie
       return false;
     }
     if (!seen.insert(entry.number).second) {
-      *error = "line " + std::to_string(lineNumber) + ": symbol " +
-               std::to_string(entry.number) + " is already catalogued";
+      *error = "line " + std::to_string(lineNumber) + ": symbol " + std::to_string(entry.number) +
+               " is already catalogued";
       return false;
     }
     entries->push_back(entry);

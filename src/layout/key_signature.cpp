@@ -71,7 +71,7 @@ void layoutKeySignature(const Document& document, View& view, int item) {
   for (int i = 0; i < row.count; ++i) {
     int p = row.steps[clef][i];
     int x = toWindowX(view, size * i * view.viewState.hUnit * kAccidentalSpacing +
-                      (p3 + kFirstAccidental) * view.viewState.hUnit);
+                                (p3 + kFirstAccidental) * view.viewState.hUnit);
     int y = toWindowY(view, size * p * view.viewState.stepUnit + base);
     placeSymbol(view, item, row.symbol, factor, x, y);
   }

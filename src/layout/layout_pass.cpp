@@ -1,5 +1,4 @@
 #include "layout/layout.h"
-
 #include "score/debug_trace.h"
 #include "score/item_table.h"
 
@@ -29,7 +28,8 @@ void layoutScore(const Document& document, View& view) {
     int code = itemCode(itemAt(table, i));
     layoutItem(document, view, i, code);
     int count = view.components.items[static_cast<size_t>(i)].count;
-    if (tracing && count > 0) traceDebug("Layout item %d (%s): %d components", i, itemName(code), count);
+    if (tracing && count > 0)
+      traceDebug("Layout item %d (%s): %d components", i, itemName(code), count);
   }
 }
 

@@ -18,10 +18,16 @@ constexpr int kPrintedReleaseStar = 133;
 constexpr float kTwelfthInverse = static_cast<float>(1.0 / 0.0833);  // 12.0048018
 
 constexpr FactorRange kFactorRanges[] = {
-    {0, 17, 4.0f},    {20, 44, 4.0f},   {87, 89, 4.0f},    {119, 119, 4.0f},
-    {95, 95, kTwelfthInverse},          {120, 129, kTwelfthInverse},
-    {74, 75, 1.25f},  {115, 118, 1.25f},
-    {18, 19, 1.3333f}, {45, 47, 1.3333f},
+    {0, 17, 4.0f},
+    {20, 44, 4.0f},
+    {87, 89, 4.0f},
+    {119, 119, 4.0f},
+    {95, 95, kTwelfthInverse},
+    {120, 129, kTwelfthInverse},
+    {74, 75, 1.25f},
+    {115, 118, 1.25f},
+    {18, 19, 1.3333f},
+    {45, 47, 1.3333f},
     {48, 49, 2.5f},
     {93, 94, 0.6666f},
 };
@@ -55,8 +61,9 @@ void layoutMiscSymbol(const Document& document, View& view, int item) {
   }
   int x = toWindowX(view, p3 * view.viewState.hUnit);
   int y = toWindowY(view, staffY(view, s, param(record, 4) - 3.0));
-  float factor = static_cast<float>(double{miscSymbolFactor(m)} * view.staffTables.staffSize[s] *
-                                    multiplier * view.viewState.symbolUnit * view.viewState.zoom * 0.25);
+  float factor =
+      static_cast<float>(double{miscSymbolFactor(m)} * view.staffTables.staffSize[s] * multiplier *
+                         view.viewState.symbolUnit * view.viewState.zoom * 0.25);
   placeSymbol(view, item, symbol, factor, x, y);
 }
 

@@ -18,13 +18,13 @@ constexpr float kTenth = 0.1f;  // single precision on purpose: 0.100000001...
 // What one note asks for, from local copies of its parameters.
 struct NoteShape {
   int s;
-  float x;      // horizontal position after the note head shift
-  float p;      // vertical position after folding
-  float l;      // stem length adjustment after folding
-  int stem;     // tens digit of P5
-  int accidental;  // units digit of P5
-  int flags;    // units digit of P9
-  int dotGate;  // tens digit of P9
+  float x;           // horizontal position after the note head shift
+  float p;           // vertical position after folding
+  float l;           // stem length adjustment after folding
+  int stem;          // tens digit of P5
+  int accidental;    // units digit of P5
+  int flags;         // units digit of P9
+  int dotGate;       // tens digit of P9
   float dotMeasure;  // P9 x 0.1, counts the dots after the first
   double yNote;
   double stepPixels;  // one step of this staff
@@ -85,7 +85,7 @@ void placeFlags(View& view, int item, const NoteShape& n, int anchorX, float fac
   int x = anchorX;
   if (up) {
     x = toWindowX(view, view.staffTables.staffSize[n.s] * view.viewState.hUnit * kNoteHeadWidth +
-                  n.x * view.viewState.hUnit);
+                            n.x * view.viewState.hUnit);
   }
   if (n.flags == 1) {
     int y = toWindowY(view, n.yNote + sign * (n.l + 1.0) * n.stepPixels);
@@ -106,10 +106,12 @@ void placeDots(View& view, int item, const NoteShape& n, float factor) {
   int yDot = toWindowY(view, n.yNote + n.dots.raise * n.stepPixels);
   double size = view.staffTables.staffSize[n.s];
   double first = kFirstDotOffset + n.dots.shift;
-  placeSymbol(view, item, kDotSymbol, factor, toWindowX(view, (n.x + first * size) * view.viewState.hUnit), yDot);
+  placeSymbol(view, item, kDotSymbol, factor,
+              toWindowX(view, (n.x + first * size) * view.viewState.hUnit), yDot);
   for (int k = 2; k <= n.dotMeasure; ++k) {
     double offset = size * (first + kDotSpacing * (k - 1));
-    placeSymbol(view, item, kDotSymbol, factor, toWindowX(view, (n.x + offset) * view.viewState.hUnit), yDot);
+    placeSymbol(view, item, kDotSymbol, factor,
+                toWindowX(view, (n.x + offset) * view.viewState.hUnit), yDot);
   }
 }
 
@@ -119,7 +121,8 @@ void placeArticulations(View& view, int item, const ItemRecord& record, const No
   std::vector<ArticulationMark> marks =
       articulationMarks(param(record, 11), param(record, 14), n.p, n.stem, n.l);
   for (const ArticulationMark& mark : marks) {
-    placeSymbol(view, item, mark.symbol, factor, toWindowX(view, (n.x + mark.x * size) * view.viewState.hUnit),
+    placeSymbol(view, item, mark.symbol, factor,
+                toWindowX(view, (n.x + mark.x * size) * view.viewState.hUnit),
                 toWindowY(view, staffY(view, n.s, mark.step - 3.0)), mark.mirrored);
   }
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/view.h"
 #include "score/conversions.h"
+#include "view/view.h"
 
 namespace {
 
@@ -15,13 +15,13 @@ constexpr float kStaccato = 7.0f;
 constexpr float kStaccatoTenuto = 10.0f;
 
 // SCORE's marks, measured at staff size 0.75 and given at size 1.
-constexpr double kFermataHighest = 13.0;    // step: two above the top line, at least
-constexpr double kFermataLowest = 1.0;      // step: two below the bottom line, at most
-constexpr double kFermataClearance = 2.0;   // steps beyond the stem end or head
-constexpr double kHeadHalf = 1.0;           // steps from a head's centre to its edge
-constexpr double kDefaultStem = 7.0;        // steps
-constexpr double kStaccatoCentre = 1.52;    // units right of the head's P3
-constexpr double kStaccatoDistance = 2.0;   // steps from the head
+constexpr double kFermataHighest = 13.0;   // step: two above the top line, at least
+constexpr double kFermataLowest = 1.0;     // step: two below the bottom line, at most
+constexpr double kFermataClearance = 2.0;  // steps beyond the stem end or head
+constexpr double kHeadHalf = 1.0;          // steps from a head's centre to its edge
+constexpr double kDefaultStem = 7.0;       // steps
+constexpr double kStaccatoCentre = 1.52;   // units right of the head's P3
+constexpr double kStaccatoDistance = 2.0;  // steps from the head
 constexpr double kTenutoCentre = 1.58;
 constexpr double kTenutoDistance = 3.18;
 

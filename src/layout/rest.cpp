@@ -21,12 +21,12 @@ struct RestFrame {
   int item;
   int s;
   float p3;
-  double h;       // page height of the reference point
-  double step;    // one step of this staff
-  double unit;    // one horizontal unit scaled by the staff size
-  int y0;         // window y of the truncated reference height
+  double h;     // page height of the reference point
+  double step;  // one step of this staff
+  double unit;  // one horizontal unit scaled by the staff size
+  int y0;       // window y of the truncated reference height
   float factor;
-  int quarter;    // symbol of the quarter rest
+  int quarter;  // symbol of the quarter rest
 };
 
 struct DotRow {
@@ -54,7 +54,8 @@ DotRow placeShortStack(const RestFrame& f, bool third) {
   place(f, kHookSymbol, hookMiddleX(f), f.y0);
   if (!third) return {3.075, f.y0};
   int top = toWindowY(view, f.h + 2 * f.step);
-  place(f, kHookSymbol, toWindowX(view, (f.p3 + view.staffTables.staffSize[f.s]) * view.viewState.hUnit), top);
+  place(f, kHookSymbol,
+        toWindowX(view, (f.p3 + view.staffTables.staffSize[f.s]) * view.viewState.hUnit), top);
   return {3.725, top};
 }
 
@@ -72,10 +73,17 @@ DotRow placeTallStack(const RestFrame& f, float shape) {
 
 // Places the rest symbols of shape P5; false when P5 names no shape.
 bool placeShape(const RestFrame& f, float shape, int x0, DotRow* dots) {
-  struct Single { float shape; int symbol; double firstDot; };
+  struct Single {
+    float shape;
+    int symbol;
+    double firstDot;
+  };
   static constexpr Single kSingles[] = {
-      {0.0f, kQuarterSymbol, 2.175}, {1.0f, 44, 2.575}, {-3.0f, 40, 3.175},
-      {-1.0f, 41, 3.175}, {-2.0f, 42, 3.175},
+      {0.0f, kQuarterSymbol, 2.175},
+      {1.0f, 44, 2.575},
+      {-3.0f, 40, 3.175},
+      {-1.0f, 41, 3.175},
+      {-2.0f, 42, 3.175},
   };
   for (const Single& single : kSingles) {
     if (shape == single.shape) {
@@ -129,7 +137,8 @@ void layoutRest(const Document& document, View& view, int item) {
   if (!placeShape(f, shape, x0, &dots)) return;
   float dotCount = param(record, 6);
   for (int i = 0; i < dotCount && i < kMaxRepeats; ++i) {
-    int x = toWindowX(view, f.p3 * view.viewState.hUnit + (dots.firstOffset + kDotSpacing * i) * f.unit);
+    int x = toWindowX(view,
+                      f.p3 * view.viewState.hUnit + (dots.firstOffset + kDotSpacing * i) * f.unit);
     place(f, kDotSymbol, x, dots.y);
   }
 }

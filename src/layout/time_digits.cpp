@@ -6,9 +6,9 @@
 namespace {
 
 constexpr int kLargestNumber = 97;
-constexpr double kCellWidth = 3.3;       // units: the widest digit and a little room
-constexpr double kUpperBottom = 4.15;    // steps: just above the middle line
-constexpr double kLowerBottom = 0.1;     // steps: just above the bottom line
+constexpr double kCellWidth = 3.3;     // units: the widest digit and a little room
+constexpr double kUpperBottom = 4.15;  // steps: just above the middle line
+constexpr double kLowerBottom = 0.1;   // steps: just above the bottom line
 
 bool isSignatureNumber(float p) {
   return p >= 1.0f && p <= kLargestNumber && p == static_cast<float>(static_cast<int>(p));

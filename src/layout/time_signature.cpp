@@ -39,12 +39,13 @@ void layoutTimeSignature(const Document& document, View& view, int item) {
     return;
   }
   int symbol = code == kCommonTimeCode ? kCommonTimeSymbol : kCutTimeSymbol;
-  float factor = static_cast<float>(view.staffTables.staffSize[s] * kSignSize * view.viewState.symbolUnit *
-                                    view.viewState.zoom * 0.25);
+  float factor = static_cast<float>(view.staffTables.staffSize[s] * kSignSize *
+                                    view.viewState.symbolUnit * view.viewState.zoom * 0.25);
   int x = toWindowX(view, truncToInt(truncToInt(param(record, 3)) * view.viewState.hUnit));
   int yp = truncToInt(staffY(view, s, truncToInt(param(record, 4)) - 3.0));
   // Wide arithmetic: a saturated yp must not overflow the subtraction.
-  double fromTop = static_cast<double>(view.viewState.pageHeight) - yp - view.viewState.bottomMargin;
+  double fromTop =
+      static_cast<double>(view.viewState.pageHeight) - yp - view.viewState.bottomMargin;
   int y = truncToInt(fromTop * view.viewState.zoom + view.viewState.viewOffsetY);
   placeSymbol(view, item, symbol, factor, x, y);
 }

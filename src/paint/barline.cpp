@@ -10,12 +10,13 @@ constexpr float kInvisibleBarline = -1.0f;
 constexpr float kSingle = 0.0f;
 constexpr float kDouble = 1.0f;
 constexpr float kFinal = 2.0f;
-constexpr double kDoubleGap = 1.25;  // units left of P3: second thin stroke
-constexpr double kFinalThinGap = 2.3;  // units left of P3: thin stroke of a final barline
+constexpr double kDoubleGap = 1.25;        // units left of P3: second thin stroke
+constexpr double kFinalThinGap = 2.3;      // units left of P3: thin stroke of a final barline
 constexpr double kFinalThickCentre = 0.5;  // units left of P3: centre of the thick stroke
-constexpr int kStaffTopStep = 8;  // top line, in steps above the bottom line
+constexpr int kStaffTopStep = 8;           // top line, in steps above the bottom line
 
-void drawFinalStrokes(DrawingSurface& surface, const View& view, double p3, double z, int yBottom, int yTop) {
+void drawFinalStrokes(DrawingSurface& surface, const View& view, double p3, double z, int yBottom,
+                      int yTop) {
   const ViewState& v = view.viewState;
   int x3 = toWindowX(view, p3 * v.hUnit - z * v.hUnit * kFinalThinGap);
   drawLine(surface, x3, yBottom, x3, yTop);

@@ -11,11 +11,11 @@ constexpr double kThickWidth = 1.0;
 constexpr double kRepeatThin = 1.3;  // from the thick bar's edge
 constexpr double kDotsBeyondThin = 1.95;
 constexpr double kDotRadius = 0.339;
-constexpr double kDotSteps[] = {6.0, 8.0};  // the two middle spaces
-constexpr double kBracketGap = 0.75;  // between the bracket's bar and x
-constexpr double kBracketWidth = 0.9;  // steps
+constexpr double kDotSteps[] = {6.0, 8.0};   // the two middle spaces
+constexpr double kBracketGap = 0.75;         // between the bracket's bar and x
+constexpr double kBracketWidth = 0.9;        // steps
 constexpr double kFontUnitsPerStep = 125.0;  // music font: 1000 units per 8 steps
-constexpr double kDefaultDash = 2.0;  // steps
+constexpr double kDefaultDash = 2.0;         // steps
 constexpr double kDefaultDashGap = 1.0;
 
 // Kinds (P5).
@@ -43,8 +43,10 @@ void addBracket(BarlineShape& shape, const BarlineItem& item, double x, const St
   double right = x - kBracketGap * u;
   double left = right - kBracketWidth * low.step;
   shape.thick.push_back({left, right});
-  int part = item.p8 == 1.0f ? kTopOnly : item.p8 == 2.0f ? kBottomOnly
-           : item.p8 == 3.0f ? kBarOnly : kBothEnds;
+  int part = item.p8 == 1.0f   ? kTopOnly
+             : item.p8 == 2.0f ? kBottomOnly
+             : item.p8 == 3.0f ? kBarOnly
+                               : kBothEnds;
   shape.tipUp = part == kBothEnds || part == kTopOnly;
   shape.tipDown = part == kBothEnds || part == kBottomOnly;
   shape.tipUpAt = {left, shape.top};

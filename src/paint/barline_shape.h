@@ -22,8 +22,8 @@ struct ThickBar {
 };
 
 struct BarlineShape {
-  double bottom = 0;  // all bars run from here
-  double top = 0;     // to here
+  double bottom = 0;         // all bars run from here
+  double top = 0;            // to here
   std::vector<double> thin;  // x of each thin bar
   std::vector<ThickBar> thick;
   std::vector<PagePoint> dots;  // repeat-dot centres

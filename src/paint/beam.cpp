@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr double kHeadWidth = 2.8;  // up-stems stand this many units right of P3
+constexpr double kHeadWidth = 2.8;    // up-stems stand this many units right of P3
 constexpr double kBeamSpacing = 1.5;  // steps between the edges of two beams
 
 // Quadrilaterals of one beam group: the edges at the first and last note, in
@@ -58,10 +58,17 @@ void paintBeam(DrawingSurface& surface, const Document& document, const View& vi
   if (direction == 1) {
     g = {toWindowX(view, z * v.hUnit * kHeadWidth + p3 * v.hUnit),
          toWindowX(view, (z * kHeadWidth + length) * v.hUnit + p3 * v.hUnit),
-         static_cast<float>(p4 + 4.0), static_cast<float>(p5 + 4.0), z, b};
+         static_cast<float>(p4 + 4.0),
+         static_cast<float>(p5 + 4.0),
+         z,
+         b};
   } else if (direction == 2) {
-    g = {toWindowX(view, p3 * v.hUnit), toWindowX(view, length * v.hUnit + p3 * v.hUnit),
-         static_cast<float>(p4 - 10.0), static_cast<float>(p5 - 10.0), z, b};
+    g = {toWindowX(view, p3 * v.hUnit),
+         toWindowX(view, length * v.hUnit + p3 * v.hUnit),
+         static_cast<float>(p4 - 10.0),
+         static_cast<float>(p5 - 10.0),
+         z,
+         b};
   } else {
     return;
   }

@@ -71,8 +71,10 @@ void paintFilled(DrawingSurface& surface, const View& view, const BarlineShape& 
                  const DeviceMap& map) {
   SurfacePath path;
   for (const ThickBar& bar : shape.thick) {
-    const PagePoint corners[] = {{bar.left, shape.bottom}, {bar.right, shape.bottom},
-                                 {bar.right, shape.top}, {bar.left, shape.top}};
+    const PagePoint corners[] = {{bar.left, shape.bottom},
+                                 {bar.right, shape.bottom},
+                                 {bar.right, shape.top},
+                                 {bar.left, shape.top}};
     addPolygon(path, map, corners);
   }
   if (shape.tipUp || shape.tipDown) {

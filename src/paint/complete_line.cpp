@@ -22,9 +22,8 @@ void strokeLines(DrawingSurface& surface, const View& view, const SurfacePath& p
   drawPagePath(surface, path, PathFill::kNone, {strokeWidth(view.viewState, kLineWeight), {}});
 }
 
-void paintChain(DrawingSurface& surface, const View& view,
-                const std::vector<GlyphPlacement>& chain, const OutlineGlyph& element,
-                const DeviceMap& map) {
+void paintChain(DrawingSurface& surface, const View& view, const std::vector<GlyphPlacement>& chain,
+                const OutlineGlyph& element, const DeviceMap& map) {
   SurfacePath path;
   for (const GlyphPlacement& placement : chain) addGlyph(path, map, element, placement);
   drawPagePath(surface, path, PathFill::kNonZero,
@@ -70,10 +69,10 @@ void paintLineShape(DrawingSurface& surface, const View& view, const LineItem& l
   }
 }
 
-void paintCompleteLine(DrawingSurface& surface, const Document& document, const View& view,
-                       int i) {
+void paintCompleteLine(DrawingSurface& surface, const Document& document, const View& view, int i) {
   const ItemRecord& item = itemAt(document.itemTable, i);
   int s = staffOfItem(item);
   if (!isStaffNumber(s)) return;
-  paintLineShape(surface, view, readLineItem(item), staffFrame(view.viewState, view.staffTables, s));
+  paintLineShape(surface, view, readLineItem(item),
+                 staffFrame(view.viewState, view.staffTables, s));
 }

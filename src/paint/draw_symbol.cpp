@@ -49,9 +49,7 @@ void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record) {
     // A negative point count owns no points; it cannot move the cursor back.
     int64_t n = std::max<int32_t>(entry.pointCount, 0);
     switch (entry.op) {
-      case kPolyline:
-        drawPoints(surface, record, kPolyline, cursor, n);
-        break;
+      case kPolyline: drawPoints(surface, record, kPolyline, cursor, n); break;
       case kBlackPolygon:
         if (run.pending) drawRun(surface, record, run);
         run.pending = false;
@@ -66,8 +64,7 @@ void drawSymbol(DrawingSurface& surface, const LibrarySymbol& record) {
         if (!run.pending) run = BezierRun{true, cursor > 0, cursor - 1, 0};
         ++run.entries;
         break;
-      default:
-        break;
+      default: break;
     }
     cursor += n;
   }

@@ -47,8 +47,8 @@ int pointsOfVerb(PathVerb verb);
 enum class PathFill : uint8_t { kNone, kNonZero, kEvenOdd };
 
 struct StrokeStyle {
-  double width = 0;             // device pixels; 0 leaves the path unstroked
-  std::vector<double> dashes;   // on, off, on ... lengths in device pixels; empty is solid
+  double width = 0;            // device pixels; 0 leaves the path unstroked
+  std::vector<double> dashes;  // on, off, on ... lengths in device pixels; empty is solid
 };
 
 enum class FontStyle : uint8_t { kRoman, kBold, kItalic, kBoldItalic };
@@ -56,10 +56,10 @@ enum class FontStyle : uint8_t { kRoman, kBold, kItalic, kBoldItalic };
 struct TextRun {
   std::string family;  // "Nimbus Roman" and the like; the surface resolves it
   FontStyle style = FontStyle::kRoman;
-  double size = 0;       // em size in device pixels
-  double x = 0, y = 0;   // baseline origin in device pixels
-  double rotation = 0;   // degrees, clockwise
-  std::string text;      // UTF-8
+  double size = 0;           // em size in device pixels
+  double x = 0, y = 0;       // baseline origin in device pixels
+  double rotation = 0;       // degrees, clockwise
+  std::string text;          // UTF-8
   double spacing = 1;        // every character's advance times this
   double verticalScale = 1;  // glyph height over the em size
 };

@@ -18,8 +18,9 @@ constexpr double kDegree = 3.14159265358979323846 / 180;
 
 // UTF-8 characters, continuation bytes not counted.
 int characterCount(const std::string& text) {
-  return static_cast<int>(std::count_if(text.begin(), text.end(),
-                                        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 }  // namespace
@@ -28,7 +29,9 @@ void ItemBoundsSurface::include(double x, double y, double halfPen) {
   if (item_ == 0) return;
   x += originX_;
   y += originY_;
-  if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > kMaxReach || std::fabs(y) > kMaxReach) return;
+  if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > kMaxReach ||
+      std::fabs(y) > kMaxReach)
+    return;
   halfPen = std::clamp(halfPen, 0.0, kMaxReach);
   if (!drawn_) {
     boxes_.push_back({item_, x - halfPen, y - halfPen, x + halfPen, y + halfPen});
@@ -120,7 +123,8 @@ void ItemBoundsSurface::fillRectangle(int x, int y, int width, int height) {
   target_.fillRectangle(x, y, width, height);
 }
 
-void ItemBoundsSurface::drawPath(const SurfacePath& path, PathFill fill, const StrokeStyle& stroke) {
+void ItemBoundsSurface::drawPath(const SurfacePath& path, PathFill fill,
+                                 const StrokeStyle& stroke) {
   if (path.wellFormed() && (fill != PathFill::kNone || stroke.width > 0)) {
     double half = std::isfinite(stroke.width) ? std::max(stroke.width, 0.0) / 2 : 0;
     for (const PathPoint& p : path.points) include(p.x, p.y, half);
@@ -137,8 +141,10 @@ void ItemBoundsSurface::drawText(const TextRun& run) {
     double c = std::cos(angle), s = std::sin(angle);
     // The corners of the run's box in its own frame, turned clockwise about
     // the origin (y grows downward).
-    const double corners[4][2] = {
-        {0, -kAscentEm * size}, {width, -kAscentEm * size}, {0, kDescentEm * size}, {width, kDescentEm * size}};
+    const double corners[4][2] = {{0, -kAscentEm * size},
+                                  {width, -kAscentEm * size},
+                                  {0, kDescentEm * size},
+                                  {width, kDescentEm * size}};
     for (const auto& corner : corners) {
       include(run.x + corner[0] * c - corner[1] * s, run.y + corner[0] * s + corner[1] * c, 0);
     }
@@ -146,7 +152,9 @@ void ItemBoundsSurface::drawText(const TextRun& run) {
   target_.drawText(run);
 }
 
-void ItemBoundsSurface::beginSymbol(const ComponentPlacement& placement) { target_.beginSymbol(placement); }
+void ItemBoundsSurface::beginSymbol(const ComponentPlacement& placement) {
+  target_.beginSymbol(placement);
+}
 
 void ItemBoundsSurface::endSymbol() { target_.endSymbol(); }
 

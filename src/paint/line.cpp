@@ -3,7 +3,7 @@
 
 namespace {
 
-constexpr float kHairpinMark = 999.0f;  // P5 of a hairpin
+constexpr float kHairpinMark = 999.0f;        // P5 of a hairpin
 constexpr float kDefaultHalfOpening = 1.15f;  // steps, single precision on purpose
 constexpr float kClosingDefault = -1.0f;
 
@@ -21,8 +21,8 @@ HairpinShape hairpinShape(const ItemRecord& item) {
   return {kDefaultHalfOpening, true};
 }
 
-void paintHairpin(DrawingSurface& surface, const View& view, const ItemRecord& item, int x1, int x2, double z,
-                  double b) {
+void paintHairpin(DrawingSurface& surface, const View& view, const ItemRecord& item, int x1, int x2,
+                  double z, double b) {
   const ViewState& v = view.viewState;
   float p4 = param(item, 4);
   HairpinShape shape = hairpinShape(item);

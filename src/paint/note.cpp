@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr double kHeadWidth = 2.8;  // note head width in horizontal units at size 1
-constexpr double kStemLength = 7.0;  // default stem, in steps
+constexpr double kHeadWidth = 2.8;     // note head width in horizontal units at size 1
+constexpr double kStemLength = 7.0;    // default stem, in steps
 constexpr double kLedgerLeft = 0.85;   // units left of the head's left edge
 constexpr double kLedgerRight = 3.68;  // head width plus 0.88 units
 
@@ -20,9 +20,9 @@ constexpr double kLedgerRight = 3.68;  // head width plus 0.88 units
 struct NotePlace {
   float p3;
   float p4;
-  double z;  // staff size
-  double b;  // page height of the staff's bottom line
-  double stemWidth = 0;    // device pixels; 1 or less: the one-pixel pen
+  double z;              // staff size
+  double b;              // page height of the staff's bottom line
+  double stemWidth = 0;  // device pixels; 1 or less: the one-pixel pen
   double ledgerWidth = 0;
 };
 
@@ -48,7 +48,8 @@ bool hasStem(const ItemRecord& item) {
   return param(item, 5) >= 10.0f && !stemless;
 }
 
-void drawStem(DrawingSurface& surface, const View& view, const ItemRecord& item, const NotePlace& n) {
+void drawStem(DrawingSurface& surface, const View& view, const ItemRecord& item,
+              const NotePlace& n) {
   const ViewState& v = view.viewState;
   float p8 = param(item, 8);
   if (p8 >= 100.0f) {
@@ -71,8 +72,8 @@ void drawStem(DrawingSurface& surface, const View& view, const ItemRecord& item,
 }
 
 // Ledger lines at step offsets first, first + step, ... from the bottom line.
-void drawLedgerLines(DrawingSurface& surface, const View& view, const NotePlace& n, int64_t count, int first,
-                     int step) {
+void drawLedgerLines(DrawingSurface& surface, const View& view, const NotePlace& n, int64_t count,
+                     int first, int step) {
   const ViewState& v = view.viewState;
   int x1 = toWindowX(view, n.p3 * v.hUnit - n.z * v.hUnit * kLedgerLeft);
   int x2 = toWindowX(view, n.z * v.hUnit * kLedgerRight + n.p3 * v.hUnit);

@@ -4,7 +4,6 @@
 
 namespace {
 
-
 void addPoints(SurfacePath& path, const DeviceMap& map, std::span<const PagePoint> points) {
   for (size_t i = 0; i < points.size(); ++i) {
     PathPoint p = map.map(points[i]);
@@ -41,9 +40,7 @@ void addOutline(SurfacePath& path, const OutlineGlyph& outline, MapPoint mapPoin
         path.cubicTo(c1.x, c1.y, c2.x, c2.y, p.x, p.y);
         break;
       }
-      case OutlineVerb::kClose:
-        path.close();
-        break;
+      case OutlineVerb::kClose: path.close(); break;
     }
   }
 }

@@ -19,8 +19,7 @@ void drawFirstComponent(DrawingSurface& surface, const View& view, int item) {
 }
 
 // The items the complete drawing draws its own way; false for the others.
-bool paintCompleteItem(DrawingSurface& surface, const Document& document, const View& view,
-                       int i) {
+bool paintCompleteItem(DrawingSurface& surface, const Document& document, const View& view, int i) {
   switch (itemCode(itemAt(document.itemTable, i))) {
     case kNoteCode: paintPrintedNote(surface, document, view, i); return true;
     case kStaffCode: paintCompleteStaff(surface, document, view, i); return true;
@@ -40,9 +39,7 @@ void paintItem(DrawingSurface& surface, const Document& document, const View& vi
   }
   const ItemRecord& item = itemAt(document.itemTable, i);
   switch (itemCode(item)) {
-    case kNoteCode:
-      paintNote(surface, document, view, i);
-      break;
+    case kNoteCode: paintNote(surface, document, view, i); break;
     case kRestCode:
       if (param(item, 6) != kInvisibleRest) drawComponents(surface, view, i);
       break;
@@ -51,24 +48,13 @@ void paintItem(DrawingSurface& surface, const Document& document, const View& vi
       // The layout gives these exactly one component; only the first is drawn.
       drawFirstComponent(surface, view, i);
       break;
-    case kLineCode:
-      paintLine(surface, document, view, i);
-      break;
-    case kBeamCode:
-      paintBeam(surface, document, view, i);
-      break;
-    case kStaffCode:
-      paintStaff(surface, document, view, i);
-      break;
-    case kBarlineCode:
-      paintBarline(surface, document, view, i);
-      break;
+    case kLineCode: paintLine(surface, document, view, i); break;
+    case kBeamCode: paintBeam(surface, document, view, i); break;
+    case kStaffCode: paintStaff(surface, document, view, i); break;
+    case kBarlineCode: paintBarline(surface, document, view, i); break;
     case kKeySignatureCode:
-    case kTimeSignatureCode:
-      drawComponents(surface, view, i);
-      break;
-    default:
-      break;
+    case kTimeSignatureCode: drawComponents(surface, view, i); break;
+    default: break;
   }
 }
 

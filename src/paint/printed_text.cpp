@@ -19,27 +19,19 @@ bool within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <=
 
 FontStyle fontStyleOf(int fontCode) {
   switch (fontCode) {
-    case kTimesBold:
-      return FontStyle::kBold;
-    case kTimesItalic:
-      return FontStyle::kItalic;
-    case kTimesBoldItalic:
-      return FontStyle::kBoldItalic;
-    default:
-      return FontStyle::kRoman;
+    case kTimesBold: return FontStyle::kBold;
+    case kTimesItalic: return FontStyle::kItalic;
+    case kTimesBoldItalic: return FontStyle::kBoldItalic;
+    default: return FontStyle::kRoman;
   }
 }
 
 int fontCodeOf(FontStyle style) {
   switch (style) {
-    case FontStyle::kBold:
-      return kTimesBold;
-    case FontStyle::kItalic:
-      return kTimesItalic;
-    case FontStyle::kBoldItalic:
-      return kTimesBoldItalic;
-    default:
-      return kTimesRoman;
+    case FontStyle::kBold: return kTimesBold;
+    case FontStyle::kItalic: return kTimesItalic;
+    case FontStyle::kBoldItalic: return kTimesBoldItalic;
+    default: return kTimesRoman;
   }
 }
 
@@ -51,8 +43,7 @@ double textEmPixels(const ViewState& view, double size, double staffSize) {
 void drawSpans(DrawingSurface& surface, const std::vector<TextSpan>& spans,
                const TextPlacement& placement) {
   if (!within(placement.em, kLargestEm) || !(placement.em > 0) ||
-      !within(placement.origin.x, kDeviceReach) ||
-      !within(placement.origin.y, kDeviceReach)) {
+      !within(placement.origin.x, kDeviceReach) || !within(placement.origin.y, kDeviceReach)) {
     return;
   }
   double angle = placement.rotation * std::numbers::pi / 180;

@@ -5,44 +5,31 @@
 
 namespace {
 
-const char* brushName(StockBrush brush) {
-  return brush == StockBrush::kBlack ? "black" : "white";
-}
+const char* brushName(StockBrush brush) { return brush == StockBrush::kBlack ? "black" : "white"; }
 
 const char* fillName(PathFill fill) {
   switch (fill) {
-    case PathFill::kNonZero:
-      return "nonzero";
-    case PathFill::kEvenOdd:
-      return "evenodd";
-    default:
-      return "none";
+    case PathFill::kNonZero: return "nonzero";
+    case PathFill::kEvenOdd: return "evenodd";
+    default: return "none";
   }
 }
 
 const char* styleName(FontStyle style) {
   switch (style) {
-    case FontStyle::kBold:
-      return "bold";
-    case FontStyle::kItalic:
-      return "italic";
-    case FontStyle::kBoldItalic:
-      return "bolditalic";
-    default:
-      return "roman";
+    case FontStyle::kBold: return "bold";
+    case FontStyle::kItalic: return "italic";
+    case FontStyle::kBoldItalic: return "bolditalic";
+    default: return "roman";
   }
 }
 
 const char* verbName(PathVerb verb) {
   switch (verb) {
-    case PathVerb::kMove:
-      return "M";
-    case PathVerb::kLine:
-      return "L";
-    case PathVerb::kCubic:
-      return "C";
-    default:
-      return "Z";
+    case PathVerb::kMove: return "M";
+    case PathVerb::kLine: return "L";
+    case PathVerb::kCubic: return "C";
+    default: return "Z";
   }
 }
 
@@ -120,8 +107,8 @@ void RecordingSurface::textOut(int x, int y, const char* text, int length) {
 }
 
 void RecordingSurface::fillRectangle(int x, int y, int width, int height) {
-  listing_ += "fill " + std::to_string(x) + ' ' + std::to_string(y) + ' ' +
-              std::to_string(width) + ' ' + std::to_string(height) + '\n';
+  listing_ += "fill " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + std::to_string(width) +
+              ' ' + std::to_string(height) + '\n';
 }
 
 void RecordingSurface::number(double v) {

@@ -30,8 +30,7 @@ SlurItem readSlurItem(const ItemRecord& item) {
   return s;
 }
 
-int samplesFor(const SlurCurve& curve, const DeviceMap& map, const ViewState& view,
-               double share) {
+int samplesFor(const SlurCurve& curve, const DeviceMap& map, const ViewState& view, double share) {
   double chord = std::hypot(curve.b.x - curve.a.x, curve.b.y - curve.a.y) * map.scale * share;
   double spacing = std::max(kPixelsPerSample, kInchesPerSample * view.pixelsPerInch * view.zoom);
   double samples = chord / spacing;

@@ -12,12 +12,10 @@ struct EndShiftRow {
 
 // Measured on SCORE's printed slurs; other values of P8 keep the ends at P3 and P6.
 constexpr EndShiftRow kEndShifts[] = {
-    {-1.0f, {1.49, 1.49}},  // ends centred over the notes
+    {-1.0f, {1.49, 1.49}},   // ends centred over the notes
     {-2.0f, {4.50, -1.00}},  // tie: between the tied notes
     {-3.0f, {6.00, -1.00}},  // tie after a dotted note
-    {-4.0f, {3.00, 2.33}},
-    {-6.0f, {3.00, 1.49}},
-    {-9.0f, {0.00, 2.33}},
+    {-4.0f, {3.00, 2.33}},  {-6.0f, {3.00, 1.49}}, {-9.0f, {0.00, 2.33}},
 };
 
 // A peak moved off the middle moves the right end too, against it and
@@ -46,8 +44,8 @@ constexpr double kHighestExponent = 12.0;
 constexpr double kDefaultExponent = 2.5;
 
 // Tuplet numbers: the gap around them, their size and their baseline.
-constexpr double kTupletGap = 4.0;             // units of a size-1 staff
-constexpr double kTupletBaselineDrop = 1.3;    // steps below the peak
+constexpr double kTupletGap = 4.0;           // units of a size-1 staff
+constexpr double kTupletBaselineDrop = 1.3;  // steps below the peak
 constexpr double kLargestTuplet = 999999.0;
 constexpr int kBisections = 48;
 
@@ -205,8 +203,7 @@ std::vector<SlurPiece> slurPieces(const SlurItem& item, const SlurCurve& curve,
   return {{drawn.from, drawn.to}};
 }
 
-TupletNumber tupletNumber(const SlurItem& item, const SlurCurve& curve,
-                          const StaffFrame& frame) {
+TupletNumber tupletNumber(const SlurItem& item, const SlurCurve& curve, const StaffFrame& frame) {
   PagePoint peak = slurPoint(curve, curve.apex);
   TupletNumber number;
   number.centreX = peak.x;

@@ -85,5 +85,4 @@ struct TupletNumber {
   double baseline = 0;
   std::string text;  // the digits of P16, empty when it is too large to print
 };
-TupletNumber tupletNumber(const SlurItem& item, const SlurCurve& curve,
-                          const StaffFrame& frame);
+TupletNumber tupletNumber(const SlurItem& item, const SlurCurve& curve, const StaffFrame& frame);

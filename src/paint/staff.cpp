@@ -15,7 +15,7 @@ constexpr float kDefaultRightEnd = 200.0f;
 constexpr float kDefaultLineCount = 5.0f;
 constexpr float kInvisibleStaff = -1.0f;
 constexpr float kThousand = 1000.0f;
-constexpr float kThousandth = 0.001f;  // single precision on purpose
+constexpr float kThousandth = 0.001f;         // single precision on purpose
 constexpr double kStaffSpaceInches = 0.0875;  // two steps
 
 int saturateToInt(int64_t v) {
@@ -27,7 +27,7 @@ int saturateToInt(int64_t v) {
 // spacing above the one before.
 struct StaffRuling {
   double left = 0, right = 0;
-  double bottom = 0;  // toWindowY's argument: page height of the bottom line
+  double bottom = 0;    // toWindowY's argument: page height of the bottom line
   bool raised = false;  // by the hundreds of P7:
   double raise = 0;     // device pixels before the zoom
   float size = 1;       // P5

@@ -30,12 +30,9 @@ bool SurfacePath::wellFormed() const {
 int pointsOfVerb(PathVerb verb) {
   switch (verb) {
     case PathVerb::kMove:
-    case PathVerb::kLine:
-      return 1;
-    case PathVerb::kCubic:
-      return 3;
-    case PathVerb::kClose:
-      return 0;
+    case PathVerb::kLine: return 1;
+    case PathVerb::kCubic: return 3;
+    case PathVerb::kClose: return 0;
   }
   return 0;
 }

@@ -37,8 +37,7 @@ void appendFactor(std::string& out, double v) {
   if (length > 0) out.append(buffer, static_cast<size_t>(length));
 }
 
-bool appendPathData(std::string& out, const SurfacePath& path, double dx, double dy,
-                    int decimals) {
+bool appendPathData(std::string& out, const SurfacePath& path, double dx, double dy, int decimals) {
   if (!path.wellFormed() || path.points.empty()) return false;
   for (const PathPoint& p : path.points) {
     if (!usable(p.x + dx) || !usable(p.y + dy)) return false;
@@ -49,7 +48,10 @@ bool appendPathData(std::string& out, const SurfacePath& path, double dx, double
   PathPoint start{0, 0};
   size_t next = 0;
   for (PathVerb verb : path.verbs) {
-    out += verb == PathVerb::kMove ? "M" : verb == PathVerb::kLine ? "l" : verb == PathVerb::kCubic ? "c" : "z";
+    out += verb == PathVerb::kMove    ? "M"
+           : verb == PathVerb::kLine  ? "l"
+           : verb == PathVerb::kCubic ? "c"
+                                      : "z";
     PathPoint base = at;
     for (int k = 0; k < pointsOfVerb(verb); ++k, ++next) {
       PathPoint p{rounded(path.points[next].x + dx, decimals),

@@ -59,8 +59,11 @@ void appendInches(std::string& out, int pixels, int pixelsPerInch) {
 
 SvgSurface::SvgSurface(const Document& document, int width, int height, int pixelsPerInch,
                        const PenWidths& widths)
-    : document_(document), width_(std::max(width, 1)), height_(std::max(height, 1)),
-      pixelsPerInch_(std::max(pixelsPerInch, 1)), widths_(widths),
+    : document_(document),
+      width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      pixelsPerInch_(std::max(pixelsPerInch, 1)),
+      widths_(widths),
       symbolState_(kSymbolCount, 0) {}
 
 double SvgSurface::lineWidth() const {
@@ -73,7 +76,6 @@ std::string& SvgSurface::element() {
   flushLines();
   return *out_;
 }
-
 
 void SvgSurface::startLines() {
   double width = lineWidth();
@@ -418,7 +420,8 @@ std::string SvgSurface::svg() {
     for (const auto& [stroke, k] : strokeClasses_) {
       auto [width, filled] = stroke;
       out += filled ? ".s" : ".l";
-      out += std::to_string(k) + (filled ? "{" : "{fill:none;") + "stroke:currentColor;stroke-width:";
+      out +=
+          std::to_string(k) + (filled ? "{" : "{fill:none;") + "stroke:currentColor;stroke-width:";
       appendNumber(out, width);
       out += "}\n";
     }

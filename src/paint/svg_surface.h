@@ -76,20 +76,20 @@ class SvgSurface : public DrawingSurface {
   std::string defs_;
   std::string body_;
   std::string* out_ = &body_;
-  std::string lines_;        // path data of pen lines not yet written
+  std::string lines_;  // path data of pen lines not yet written
   double linesWidth_ = 0;
-  Vector lastPoint_{};       // where the pending lines end
+  Vector lastPoint_{};  // where the pending lines end
   Vector position_{};
   Vector origin_{};
   StockBrush brush_ = StockBrush::kWhite;
-  double widePen_ = 0;       // 0: the one-pixel pen
+  double widePen_ = 0;  // 0: the one-pixel pen
   PenWeight weight_ = PenWeight::kLine;
   bool pathOpen_ = false;
   SurfacePath path_;
-  bool placing_ = false;     // the symbol's calls are not drawn
+  bool placing_ = false;                                     // the symbol's calls are not drawn
   std::map<std::pair<double, bool>, size_t> strokeClasses_;  // width, filled: class number
   std::map<std::tuple<int32_t, float, bool>, size_t> sizedSymbols_;  // symbol, scale, mirrored
   std::vector<int8_t> symbolState_;  // per symbol: 0 unseen, 1 defined, -1 drawn by calls
   bool itemOpen_ = false;
-  size_t itemStart_ = 0;     // the body's size just after the open group tag
+  size_t itemStart_ = 0;  // the body's size just after the open group tag
 };

@@ -56,7 +56,8 @@ float numberSize(float p6) {
 void drawNumberFrame(DrawingSurface& surface, const View& view, float p8, PathPoint left,
                      double width, double em) {
   SurfacePath path;
-  double top = left.y - (kCapHeight + kFrameClearance) * em, bottom = left.y + (kDescent + kFrameClearance) * em;
+  double top = left.y - (kCapHeight + kFrameClearance) * em,
+         bottom = left.y + (kDescent + kFrameClearance) * em;
   if (p8 == 2.0f) {
     double x0 = left.x - kFrameClearance * em, x1 = left.x + width + kFrameClearance * em;
     path.moveTo(x0, top);
@@ -66,7 +67,8 @@ void drawNumberFrame(DrawingSurface& surface, const View& view, float p8, PathPo
     path.close();
   } else if (p8 == 1.0f) {
     double cx = left.x + width / 2, cy = (top + bottom) / 2;
-    double r = std::max(width / 2 + kFrameClearance * em, (bottom - top) / 2), k = kQuarterCircle * r;
+    double r = std::max(width / 2 + kFrameClearance * em, (bottom - top) / 2),
+           k = kQuarterCircle * r;
     path.moveTo(cx + r, cy);
     path.cubicTo(cx + r, cy + k, cx + k, cy + r, cx, cy + r);
     path.cubicTo(cx - k, cy + r, cx - r, cy + k, cx - r, cy);
@@ -87,8 +89,9 @@ void paintText(DrawingSurface& surface, const Document& document, const View& vi
   double size = textSize(param(item, 6));
   if (!itemFrame(view, item, &frame) || size == 0) return;
   TextPlacement placement;
-  placement.origin = deviceMap(view.viewState).map(
-      frame.at(static_cast<double>(param(item, 3)) + param(item, 11), param(item, 4)));
+  placement.origin =
+      deviceMap(view.viewState)
+          .map(frame.at(static_cast<double>(param(item, 3)) + param(item, 11), param(item, 4)));
   placement.em = textEmPixels(view.viewState, size, frame.size);
   placement.spacing = factorOr1(param(item, 5));
   placement.verticalScale = factorOr1(param(item, 7) / size);
@@ -104,8 +107,9 @@ void paintNumber(DrawingSurface& surface, const Document& document, const View& 
   if (!itemFrame(view, item, &frame) || size == 0 || spans[0].text.empty()) return;
   TextPlacement placement;
   // SCORE stores the centring of the digits in P15: the left edge is P3 + P15.
-  placement.origin = deviceMap(view.viewState).map(
-      frame.at(static_cast<double>(param(item, 3)) + param(item, 15), param(item, 4)));
+  placement.origin =
+      deviceMap(view.viewState)
+          .map(frame.at(static_cast<double>(param(item, 3)) + param(item, 15), param(item, 4)));
   placement.em = textEmPixels(view.viewState, size, frame.size);
   drawSpans(surface, spans, placement);
   double width = timesAdvance(spans[0].fontCode, spans[0].text) * placement.em;

@@ -9,15 +9,16 @@
 
 namespace {
 
-constexpr double kOttavaSize = 10.41;       // points at the measured staff size
-constexpr double kOttavaAdvance = 0.45;     // of the em per character, about
+constexpr double kOttavaSize = 10.41;    // points at the measured staff size
+constexpr double kOttavaAdvance = 0.45;  // of the em per character, about
 constexpr const char* kOttavaFont = "Nimbus Roman";
 
 // Right edge of the item's components, in units, or x when it has none.
 double signEnd(const View& view, int item, const DeviceMap& map, double x) {
   double right = -std::numeric_limits<double>::infinity();
   const ItemComponents* list = componentsOf(view.components, item);
-  int count = list == nullptr ? 0 : std::min(list->count, static_cast<int32_t>(list->records.size()));
+  int count =
+      list == nullptr ? 0 : std::min(list->count, static_cast<int32_t>(list->records.size()));
   for (int k = 0; k < count; ++k) {
     for (const Vector& v : list->records[static_cast<size_t>(k)]->vectors) {
       right = std::max<double>(right, v.x);

@@ -2,9 +2,9 @@
 
 namespace {
 
-constexpr double kGap = 0.5;      // units of a size-1 staff between sign and extension
-constexpr float kHook = 2.0f;     // steps
-constexpr float kWavy = -1.0f;    // P7 of the line kinds
+constexpr double kGap = 0.5;    // units of a size-1 staff between sign and extension
+constexpr float kHook = 2.0f;   // steps
+constexpr float kWavy = -1.0f;  // P7 of the line kinds
 constexpr float kDashed = 1.0f;
 // The extension runs this far above the sign's baseline.
 constexpr double kTrillLift = 1.0;   // steps: through the middle of "tr"

@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-bool debugTraceEnabled() {
-  return std::getenv("MELIBRON_DEBUG") != nullptr;
-}
+bool debugTraceEnabled() { return std::getenv("MELIBRON_DEBUG") != nullptr; }
 
 void traceDebug(const char* format, ...) {
   if (!debugTraceEnabled()) return;

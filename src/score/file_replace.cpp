@@ -17,8 +17,8 @@ bool fail(const std::string& message, std::string* error, std::string* reason) {
 
 }  // namespace
 
-bool replaceFileContents(const std::string& path, const void* data, size_t size,
-                         std::string* error, std::string* reason) {
+bool replaceFileContents(const std::string& path, const void* data, size_t size, std::string* error,
+                         std::string* reason) {
   const std::string temporary = path + ".part";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (file == nullptr) return fail("Unable to create file " + path, error, reason);

@@ -11,5 +11,5 @@
 // to write file <path>", and *reason, when given, to the system's reason
 // ("Permission denied"); the temporary file is then removed and path is left
 // as it was.
-bool replaceFileContents(const std::string& path, const void* data, size_t size,
-                         std::string* error, std::string* reason = nullptr);
+bool replaceFileContents(const std::string& path, const void* data, size_t size, std::string* error,
+                         std::string* reason = nullptr);

@@ -23,8 +23,8 @@ void appendWrittenTrailer(std::vector<uint8_t>& bytes) {
 bool storeWordCount(std::vector<uint8_t>& bytes, std::string* error) {
   size_t words = (bytes.size() - 2) / 4;
   if (words > static_cast<size_t>(kMaxWordCount)) {
-    *error = "The score holds " + std::to_string(words) +
-             " words; a SCORE file can hold at most " + std::to_string(kMaxWordCount);
+    *error = "The score holds " + std::to_string(words) + " words; a SCORE file can hold at most " +
+             std::to_string(kMaxWordCount);
     return false;
   }
   writeUint16At(bytes.data(), static_cast<uint16_t>(words));

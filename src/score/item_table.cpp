@@ -13,15 +13,24 @@ struct CodeNames {
 };
 
 constexpr CodeNames kCodeNames[kItemCodeCount] = {
-    {"NOTE", "note    "},       {"REST", "rest    "},
-    {"CLEF", "clef    "},       {"LINE", "line    "},
-    {"SLUR", "slur    "},       {"BEAM", "beam    "},
-    {"TRILL", "trill   "},      {"STAFF", "staff   "},
-    {"SYMBOL LIB", "misc.   "}, {"NUMBER", "number  "},
-    {"USER LIB SYMBOL", "library "}, {"SPECIAL SHAPES", "circle  "},
-    {"-", "dummy   "},          {"BARLINE", "bars    "},
-    {"EPS", "postscpt"},        {"TEXT", "word    "},
-    {"KEY SIG", "key sig "},    {"TIME SIG", "time sig"},
+    {"NOTE", "note    "},
+    {"REST", "rest    "},
+    {"CLEF", "clef    "},
+    {"LINE", "line    "},
+    {"SLUR", "slur    "},
+    {"BEAM", "beam    "},
+    {"TRILL", "trill   "},
+    {"STAFF", "staff   "},
+    {"SYMBOL LIB", "misc.   "},
+    {"NUMBER", "number  "},
+    {"USER LIB SYMBOL", "library "},
+    {"SPECIAL SHAPES", "circle  "},
+    {"-", "dummy   "},
+    {"BARLINE", "bars    "},
+    {"EPS", "postscpt"},
+    {"TEXT", "word    "},
+    {"KEY SIG", "key sig "},
+    {"TIME SIG", "time sig"},
 };
 
 bool isKnownCode(int code) { return code >= 1 && code <= kItemCodeCount; }
@@ -64,9 +73,7 @@ std::string textOfItem(const ItemRecord& item) {
   return std::string(reinterpret_cast<const char*>(first), static_cast<size_t>(length));
 }
 
-const char* itemName(int code) {
-  return isKnownCode(code) ? kCodeNames[code - 1].itemName : "-";
-}
+const char* itemName(int code) { return isKnownCode(code) ? kCodeNames[code - 1].itemName : "-"; }
 
 const char* itemTypeName(int code) {
   return isKnownCode(code) ? kCodeNames[code - 1].typeName : "unknown ";

@@ -35,9 +35,9 @@ constexpr int kTextLengthParam = 12;
 constexpr int kTextFirstParam = 14;
 
 struct ItemRecord {
-  uint8_t paramCount = 0;   // the file's count word, truncated, low 8 bits
+  uint8_t paramCount = 0;     // the file's count word, truncated, low 8 bits
   uint8_t* params = nullptr;  // P1 inside the file image; Pk at params + 4(k-1)
-  int32_t paramWords = 0;   // the item's parameter words n in the file; all lie inside the image
+  int32_t paramWords = 0;     // the item's parameter words n in the file; all lie inside the image
 };
 
 // Items point into the file image, so a table is moved, never copied: a copy

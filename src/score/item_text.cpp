@@ -37,7 +37,8 @@ bool replaceItemText(Document& document, int i, const std::string& text, std::st
   }
   const std::vector<uint8_t>& image = document.itemTable.fileImage;
   size_t start = static_cast<size_t>(item.params - image.data()) - 4;  // its count word
-  size_t end = static_cast<size_t>(item.params - image.data()) + 4 * static_cast<size_t>(item.paramWords);
+  size_t end =
+      static_cast<size_t>(item.params - image.data()) + 4 * static_cast<size_t>(item.paramWords);
   std::vector<uint8_t> words = textItemWords(item, text);
   int64_t wordCount = readUint16At(image.data()) +
                       (static_cast<int64_t>(words.size()) - static_cast<int64_t>(end - start)) / 4;

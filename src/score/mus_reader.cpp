@@ -129,14 +129,10 @@ bool readMusImage(std::vector<uint8_t> image, Document& document, std::string* e
 bool readMusFileBytes(FileReadResult read, std::vector<uint8_t> bytes, Document& document,
                       std::string* error) {
   switch (read) {
-    case FileReadResult::kRead:
-      return readMusImage(std::move(bytes), document, error);
-    case FileReadResult::kTooLarge:
-      *error = tooLargeMessage();
-      return false;
+    case FileReadResult::kRead: return readMusImage(std::move(bytes), document, error);
+    case FileReadResult::kTooLarge: *error = tooLargeMessage(); return false;
     case FileReadResult::kCannotOpen:
-    case FileReadResult::kCannotRead:
-      break;
+    case FileReadResult::kCannotRead: break;
   }
   *error = kOpenFailure;
   return false;

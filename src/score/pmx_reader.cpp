@@ -104,8 +104,8 @@ void appendPlainItem(std::vector<uint8_t>& image, const std::vector<float>& para
 bool withinWordLimit(const std::vector<uint8_t>& image, int line, std::string* error) {
   constexpr size_t kTrailerWords = 6;
   if ((image.size() - 2) / 4 + kTrailerWords <= static_cast<size_t>(kMaxWordCount)) return true;
-  *error = lineError(line, "more words than a SCORE file can hold (" +
-                               std::to_string(kMaxWordCount) + ")");
+  *error = lineError(
+      line, "more words than a SCORE file can hold (" + std::to_string(kMaxWordCount) + ")");
   return false;
 }
 
@@ -155,11 +155,8 @@ bool readPmxFileBytes(FileReadResult read, const std::vector<uint8_t>& bytes,
       *error = "File " + path + " is too large to be a PMX listing (more than " +
                std::to_string(kMaxListingSize) + " bytes)";
       return false;
-    case FileReadResult::kCannotOpen:
-      *error = "Unable to open file " + path;
-      return false;
-    case FileReadResult::kCannotRead:
-      break;
+    case FileReadResult::kCannotOpen: *error = "Unable to open file " + path; return false;
+    case FileReadResult::kCannotRead: break;
   }
   *error = "Unable to read file " + path;
   return false;

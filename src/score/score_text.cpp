@@ -22,13 +22,8 @@ struct EncodedSign {
   uint8_t code;
   char32_t character;
 };
-constexpr std::array<EncodedSign, 7> kSigns = {{{242, U'¼'},
-                                                {243, U'½'},
-                                                {244, U'¾'},
-                                                {245, U'¹'},
-                                                {246, U'²'},
-                                                {247, U'³'},
-                                                {252, U'_'}}};
+constexpr std::array<EncodedSign, 7> kSigns = {
+    {{242, U'¼'}, {243, U'½'}, {244, U'¾'}, {245, U'¹'}, {246, U'²'}, {247, U'³'}, {252, U'_'}}};
 
 // An accent prefix (the character typed twice) and the letters it accents,
 // each with the code of the accented letter.
@@ -144,15 +139,10 @@ std::string joinedText(const std::vector<TextSpan>& spans) {
 
 std::string fontName(int fontCode) {
   switch (fontCode) {
-    case kTimesRoman:
-      return "Times-Roman";
-    case kTimesBold:
-      return "Times-Bold";
-    case kTimesItalic:
-      return "Times-Italic";
-    case kTimesBoldItalic:
-      return "Times-BoldItalic";
-    default:
-      return "font " + std::to_string(fontCode);
+    case kTimesRoman: return "Times-Roman";
+    case kTimesBold: return "Times-Bold";
+    case kTimesItalic: return "Times-Italic";
+    case kTimesBoldItalic: return "Times-BoldItalic";
+    default: return "font " + std::to_string(fontCode);
   }
 }

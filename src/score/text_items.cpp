@@ -39,8 +39,8 @@ void appendLine(std::string& out, int i, const ItemRecord& item, float offset,
                 const std::vector<TextSpan>& spans) {
   out += std::to_string(i) + kSeparator + decimal(param(item, 2)) + kSeparator +
          decimal(static_cast<double>(param(item, 3)) + offset) + kSeparator +
-         decimal(param(item, 4)) + kSeparator + fontNames(spans) + kSeparator +
-         joinedText(spans) + '\n';
+         decimal(param(item, 4)) + kSeparator + fontNames(spans) + kSeparator + joinedText(spans) +
+         '\n';
 }
 
 }  // namespace

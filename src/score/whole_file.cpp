@@ -14,8 +14,8 @@ FileReadResult readWholeFile(const std::string& path, size_t limit, std::vector<
   bytes->clear();
   std::error_code ignored;
   // A directory opens for reading on some systems and then fails to read.
-  std::FILE* file = std::filesystem::is_directory(path, ignored) ? nullptr
-                                                                 : std::fopen(path.c_str(), "rb");
+  std::FILE* file =
+      std::filesystem::is_directory(path, ignored) ? nullptr : std::fopen(path.c_str(), "rb");
   if (file == nullptr) return FileReadResult::kCannotOpen;
   uintmax_t size = std::filesystem::file_size(path, ignored);
   if (!ignored) bytes->reserve(static_cast<size_t>(std::min<uintmax_t>(size, limit)));

@@ -9,9 +9,7 @@ uint16_t readUint16At(const uint8_t* bytes) {
   return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
 }
 
-int16_t readInt16At(const uint8_t* bytes) {
-  return static_cast<int16_t>(readUint16At(bytes));
-}
+int16_t readInt16At(const uint8_t* bytes) { return static_cast<int16_t>(readUint16At(bytes)); }
 
 static uint32_t readUint32At(const uint8_t* bytes) {
   return static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
@@ -25,9 +23,7 @@ static void writeUint32At(uint8_t* bytes, uint32_t v) {
   bytes[3] = static_cast<uint8_t>(v >> 24);
 }
 
-int32_t readInt32At(const uint8_t* bytes) {
-  return static_cast<int32_t>(readUint32At(bytes));
-}
+int32_t readInt32At(const uint8_t* bytes) { return static_cast<int32_t>(readUint32At(bytes)); }
 
 float readFloatAt(const uint8_t* bytes) {
   uint32_t raw = readUint32At(bytes);
@@ -47,10 +43,6 @@ void writeUint16At(uint8_t* bytes, uint16_t v) {
   bytes[1] = static_cast<uint8_t>(v >> 8);
 }
 
-void writeInt16At(uint8_t* bytes, int16_t v) {
-  writeUint16At(bytes, static_cast<uint16_t>(v));
-}
+void writeInt16At(uint8_t* bytes, int16_t v) { writeUint16At(bytes, static_cast<uint16_t>(v)); }
 
-void writeInt32At(uint8_t* bytes, int32_t v) {
-  writeUint32At(bytes, static_cast<uint32_t>(v));
-}
+void writeInt32At(uint8_t* bytes, int32_t v) { writeUint32At(bytes, static_cast<uint32_t>(v)); }

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "library/library_table.h"
+#include "score/score_input.h"
 #include "shell/output_names.h"
 #include "shell/page_book.h"
 #include "shell/page_conversion.h"
 #include "shell/paths.h"
 #include "shell/progress_bar.h"
-#include "score/score_input.h"
 
 namespace fs = std::filesystem;
 
@@ -63,18 +63,12 @@ int fail(std::ostream& err, const std::string& message) {
 
 std::string extensionOf(OutputFormat format) {
   switch (format) {
-    case OutputFormat::kPmx:
-      return ".pmx";
-    case OutputFormat::kMus:
-      return ".mus";
-    case OutputFormat::kSvg:
-      return ".svg";
-    case OutputFormat::kPdf:
-      return ".pdf";
-    case OutputFormat::kOps:
-      return ".ops";
-    case OutputFormat::kPng:
-      break;
+    case OutputFormat::kPmx: return ".pmx";
+    case OutputFormat::kMus: return ".mus";
+    case OutputFormat::kSvg: return ".svg";
+    case OutputFormat::kPdf: return ".pdf";
+    case OutputFormat::kOps: return ".ops";
+    case OutputFormat::kPng: break;
   }
   return ".png";
 }
@@ -139,14 +133,13 @@ int convertToFolder(const CommandLine& line, const std::vector<PageInput>& pages
   return exitStatus(progress);
 }
 
-int convertToBook(const CommandLine& line, const std::vector<PageInput>& pages,
-                  std::ostream& err) {
+int convertToBook(const CommandLine& line, const std::vector<PageInput>& pages, std::ostream& err) {
   std::vector<std::string> inputs;
   for (const PageInput& page : pages) inputs.push_back(page.path);
   BatchProgress progress(err, progressStyleFor(err, line.quiet), static_cast<int>(inputs.size()));
   std::string error;
-  bool written = writePdfBook(inputs, line.output, line.page, progress,
-                              [] { return stopRequested.load(); }, &error);
+  bool written = writePdfBook(
+      inputs, line.output, line.page, progress, [] { return stopRequested.load(); }, &error);
   progress.finish(stopRequested);
   if (!written && !error.empty()) fail(err, messageAboutFile(line.output, error));
   return written ? 0 : std::max(1, exitStatus(progress));

@@ -7,8 +7,8 @@
 #include <optional>
 #include <utility>
 
-#include "shell/output_names.h"
 #include "score/score_input.h"
+#include "shell/output_names.h"
 #include "shell/thumbnail.h"
 
 namespace {
@@ -165,8 +165,8 @@ bool setAction(CommandLine* line, CommandAction action, std::string* error) {
   return true;
 }
 
-constexpr std::array<const char*, 8> kFlags = {"--info", "--text", "--antialias", "--basic",
-                                               "--recursive", "-r", "--quiet", "-q"};
+constexpr std::array<const char*, 8> kFlags = {"--info",      "--text", "--antialias", "--basic",
+                                               "--recursive", "-r",     "--quiet",     "-q"};
 
 bool isFlag(const std::string& option) {
   return std::find(kFlags.begin(), kFlags.end(), option) != kFlags.end();
@@ -278,8 +278,7 @@ bool checkArguments(CommandLine* line, std::string* error) {
         return false;
       }
       return true;
-    default:
-      return true;
+    default: return true;
   }
 }
 
@@ -318,12 +317,9 @@ bool needsGuiApplication(const CommandLine& line) {
   // raster pages are drawn without starting the platform, which costs more
   // than drawing the page.
   switch (line.format) {
-    case OutputFormat::kPdf:
-      return true;
-    case OutputFormat::kPng:
-      return line.page.drawingMode == DrawingMode::kComplete;
-    default:
-      return false;
+    case OutputFormat::kPdf: return true;
+    case OutputFormat::kPng: return line.page.drawingMode == DrawingMode::kComplete;
+    default: return false;
   }
 }
 

@@ -56,8 +56,7 @@ int drawThumbnail(const CommandLine& line, std::ostream& err) {
   Document document;
   if (!openScore(line.files.front(), document, &error)) return fail(err, error);
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
-  if (!exportThumbnail(line.output, document, line.thumbnailSize, line.page.drawingMode,
-                       &error)) {
+  if (!exportThumbnail(line.output, document, line.thumbnailSize, line.page.drawingMode, &error)) {
     return fail(err, messageAboutFile(line.output, error));
   }
   return 0;
@@ -76,24 +75,14 @@ int drawSymbols(const CommandLine& line, std::ostream& err) {
 
 int runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   switch (line.action) {
-    case CommandAction::kHelp:
-      out << helpText();
-      return 0;
-    case CommandAction::kVersion:
-      out << "melibron " MELIBRON_VERSION "\n";
-      return 0;
-    case CommandAction::kInfo:
-      return printInfo(line, out, err);
-    case CommandAction::kText:
-      return printText(line, out, err);
-    case CommandAction::kConvert:
-      return convert(line, err);
-    case CommandAction::kThumbnail:
-      return drawThumbnail(line, err);
-    case CommandAction::kSymbols:
-      return drawSymbols(line, err);
-    case CommandAction::kWindow:
-      break;
+    case CommandAction::kHelp: out << helpText(); return 0;
+    case CommandAction::kVersion: out << "melibron " MELIBRON_VERSION "\n"; return 0;
+    case CommandAction::kInfo: return printInfo(line, out, err);
+    case CommandAction::kText: return printText(line, out, err);
+    case CommandAction::kConvert: return convert(line, err);
+    case CommandAction::kThumbnail: return drawThumbnail(line, err);
+    case CommandAction::kSymbols: return drawSymbols(line, err);
+    case CommandAction::kWindow: break;
   }
   return fail(err, "the window cannot be opened from here");
 }

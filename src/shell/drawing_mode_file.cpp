@@ -15,7 +15,8 @@ constexpr size_t kMaxFileSize = 64;
 DrawingMode readDrawingMode(const std::string& path) {
   std::vector<uint8_t> bytes;
   readWholeFile(path, kMaxFileSize, &bytes);
-  QByteArray text(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  QByteArray text(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<qsizetype>(bytes.size()));
   return text.trimmed() == kBasicWord ? DrawingMode::kBasic : DrawingMode::kComplete;
 }
 

@@ -29,9 +29,13 @@ void EditHistory::record(DataSnapshot before, const std::string& name) {
   revision_ = nextRevision_++;
 }
 
-std::string EditHistory::undoName() const { return undo_.empty() ? std::string() : undo_.back().name; }
+std::string EditHistory::undoName() const {
+  return undo_.empty() ? std::string() : undo_.back().name;
+}
 
-std::string EditHistory::redoName() const { return redo_.empty() ? std::string() : redo_.back().name; }
+std::string EditHistory::redoName() const {
+  return redo_.empty() ? std::string() : redo_.back().name;
+}
 
 DataSnapshot EditHistory::undo(DataSnapshot current) {
   Step step = std::move(undo_.back());

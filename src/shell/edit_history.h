@@ -54,7 +54,7 @@ class EditHistory {
   struct Step {
     DataSnapshot data;  // the data on the other side of the step
     std::string name;
-    int revision;       // the revision that data has
+    int revision;  // the revision that data has
   };
   std::vector<Step> undo_;
   std::vector<Step> redo_;

@@ -77,9 +77,9 @@ bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& message
   RunResult result = runAndWait(k, handOverPath, &dialog, &reason);
   if (result == RunResult::kStopped) return false;  // the data stays as it was
   if (result == RunResult::kNotStarted) {
-    messages.showMessage({"Unable to run external utility:\n" + utilityCommandLine(k, handOverPath) +
-                              "\n" + reason,
-                          "MELIBRON", MessageIcon::kExclamation});
+    messages.showMessage(
+        {"Unable to run external utility:\n" + utilityCommandLine(k, handOverPath) + "\n" + reason,
+         "MELIBRON", MessageIcon::kExclamation});
     return false;
   }
   // The reader replaces the table only when the file reads whole, so a bad
@@ -87,7 +87,8 @@ bool runExternalUtility(ExternalUtilsDialog& dialog, int k, MessageSink& message
   if (readMusFile(handOverPath, document, &error)) {
     layoutScore(document, view);
   } else {
-    messages.showMessage({withRealFileName(error, handOverPath), "File Open", MessageIcon::kExclamation});
+    messages.showMessage(
+        {withRealFileName(error, handOverPath), "File Open", MessageIcon::kExclamation});
   }
   // Not accept(): that would take the other rows too.
   dialog.done(QDialog::Accepted);

@@ -15,8 +15,9 @@ namespace {
 constexpr const char* kOtherKeys[][2] = {
     {"Up, Down", "move the page up or down by a line"},
     {"Page Up, Page Down", "move the page up or down by half a window"},
-    {"Ctrl+Left, Ctrl+Right", "move the page left or right by a line (Ctrl+Right then shows the "
-                              "library items)"},
+    {"Ctrl+Left, Ctrl+Right",
+     "move the page left or right by a line (Ctrl+Right then shows the "
+     "library items)"},
     {"Right", "show library items"},
     {"Home, End", "show the top or the bottom of the page"},
     {"Ctrl+Page Up, Ctrl+Page Down", "zoom in or out about the window's centre"},
@@ -77,8 +78,8 @@ QString helpHtml(const std::string& libraryDirectory) {
   return "<h1>MELIBRON</h1><p>Views and edits the items of a SCORE page (.mus) or of its PMX "
          "listing. Item edit changes one item's parameters; Undo and Redo step through every "
          "change; Save writes the page.</p>" +
-         commandsSection() + filesSection(libraryDirectory) +
-         "<h2>Command line</h2><pre>" + escaped(helpText()) + "</pre>";
+         commandsSection() + filesSection(libraryDirectory) + "<h2>Command line</h2><pre>" +
+         escaped(helpText()) + "</pre>";
 }
 
 HelpWindow::HelpWindow(QWidget* parent, const std::string& libraryDirectory) : QDialog(parent) {

@@ -10,17 +10,17 @@ const char* openFileFilters() {
 }
 
 void WidgetInteraction::showMessage(const Message& message) {
-  QMessageBox box(message.icon == MessageIcon::kExclamation ? QMessageBox::Warning
-                                                            : QMessageBox::NoIcon,
-                  QString::fromStdString(message.caption), QString::fromStdString(message.text),
-                  QMessageBox::Ok, owner_);
+  QMessageBox box(
+      message.icon == MessageIcon::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+      QString::fromStdString(message.caption), QString::fromStdString(message.text),
+      QMessageBox::Ok, owner_);
   box.exec();
 }
 
 std::string WidgetInteraction::chooseFileToOpen(const std::string& startDirectory) {
-  QString path = QFileDialog::getOpenFileName(owner_, QString(),
-                                              QString::fromStdString(startDirectory),
-                                              QString::fromLatin1(openFileFilters()));
+  QString path =
+      QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdString(startDirectory),
+                                   QString::fromLatin1(openFileFilters()));
   return path.toStdString();
 }
 

@@ -27,7 +27,8 @@ constexpr int kFieldRows = 10;
 constexpr char kWidestNumber[] = "-000000.00";
 
 int fieldWidth(const QLineEdit* field) {
-  return field->fontMetrics().horizontalAdvance(kWidestNumber) + 4 * field->fontMetrics().averageCharWidth();
+  return field->fontMetrics().horizontalAdvance(kWidestNumber) +
+         4 * field->fontMetrics().averageCharWidth();
 }
 
 QLineEdit* addField(QGridLayout* grid, int row, int column, const QString& label, int id) {
@@ -176,7 +177,8 @@ void ItemEditDialog::fill() {
     return;
   }
   for (int k = 1; k <= kParamFieldCount; ++k) {
-    field(kFirstParamField + k - 1)->setText(k <= item.paramCount ? number(param(item, k)) : QString());
+    field(kFirstParamField + k - 1)
+        ->setText(k <= item.paramCount ? number(param(item, k)) : QString());
   }
 }
 

@@ -13,7 +13,7 @@ class UpDownControl;
 constexpr int kRefreshButton = 3;
 constexpr int kFirstParamField = 200;  // P1..P20 in 200..219
 constexpr int kParamFieldCount = 20;
-constexpr int kTextField = 213;        // the text of a text item
+constexpr int kTextField = 213;  // the text of a text item
 constexpr int kItemNumberField = 230;
 constexpr int kItemUpDown = 231;
 constexpr int kItemNameField = 232;

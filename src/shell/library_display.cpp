@@ -22,8 +22,8 @@ constexpr int kHeadingHeight = 30;
 }  // namespace
 
 std::vector<QRect> libraryDisplayCells(QSize client) {
-  int columns = std::clamp((client.width() - 2 * kDisplayMargin) / kSymbolCellWidth, 1,
-                           kSymbolsPerLibrary);
+  int columns =
+      std::clamp((client.width() - 2 * kDisplayMargin) / kSymbolCellWidth, 1, kSymbolsPerLibrary);
   std::vector<QRect> cells;
   for (int i = 0; i < kSymbolsPerLibrary; ++i) {
     cells.emplace_back(kDisplayMargin + (i % columns) * kSymbolCellWidth,

@@ -1,13 +1,13 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
-#include <QLabel>
-#include <QStatusBar>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "layout/component_store.h"
@@ -21,11 +21,11 @@
 #include "shell/device_view.h"
 #include "shell/drawing_mode_file.h"
 #include "shell/paths.h"
+#include "shell/program_icon.h"
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"
 #include "shell/settings.h"
 #include "shell/window_geometry.h"
-#include "shell/program_icon.h"
 
 namespace {
 
@@ -234,5 +234,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.size() != 1 || !isScoreFile(urls.front())) return;
   event->acceptProposedAction();
-  if (mayLoseChanges("before opening another file")) openFile(urls.front().toLocalFile().toStdString());
+  if (mayLoseChanges("before opening another file"))
+    openFile(urls.front().toLocalFile().toStdString());
 }

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "paint/item_bounds.h"
 #include "score/document.h"
 #include "shell/edit_history.h"
 #include "shell/interaction.h"
-#include "paint/item_bounds.h"
 #include "view/view.h"
 
 class ExternalUtilsDialog;
@@ -247,7 +247,7 @@ class MainWindow : public QMainWindow {
   bool smoothEdges_ = true;
   QLabel* zoomLabel_;
   QLabel* itemLabel_;
-  bool offscreenStale_ = true;  // the page or the view changed since the last paint
+  bool offscreenStale_ = true;      // the page or the view changed since the last paint
   std::vector<ItemBox> itemBoxes_;  // from the last paint, in client pixels
   int hoveredItem_ = 0;
   int selectedItem_ = 0;

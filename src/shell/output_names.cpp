@@ -47,9 +47,10 @@ bool collectFolder(const fs::path& folder, bool recursive, std::vector<PageInput
                    std::string* error) {
   std::vector<PageInput> found;
   std::error_code status;
-  bool walked = recursive
-                    ? walkFolder(fs::recursive_directory_iterator(folder, status), folder, &found, error)
-                    : walkFolder(fs::directory_iterator(folder, status), folder, &found, error);
+  bool walked =
+      recursive
+          ? walkFolder(fs::recursive_directory_iterator(folder, status), folder, &found, error)
+          : walkFolder(fs::directory_iterator(folder, status), folder, &found, error);
   if (status) {
     *error = folder.string() + ": " + status.message();
     return false;
@@ -70,7 +71,8 @@ bool isFolderOutput(const std::string& output) {
 }
 
 bool namesSeveralPages(const std::vector<std::string>& inputs) {
-  return inputs.size() > 1 || std::any_of(inputs.begin(), inputs.end(), [](const std::string& input) {
+  return inputs.size() > 1 ||
+         std::any_of(inputs.begin(), inputs.end(), [](const std::string& input) {
            std::error_code status;
            return fs::is_directory(input, status);
          });
@@ -136,8 +138,8 @@ bool planOutputs(const std::vector<PageInput>& pages, const std::string& folder,
     }
     auto [earlier, added] = outputs.emplace(key, &page);
     if (!added) {
-      *error = "'" + earlier->second->path + "' and '" + page.path + "' would both be written to '" +
-               output + "'; nothing was written";
+      *error = "'" + earlier->second->path + "' and '" + page.path +
+               "' would both be written to '" + output + "'; nothing was written";
       return false;
     }
     jobs->push_back({page.path, output});

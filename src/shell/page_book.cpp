@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "shell/save_file.h"
 #include "score/score_input.h"
+#include "shell/save_file.h"
 
 bool writePdfBook(const std::vector<std::string>& inputs, const std::string& path,
                   const PageOptions& requested, BatchProgress& progress,

@@ -11,14 +11,10 @@ namespace {
 
 PageFormat pageFormat(OutputFormat format) {
   switch (format) {
-    case OutputFormat::kSvg:
-      return PageFormat::kSvg;
-    case OutputFormat::kPdf:
-      return PageFormat::kPdf;
-    case OutputFormat::kOps:
-      return PageFormat::kOps;
-    default:
-      return PageFormat::kPng;
+    case OutputFormat::kSvg: return PageFormat::kSvg;
+    case OutputFormat::kPdf: return PageFormat::kPdf;
+    case OutputFormat::kOps: return PageFormat::kOps;
+    default: return PageFormat::kPng;
   }
 }
 
@@ -33,9 +29,7 @@ bool writeConversion(const std::string& path, const Document& document, OutputFo
   switch (format) {
     case OutputFormat::kPmx:
       return saveBytes(path, QByteArray::fromStdString(pmxListing(document)), error);
-    case OutputFormat::kMus:
-      return writeMusFile(path, document, error);
-    default:
-      return exportPage(path, pageFormat(format), document, page, error);
+    case OutputFormat::kMus: return writeMusFile(path, document, error);
+    default: return exportPage(path, pageFormat(format), document, page, error);
   }
 }

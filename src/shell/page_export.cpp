@@ -135,12 +135,9 @@ bool exportPage(const std::string& path, PageFormat format, const Document& docu
   View view;
   layoutPage(document, view, options);
   switch (format) {
-    case PageFormat::kPng:
-      return writePng(path, document, view, options, error);
-    case PageFormat::kSvg:
-      return writeSvg(path, document, view, options, error);
-    case PageFormat::kPdf:
-      return writePdf(path, document, view, options, error);
+    case PageFormat::kPng: return writePng(path, document, view, options, error);
+    case PageFormat::kSvg: return writeSvg(path, document, view, options, error);
+    case PageFormat::kPdf: return writePdf(path, document, view, options, error);
     case PageFormat::kOps:
       return saveBytes(path, QByteArray::fromStdString(pageOperations(document, view)), error);
   }

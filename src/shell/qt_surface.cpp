@@ -42,9 +42,7 @@ bool toPainterPath(const SurfacePath& path, QPainterPath* out) {
     switch (verb) {
       case PathVerb::kMove: out->moveTo(p[0].x, p[0].y); break;
       case PathVerb::kLine: out->lineTo(p[0].x, p[0].y); break;
-      case PathVerb::kCubic:
-        out->cubicTo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
-        break;
+      case PathVerb::kCubic: out->cubicTo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y); break;
       case PathVerb::kClose: out->closeSubpath(); break;
     }
     p += pointsOfVerb(verb);
@@ -86,8 +84,12 @@ QPen QtSurface::stockPen() {
 }
 
 QtSurface::QtSurface(QPainter& painter, const PenWidths& widths)
-    : painter_(painter), widths_(widths), rememberedPen_(stockPen()), stockPen_(stockPen()),
-      blackBrush_(Qt::black), whiteBrush_(Qt::white) {
+    : painter_(painter),
+      widths_(widths),
+      rememberedPen_(stockPen()),
+      stockPen_(stockPen()),
+      blackBrush_(Qt::black),
+      whiteBrush_(Qt::white) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setPen(stockPen_);
   painter_.setBrush(whiteBrush_);
@@ -165,9 +167,9 @@ void QtSurface::lineTo(int x, int y) {
     // covers [min, max) along its axis.
     QPoint low(std::min(position_.x(), end.x()), std::min(position_.y(), end.y()));
     QPoint high(std::max(position_.x(), end.x()), std::max(position_.y(), end.y()));
-    painter_.fillRect(QRect(low, QSize(std::max(high.x() - low.x(), 1),
-                                       std::max(high.y() - low.y(), 1))),
-                      blackBrush_);
+    painter_.fillRect(
+        QRect(low, QSize(std::max(high.x() - low.x(), 1), std::max(high.y() - low.y(), 1))),
+        blackBrush_);
   } else {
     painter_.drawLine(position_, end);
   }
@@ -197,7 +199,8 @@ void QtSurface::checkWholePixels() {
   wholePixels_ = painter_.paintEngine()->type() == QPaintEngine::Raster &&
                  transform.type() <= QTransform::TxTranslate &&
                  withinReach(truncToInt(transform.dx())) && withinReach(truncToInt(transform.dy()));
-  origin_ = wholePixels_ ? QPoint(truncToInt(transform.dx()), truncToInt(transform.dy())) : QPoint();
+  origin_ =
+      wholePixels_ ? QPoint(truncToInt(transform.dx()), truncToInt(transform.dy())) : QPoint();
 }
 
 void QtSurface::polyline(const Vector* points, int count) {
@@ -224,8 +227,8 @@ void QtSurface::polyBezier(const Vector* points, int count) {
   if (points == nullptr || count < 4 || (count - 1) % 3 != 0 || placing_) return;
   QPainterPath curve(QPointF(points[0].x, points[0].y));
   for (int i = 1; i + 2 < count; i += 3) {
-    curve.cubicTo(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y,
-                  points[i + 2].x, points[i + 2].y);
+    curve.cubicTo(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, points[i + 2].x,
+                  points[i + 2].y);
   }
   double width = lineWidth();
   if (width > 0) {

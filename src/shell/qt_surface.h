@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "library/outline_glyphs.h"
-
 #include "paint/drawing_surface.h"
 #include "paint/pen_widths.h"
 

@@ -50,7 +50,9 @@ void ScoreArea::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
-void ScoreArea::mouseMoveEvent(QMouseEvent* event) { window_->pointAt(event->position().toPoint()); }
+void ScoreArea::mouseMoveEvent(QMouseEvent* event) {
+  window_->pointAt(event->position().toPoint());
+}
 
 void ScoreArea::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) window_->clickAt(event->position().toPoint());

@@ -50,7 +50,8 @@ void writeSettings(const std::string& path, MessageSink& messages) {
   for (const std::string& value : utilityOptions) text += value + "\n";
   std::string ignored;
   if (!replaceFileContents(path, text.data(), text.size(), &ignored)) {
-    messages.showMessage(settingsMessage("Unable to save user-defined settings file:\n" + path +
-                                         "\nWhen MELIBRON is run again, default values will be used."));
+    messages.showMessage(
+        settingsMessage("Unable to save user-defined settings file:\n" + path +
+                        "\nWhen MELIBRON is run again, default values will be used."));
   }
 }

@@ -82,7 +82,8 @@ bool writeSymbolChart(const std::string& path, const PageOptions& options, std::
   painter.setRenderHint(QPainter::Antialiasing, options.antialias);
   for (int number = 0; number < kSymbolCount; ++number) {
     QRect cell(kMargin + (number % kSymbolsPerLibrary) * kSymbolCellWidth,
-               kMargin + (number / kSymbolsPerLibrary) * kSymbolCellHeight, kSymbolCellWidth, kSymbolCellHeight);
+               kMargin + (number / kSymbolsPerLibrary) * kSymbolCellHeight, kSymbolCellWidth,
+               kSymbolCellHeight);
     drawSymbolCell(painter, surface, number, cell);
   }
   painter.end();

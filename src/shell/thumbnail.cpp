@@ -13,8 +13,8 @@ constexpr int kOversampling = 2;
 
 }  // namespace
 
-bool exportThumbnail(const std::string& path, const Document& document, int size,
-                     DrawingMode mode, std::string* error) {
+bool exportThumbnail(const std::string& path, const Document& document, int size, DrawingMode mode,
+                     std::string* error) {
   PageOptions options;
   options.antialias = true;
   options.drawingMode = mode;

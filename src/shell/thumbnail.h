@@ -13,5 +13,5 @@ constexpr int kMaxThumbnailSize = 1024;
 // the page, drawn in the given mode, smoothed and reduced to size x size
 // pixels, to path as a PNG image. Returns false with *error set when it
 // cannot be written; then nothing is left at path.
-bool exportThumbnail(const std::string& path, const Document& document, int size,
-                     DrawingMode mode, std::string* error);
+bool exportThumbnail(const std::string& path, const Document& document, int size, DrawingMode mode,
+                     std::string* error);

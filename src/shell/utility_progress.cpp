@@ -23,7 +23,8 @@ class ProgressDialog : public QDialog {
     setWindowTitle("External Utilities");
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Running " + QFileInfo(program).fileName() + "...\n"
+    layout->addWidget(new QLabel("Running " + QFileInfo(program).fileName() +
+                                 "...\n"
                                  "The data stays as it is if you stop it."));
     auto* buttons = new QDialogButtonBox;
     buttons->addButton("Stop", QDialogButtonBox::RejectRole);

@@ -34,8 +34,9 @@ void MainWindow::command(int id) {
       }
       break;
     case kRunUtilitiesCommand: {
-      ExternalUtilsDialog dialog(this, *interaction_, document_, view_,
-                                 [this](ExternalUtilsDialog& utilities, int k) { runUtility(utilities, k); });
+      ExternalUtilsDialog dialog(
+          this, *interaction_, document_, view_,
+          [this](ExternalUtilsDialog& utilities, int k) { runUtility(utilities, k); });
       interaction_->runModal(dialog);
       invalidate();
       break;
@@ -47,7 +48,8 @@ void MainWindow::command(int id) {
     case kZoomOutCommand: zoomBy(-kZoomStep, clientCentre()); break;
     case kActualSizeCommand: zoomTo(1.0, clientCentre()); break;
     case kBasicDrawingCommand:
-      setDrawingMode(view_.drawingMode == DrawingMode::kBasic ? DrawingMode::kComplete : DrawingMode::kBasic);
+      setDrawingMode(view_.drawingMode == DrawingMode::kBasic ? DrawingMode::kComplete
+                                                              : DrawingMode::kBasic);
       break;
     case kSmoothEdgesCommand:
       smoothEdges_ = !smoothEdges_;
@@ -60,14 +62,14 @@ void MainWindow::command(int id) {
 
 void MainWindow::openCommand() {
   // The dialog starts where the last file came from.
-  std::string start = filePath_.empty() ? std::string()
-                                        : QFileInfo(QString::fromStdString(filePath_)).path().toStdString();
+  std::string start = filePath_.empty()
+                          ? std::string()
+                          : QFileInfo(QString::fromStdString(filePath_)).path().toStdString();
   if (!mayLoseChanges("before opening another file")) return;
   std::string path = interaction_->chooseFileToOpen(start);
   if (path.empty()) return;  // Cancel keeps everything as it was
   openFile(path);
 }
-
 
 void MainWindow::setDrawingMode(DrawingMode mode) {
   view_.drawingMode = mode;
@@ -75,7 +77,8 @@ void MainWindow::setDrawingMode(DrawingMode mode) {
   std::string path = drawingModeFilePath();
   std::string error;
   if (!writeDrawingMode(path, mode, &error)) {
-    message("Unable to save the drawing mode:\n" + path + "\n" + error, "MELIBRON", MessageIcon::kExclamation);
+    message("Unable to save the drawing mode:\n" + path + "\n" + error, "MELIBRON",
+            MessageIcon::kExclamation);
   }
   relayout();
   showViewState();

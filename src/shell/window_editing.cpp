@@ -50,7 +50,8 @@ void MainWindow::redoCommand() {
 void MainWindow::restoreData(const DataSnapshot& data) {
   // Every snapshot was loaded data once, so its image reads again.
   std::string error;
-  if (!restoreSnapshot(data, document_, &error)) message(error, "MELIBRON", MessageIcon::kExclamation);
+  if (!restoreSnapshot(data, document_, &error))
+    message(error, "MELIBRON", MessageIcon::kExclamation);
   currentItem_ = std::min(std::max(currentItem_, 1), std::max(document_.itemTable.itemCount, 1));
   hoveredItem_ = 0;
   if (selectedItem_ != 0) selectItem(selectedItem_);

@@ -31,8 +31,8 @@ bool restoreWindowGeometry(QWidget& window, const std::string& path) {
   if (readWholeFile(path, kMaxGeometryFileSize, &bytes) == FileReadResult::kCannotOpen) {
     return false;
   }
-  QByteArray text = QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                               static_cast<qsizetype>(bytes.size()))
-                        .trimmed();
+  QByteArray text =
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()))
+          .trimmed();
   return window.restoreGeometry(QByteArray::fromBase64(text));
 }

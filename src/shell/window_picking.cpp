@@ -40,7 +40,8 @@ int shiftIntoView(double start, double end, int extent) {
   if (end - start > extent - 2 * margin || start < margin) {
     return static_cast<int>(std::lround(std::clamp(start - margin, -1e7, 1e7)));
   }
-  if (end > extent - margin) return static_cast<int>(std::lround(std::clamp(end - extent + margin, -1e7, 1e7)));
+  if (end > extent - margin)
+    return static_cast<int>(std::lround(std::clamp(end - extent + margin, -1e7, 1e7)));
   return 0;
 }
 

@@ -26,7 +26,8 @@ void MainWindow::showRecentFiles() {
     // A & in a path would otherwise read as a mnemonic; the tenth is &0.
     QString path = QString::fromStdString(recentFiles_[i]).replace("&", "&&");
     QAction* action = recentMenu_->addAction(QString("&%1 %2").arg((i + 1) % 10).arg(path));
-    connect(action, &QAction::triggered, this, [this, file = recentFiles_[i]] { openRecent(file); });
+    connect(action, &QAction::triggered, this,
+            [this, file = recentFiles_[i]] { openRecent(file); });
   }
   recentMenu_->addSeparator();
   QAction* clear = recentMenu_->addAction("&Clear List");

@@ -4,8 +4,8 @@
 // the view within them.
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -127,7 +127,8 @@ QPoint MainWindow::scrollPosition() const {
 
 QRect MainWindow::pageRect() const {
   QSize client = clientSize();
-  return QRect(view_.viewState.viewOffsetX, view_.viewState.viewOffsetY, horizontalAxis(view_.viewState, client).page,
+  return QRect(view_.viewState.viewOffsetX, view_.viewState.viewOffsetY,
+               horizontalAxis(view_.viewState, client).page,
                verticalAxis(view_.viewState, client).page);
 }
 
@@ -177,7 +178,9 @@ void MainWindow::wheelStep(bool towardStart, bool horizontal) {
 
 void MainWindow::wheelZoom(bool in, QPointF anchor) { zoomBy(in ? kZoomStep : -kZoomStep, anchor); }
 
-void MainWindow::zoomBy(double step, QPointF anchor) { zoomTo(view_.viewState.zoom + step, anchor); }
+void MainWindow::zoomBy(double step, QPointF anchor) {
+  zoomTo(view_.viewState.zoom + step, anchor);
+}
 
 void MainWindow::zoomTo(double zoom, QPointF anchor) {
   fitMode_ = FitMode::kNone;
@@ -189,7 +192,9 @@ void MainWindow::zoomTo(double zoom, QPointF anchor) {
   QSize client = clientSize();
   int x = static_cast<int>(std::lround(anchor.x() - pageX * view_.viewState.zoom));
   int y = static_cast<int>(std::lround(anchor.y() - pageY * view_.viewState.zoom));
-  placeView(QPoint(horizontalAxis(view_.viewState, client).positionOf(x), verticalAxis(view_.viewState, client).positionOf(y)), true);
+  placeView(QPoint(horizontalAxis(view_.viewState, client).positionOf(x),
+                   verticalAxis(view_.viewState, client).positionOf(y)),
+            true);
   showViewState();
 }
 
@@ -217,13 +222,16 @@ void MainWindow::clientResized() { placeView(scrollPosition(), applyFit()); }
 
 void MainWindow::showViewState() {
   zoomLabel_->setText(QString("%1%").arg(std::lround(view_.viewState.zoom * 100)));
-  const std::pair<int, bool> checks[] = {{kFitWidthCommand, fitMode_ == FitMode::kWidth},
-                                         {kFitPageCommand, fitMode_ == FitMode::kPage},
-                                         {kSmoothEdgesCommand, smoothEdges_},
-                                         {kBasicDrawingCommand, view_.drawingMode == DrawingMode::kBasic}};
+  const std::pair<int, bool> checks[] = {
+      {kFitWidthCommand, fitMode_ == FitMode::kWidth},
+      {kFitPageCommand, fitMode_ == FitMode::kPage},
+      {kSmoothEdgesCommand, smoothEdges_},
+      {kBasicDrawingCommand, view_.drawingMode == DrawingMode::kBasic}};
   for (const auto& [id, checked] : checks) {
     if (QAction* action = commandAction(menuBar(), id)) action->setChecked(checked);
   }
 }
 
-QPointF MainWindow::clientCentre() const { return QRectF(QPointF(0, 0), QSizeF(clientSize())).center(); }
+QPointF MainWindow::clientCentre() const {
+  return QRectF(QPointF(0, 0), QSizeF(clientSize())).center();
+}

@@ -5,14 +5,14 @@
 
 namespace {
 
-constexpr double kStepInches = 0.04375;    // four spaces of a size-1 staff: 0.35 inch
-constexpr double kHUnitInches = 0.0375;    // 200 units: 7.5 inches
+constexpr double kStepInches = 0.04375;  // four spaces of a size-1 staff: 0.35 inch
+constexpr double kHUnitInches = 0.0375;  // 200 units: 7.5 inches
 constexpr double kSymbolUnitInches = 0.00625;
 constexpr double kLeftMarginInches = 0.5;
 constexpr double kBottomMarginInches = 0.75;
 constexpr int kPageHeightInches = 11;
 constexpr int kStepsBetweenStaves = 18;
-constexpr float kThousand = 1000.0f;  // P4 carries the staff's own offset below its thousands
+constexpr float kThousand = 1000.0f;   // P4 carries the staff's own offset below its thousands
 constexpr float kThousandth = 0.001f;  // deliberately single precision
 
 // The staff's own offset in steps: P4 with its thousands dropped, sign kept.
@@ -84,8 +84,8 @@ void prepareStaffTables(const Document& document, View& view) {
     if (itemCode(item) == kStaffCode) readStaffItem(item, view);
   }
   for (int n = 1; n <= kStaffCount; ++n) {
-    staffTables.staffBase[n] = static_cast<float>(
-        static_cast<double>(staffTables.staffSize[n]) * staffTables.staffOffset[n] +
-        staffTables.staffDefaultY[n]);
+    staffTables.staffBase[n] = static_cast<float>(static_cast<double>(staffTables.staffSize[n]) *
+                                                      staffTables.staffOffset[n] +
+                                                  staffTables.staffDefaultY[n]);
   }
 }

@@ -61,7 +61,7 @@ TEST(MakeOverlay, ColoursEachPixelByWhoseInkItIs) {
   inkRect(reference, 1, 1, 3, 1);  // matched by ours one row below, after the shift
   inkRect(reference, 8, 4, 1, 1);  // SCORE only
   inkRect(ours, 2, 3, 3, 1);
-  inkRect(ours, 11, 5, 1, 1);      // ours only
+  inkRect(ours, 11, 5, 1, 1);  // ours only
   const OverlayImage overlay = makeOverlay(reference, ours, {-1, -1});
   ASSERT_EQ(overlay.width, 12);
   ASSERT_EQ(overlay.height, 6);

@@ -40,7 +40,7 @@ TEST(FindBestShift, UndoesAKnownShift) {
 TEST(FindBestShift, IgnoresInkOnlyOnePageHas) {
   const InkImage reference = syntheticPage(420, 520, 120, 90);
   InkImage ours = syntheticPage(420, 520, 120 - 14, 90 + 9);
-  inkRect(ours, 0, 0, 420, 60);     // a title block SCORE does not print
+  inkRect(ours, 0, 0, 420, 60);      // a title block SCORE does not print
   inkRect(ours, 300, 200, 30, 120);  // and a large stray shape
   const PixelShift found = findBestShift(reference, ours, {80, 320});
   EXPECT_EQ(found.dx, 14);

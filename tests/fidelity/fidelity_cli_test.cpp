@@ -43,8 +43,8 @@ TEST(FidelityProgram, AlignsTwoImagesAndDrawsTheOverlay) {
   const QImage overlay(overlayPath);
   ASSERT_EQ(overlay.format(), QImage::Format_Indexed8);
   EXPECT_EQ(overlay.size(), QSize(816, 1056));
-  EXPECT_EQ(overlay.pixel(290, 130), qRgb(230, 0, 0));   // SCORE only: the missing piece
-  EXPECT_EQ(overlay.pixel(250, 130), qRgb(0, 0, 0));     // both
+  EXPECT_EQ(overlay.pixel(290, 130), qRgb(230, 0, 0));  // SCORE only: the missing piece
+  EXPECT_EQ(overlay.pixel(250, 130), qRgb(0, 0, 0));    // both
   EXPECT_EQ(overlay.pixel(250, 127), qRgb(255, 255, 255));
 }
 

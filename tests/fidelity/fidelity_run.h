@@ -23,9 +23,9 @@ inline FidelityFigures runFidelity(const QStringList& arguments) {
   if (!process.waitForFinished(300000)) return figures;
   const std::string output = process.readAllStandardOutput().toStdString();
   figures.errors = process.readAllStandardError().toStdString();
-  figures.printed = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 &&
-                    std::sscanf(output.c_str(), "recall %lf precision %lf shift %d %d dpi %d",
-                                &figures.recall, &figures.precision, &figures.dx, &figures.dy,
-                                &figures.dpi) == 5;
+  figures.printed =
+      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 &&
+      std::sscanf(output.c_str(), "recall %lf precision %lf shift %d %d dpi %d", &figures.recall,
+                  &figures.precision, &figures.dx, &figures.dy, &figures.dpi) == 5;
   return figures;
 }

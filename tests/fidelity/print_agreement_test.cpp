@@ -33,7 +33,8 @@ TEST_P(PrintAgreement, PdfAt600DpiIsThePngAt600Dpi) {
   const QString png = directory.filePath("page-600.png");
   ASSERT_TRUE(run(MELIBRON_EXECUTABLE, {"-o", pdf, page}));
   ASSERT_TRUE(run(MELIBRON_EXECUTABLE, {"-o", png, "--dpi", "600", "--antialias", page}));
-  ASSERT_TRUE(run("pdftoppm", {"-r", "600", "-png", "-singlefile", pdf, directory.filePath("pdf")}));
+  ASSERT_TRUE(
+      run("pdftoppm", {"-r", "600", "-png", "-singlefile", pdf, directory.filePath("pdf")}));
   // The two pages share their frame: no shift to search beyond a pixel or two.
   const FidelityFigures figures =
       runFidelity({"--window", "2,2", directory.filePath("pdf.png"), png});

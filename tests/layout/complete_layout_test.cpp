@@ -23,9 +23,7 @@ class CompleteLayoutTest : public LayoutTest {
     layoutScore(document, view);
     return placedOf(view, 3);
   }
-  std::vector<Placed> complete(const ItemParams& item) {
-    return lay(item, DrawingMode::kComplete);
-  }
+  std::vector<Placed> complete(const ItemParams& item) { return lay(item, DrawingMode::kComplete); }
   std::vector<Placed> basic(const ItemParams& item) { return lay(item, DrawingMode::kBasic); }
 
   // Where a symbol lands when placed as a note head at (p3, p4): marks, dots,
@@ -64,8 +62,7 @@ TEST_F(CompleteLayoutTest, AsEquivalentBasicItems) {
       {"note P10 1: one unit right", with(note, 10, 1), with(note, 3, 11)},
       {"note P10 -0.5", with(note, 10, -0.5f), with(note, 3, 9.5f)},
       {"note P10 10: a printed head width right", with(note, 10, 10), with(note, 3, shifted)},
-      {"note P9 hundreds, in a space: no change", with(with(note, 4, 4), 9, 111),
-       with(note, 4, 4)},
+      {"note P9 hundreds, in a space: no change", with(with(note, 4, 4), 9, 111), with(note, 4, 4)},
       {"rest P10 1: the whole rest one unit right", with(rest, 10, 1), with(rest, 3, 11)},
       {"misc P15 -5: five units left", with(misc, 15, -5), with(misc, 3, 35)},
       {"misc P6 0: natural size", with(misc, 6, 0), misc},
@@ -88,9 +85,19 @@ TEST_F(CompleteLayoutTest, MarksDotsAndDigits) {
   const float shiftedDot = static_cast<float>(13 + kPrintedHeadWidth);
   const Row rows[] = {
       {"fermata over an up stem", {1, 1, 10, 5, 10, 0, 0, 0, 0, 0, 14}, 1, 132, 10, 14, false},
-      {"fermata under a down stem, P14 -1", {1, 1, 10, 3, 20, 0, 0, -1.5f, 0, 0, -14, 0, 0, -1},
-       1, 132, 10, -5.5f, true},
-      {"staccato of a shifted head", {1, 1, 10, 5, 10, 0, 0, 0, 0, 1, 10}, 1, 130, 12.52f, 3,
+      {"fermata under a down stem, P14 -1",
+       {1, 1, 10, 3, 20, 0, 0, -1.5f, 0, 0, -14, 0, 0, -1},
+       1,
+       132,
+       10,
+       -5.5f,
+       true},
+      {"staccato of a shifted head",
+       {1, 1, 10, 5, 10, 0, 0, 0, 0, 1, 10},
+       1,
+       130,
+       12.52f,
+       3,
        false},
       {"its tenuto line", {1, 1, 10, 5, 10, 0, 0, 0, 0, 1, 10}, 2, 131, 12.58f, 1.82f, false},
       {"dot of P9 hundreds on a line", {1, 1, 10, 5, 0, 0, 0, 0, 110}, 1, 24, 13, 4, false},

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "layout/layout_fixture.h"
-#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -58,9 +58,8 @@ TEST_F(ComponentReuseTest, KeptSlotsTakeExactlyTheNewSymbol) {
 // view gives, for every item.
 TEST_F(ComponentReuseTest, RelayoutMatchesAFreshLayout) {
   const std::vector<ItemParams> items = {
-      {8, 1, 0, 0, 1, 200},       {1, 1, 10, 5, 12, 0, 1, 0, 23},
-      {2, 1, 30, 0, 1, 2},        {17, 1, 8, 0, 4, 0},
-      {1, 1, 40, 9, 21, 0, 1, 0, 1}, {3, 1, 1.5f, 0, 1},
+      {8, 1, 0, 0, 1, 200}, {1, 1, 10, 5, 12, 0, 1, 0, 23}, {2, 1, 30, 0, 1, 2},
+      {17, 1, 8, 0, 4, 0},  {1, 1, 40, 9, 21, 0, 1, 0, 1},  {3, 1, 1.5f, 0, 1},
   };
   loadItems(document, items);
   layoutScore(document, view);

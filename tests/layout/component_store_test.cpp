@@ -76,8 +76,14 @@ TEST_F(ComponentStoreTest, UncopyableSymbolsAreRefusedAndOthersKept) {
   prepareComponentLists(view.components, document.itemTable.itemCount);
   libraryTable[30].reset();
   libraryTable[31]->drawList.clear();
-  struct Row { const char* name; int symbol; } rows[] = {
-      {"negative", -1}, {"past the table", 200}, {"empty slot", 30}, {"no draw entries", 31},
+  struct Row {
+    const char* name;
+    int symbol;
+  } rows[] = {
+      {"negative", -1},
+      {"past the table", 200},
+      {"empty slot", 30},
+      {"no draw entries", 31},
   };
   ASSERT_NE(addComponent(view.components, 1, 11), nullptr);
   for (const Row& row : rows) {

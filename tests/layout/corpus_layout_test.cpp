@@ -3,11 +3,11 @@
 #include <string>
 
 #include "layout/layout_fixture.h"
-#include "view/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ using CorpusLayoutTest = LayoutTest;
 const char* const kPages[] = {"chor005.mus", "chopin2801.mus", "brahms-op76n7-p1.mus"};
 
 bool isLaidOutCode(int code) {
-  return code == kNoteCode || code == kRestCode || code == kClefCode ||
-         code == kMiscSymbolCode || code == kKeySignatureCode || code == kTimeSignatureCode;
+  return code == kNoteCode || code == kRestCode || code == kClefCode || code == kMiscSymbolCode ||
+         code == kKeySignatureCode || code == kTimeSignatureCode;
 }
 
 // Loads a corpus page; false (after recording why) when the corpus is absent.
@@ -65,7 +65,8 @@ TEST_F(CorpusLayoutTest, NotesGetTheirHeadsAndRelayoutIsIdentical) {
       first.push_back(placedOf(view, i));
       if (itemCode(record) != kNoteCode || param(record, 6) == -1.0f) continue;
       ASSERT_GT(componentCount(view, i), 0) << page << " note " << i;
-      EXPECT_EQ(placedOf(view, i)[0].symbol, truncToInt(param(record, 6) + 11.0)) << page << " note " << i;
+      EXPECT_EQ(placedOf(view, i)[0].symbol, truncToInt(param(record, 6) + 11.0))
+          << page << " note " << i;
     }
     freeAllComponents(view.components);
     layoutScore(document, view);

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "view/view.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
+#include "view/view.h"
 
 void fillFakeLibrary() {
   for (int n = 0; n < kSymbolCount; ++n) {
@@ -32,8 +32,8 @@ int symbolOf(const Component& component) {
 }
 
 std::ostream& operator<<(std::ostream& out, const Placed& p) {
-  return out << "{symbol " << p.symbol << " at (" << p.x << ", " << p.y << ") probe ("
-             << p.scaleX << ", " << p.scaleY << ")}";
+  return out << "{symbol " << p.symbol << " at (" << p.x << ", " << p.y << ") probe (" << p.scaleX
+             << ", " << p.scaleY << ")}";
 }
 
 int componentCount(const View& view, int item) {
@@ -51,8 +51,8 @@ std::vector<Placed> placedOf(const View& view, int item) {
     const Component& c = componentOf(view, item, k);
     const Vector& origin = c.vectors[0];
     const Vector& probePoint = c.vectors[3];
-    result.push_back({symbolOf(c), origin.x, origin.y, probePoint.x - origin.x,
-                      probePoint.y - origin.y});
+    result.push_back(
+        {symbolOf(c), origin.x, origin.y, probePoint.x - origin.x, probePoint.y - origin.y});
   }
   return result;
 }

@@ -28,7 +28,7 @@ int symbolOf(const Component& component);
 // What a component of the fake library tells about its placement.
 struct Placed {
   int symbol;
-  int x;       // translation
+  int x;  // translation
   int y;
   int scaleX;  // trunc(kProbe x factor), with mirroring applied
   int scaleY;

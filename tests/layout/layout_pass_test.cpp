@@ -5,9 +5,9 @@
 #include <string>
 
 #include "layout/layout_fixture.h"
-#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ std::vector<std::vector<Vector>> allPoints(Document& document, View& view) {
   std::vector<std::vector<Vector>> points;
   for (int i = 1; i <= document.itemTable.itemCount; ++i) {
     const ItemRecord& record = itemAt(document.itemTable, i);
-    for (int k = 0; k < componentCount(view, i); ++k) points.push_back(componentOf(view, i, k).vectors);
+    for (int k = 0; k < componentCount(view, i); ++k)
+      points.push_back(componentOf(view, i, k).vectors);
   }
   return points;
 }
@@ -55,7 +56,8 @@ TEST_F(LayoutPassTest, StaffYAndSymbolFactorFollowTheStaffTables) {
   layoutScore(document, view);
   EXPECT_DOUBLE_EQ(staffY(view, 1, 2), 2 * view.viewState.stepUnit);
   // Staff 2: 18 steps up, its own 10 steps at size 0.5.
-  EXPECT_DOUBLE_EQ(staffY(view, 2, 4), 0.5 * 4 * view.viewState.stepUnit + view.staffTables.staffBase[2]);
+  EXPECT_DOUBLE_EQ(staffY(view, 2, 4),
+                   0.5 * 4 * view.viewState.stepUnit + view.staffTables.staffBase[2]);
   EXPECT_NEAR(view.staffTables.staffBase[2], (18 + 5) * 4.2, 1e-4);
   EXPECT_EQ(symbolFactor(view, 1), 0.15f);
   EXPECT_EQ(symbolFactor(view, 2), 0.075f);
@@ -83,11 +85,27 @@ TEST_F(LayoutPassTest, StaffItemsGovernTheirStaffWhereverTheyStand) {
 }
 
 TEST_F(LayoutPassTest, DispatchByTruncatedItemCode) {
-  struct Row { const char* name; float code; size_t components; } rows[] = {
-      {"1.7 is a note", 1.7f, 3}, {"0.5 is code 0", 0.5f, 0}, {"line", 4, 0},
-      {"slur", 5, 0},   {"beam", 6, 0},   {"trill", 7, 0},   {"staff", 8, 0},
-      {"number", 10, 0}, {"user symbol", 11, 0}, {"special shape", 12, 0}, {"dummy", 13, 0},
-      {"barline", 14, 0}, {"EPS", 15, 0}, {"text", 16, 0}, {"code 19", 19, 0}, {"code -1", -1, 0},
+  struct Row {
+    const char* name;
+    float code;
+    size_t components;
+  } rows[] = {
+      {"1.7 is a note", 1.7f, 3},
+      {"0.5 is code 0", 0.5f, 0},
+      {"line", 4, 0},
+      {"slur", 5, 0},
+      {"beam", 6, 0},
+      {"trill", 7, 0},
+      {"staff", 8, 0},
+      {"number", 10, 0},
+      {"user symbol", 11, 0},
+      {"special shape", 12, 0},
+      {"dummy", 13, 0},
+      {"barline", 14, 0},
+      {"EPS", 15, 0},
+      {"text", 16, 0},
+      {"code 19", 19, 0},
+      {"code -1", -1, 0},
       {"NaN code", kNaN, 0},
   };
   for (const Row& row : rows) {
@@ -98,7 +116,10 @@ TEST_F(LayoutPassTest, DispatchByTruncatedItemCode) {
 }
 
 TEST_F(LayoutPassTest, ItemsOffTheStaffTablesGetNothing) {
-  struct Row { const char* name; ItemParams item; } rows[] = {
+  struct Row {
+    const char* name;
+    ItemParams item;
+  } rows[] = {
       {"note on staff 0", {1, 0, 10, 5, 21, 0, 0, 0, 11}},
       {"note on staff 33", {1, 33, 10, 5, 21, 0, 0, 0, 11}},
       {"note of one parameter", {1}},

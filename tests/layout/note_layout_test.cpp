@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "layout/layout_fixture.h"
-#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ std::vector<Placed> layNote(Document& document, View& view, const ItemParams& no
 
 TEST_F(NoteLayoutTest, WorkedExampleUpStem) {
   std::vector<Placed> placed = layNote(document, view, {1, 1, 10, 5, 10, 0, 0, 0, 11});
-  EXPECT_EQ(placed, (std::vector<Placed>{put(11, 84, 976), mirrored(20, 94, 971),
-                                         put(24, 95, 971)}));
+  EXPECT_EQ(placed,
+            (std::vector<Placed>{put(11, 84, 976), mirrored(20, 94, 971), put(24, 95, 971)}));
   const Component& head = componentOf(view, 2, 0);
   EXPECT_EQ(head.vectors[1].x, 85);
   EXPECT_EQ(head.vectors[1].y, 973);
@@ -85,7 +85,8 @@ TEST_F(NoteRows, HeadShiftMovesEveryPart) {
 
 TEST_F(NoteRows, FlagsAndAccidentals) {
   std::vector<Placed> nineFlags = {put(11, 84, 976)};
-  for (int y : {978, 986, 995, 1003, 1011, 1020, 1028, 1037, 1045}) nineFlags.push_back(put(20, 84, y));
+  for (int y : {978, 986, 995, 1003, 1011, 1020, 1028, 1037, 1045})
+    nineFlags.push_back(put(20, 84, y));
   check({
       {"P5 21 P9 3: three flags below, then flat",
        {1, 1, 10, 5, 21, 0, 0, 0, 3},
@@ -94,7 +95,9 @@ TEST_F(NoteRows, FlagsAndAccidentals) {
        {1, 1, 10, 5, 10, 0, 0, 0, 1},
        {put(11, 84, 976), mirrored(20, 94, 971)}},
       {"stem digit 0: no flags", {1, 1, 10, 5, 1, 0, 0, 0, 2}, {put(11, 84, 976), put(6, 84, 976)}},
-      {"stem digit 3: no flags", {1, 1, 10, 5, 31, 0, 0, 0, 2}, {put(11, 84, 976), put(6, 84, 976)}},
+      {"stem digit 3: no flags",
+       {1, 1, 10, 5, 31, 0, 0, 0, 2},
+       {put(11, 84, 976), put(6, 84, 976)}},
       {"P5 -12: no flags, no accidental", {1, 1, 10, 5, -12, 0, 0, 0, 1}, {put(11, 84, 976)}},
       {"P9 9: nine flags, no dots", {1, 1, 10, 5, 20, 0, 0, 0, 9}, nineFlags},
       {"accidental digit 9: symbol 14", {1, 1, 10, 5, 9}, {put(11, 84, 976), put(14, 84, 976)}},
@@ -103,19 +106,26 @@ TEST_F(NoteRows, FlagsAndAccidentals) {
 
 TEST_F(NoteRows, DotsOnLinesAndSpaces) {
   check({
-      {"P9 20 on a line: raised", {1, 1, 10, 5, 0, 0, 0, 0, 20},
+      {"P9 20 on a line: raised",
+       {1, 1, 10, 5, 0, 0, 0, 0, 20},
        {put(11, 84, 976), put(24, 95, 971), put(24, 103, 971)}},
-      {"P9 20 in a space: level", {1, 1, 10, 6, 0, 0, 0, 0, 20},
+      {"P9 20 in a space: level",
+       {1, 1, 10, 6, 0, 0, 0, 0, 20},
        {put(11, 84, 971), put(24, 95, 971), put(24, 103, 971)}},
-      {"P9 10: one dot, no flags", {1, 1, 10, 5, 20, 0, 0, 0, 10},
+      {"P9 10: one dot, no flags",
+       {1, 1, 10, 5, 20, 0, 0, 0, 10},
        {put(11, 84, 976), put(24, 95, 971)}},
-      {"ledger line below (P4 -1): raised", {1, 1, 10, -1, 0, 0, 0, 0, 10},
+      {"ledger line below (P4 -1): raised",
+       {1, 1, 10, -1, 0, 0, 0, 0, 10},
        {put(11, 84, 1001), put(24, 95, 997)}},
-      {"space below (P4 -2): level", {1, 1, 10, -2, 0, 0, 0, 0, 10},
+      {"space below (P4 -2): level",
+       {1, 1, 10, -2, 0, 0, 0, 0, 10},
        {put(11, 84, 1005), put(24, 95, 1005)}},
-      {"ledger line below (P4 -3): raised", {1, 1, 10, -3, 0, 0, 0, 0, 10},
+      {"ledger line below (P4 -3): raised",
+       {1, 1, 10, -3, 0, 0, 0, 0, 10},
        {put(11, 84, 1009), put(24, 95, 1005)}},
-      {"P9 39.9: three dots, nine flags ignored without stem", {1, 1, 10, 6, 0, 0, 0, 0, 39.9f},
+      {"P9 39.9: three dots, nine flags ignored without stem",
+       {1, 1, 10, 6, 0, 0, 0, 0, 39.9f},
        {put(11, 84, 971), put(24, 95, 971), put(24, 103, 971), put(24, 110, 971)}},
   });
 }
@@ -123,13 +133,16 @@ TEST_F(NoteRows, DotsOnLinesAndSpaces) {
 // Hundreds in P9 are stripped: tens stay the dots, units the flags.
 TEST_F(NoteRows, HundredsInRhythmDigitsAreIgnored) {
   check({
-      {"P9 120: two dots", {1, 1, 10, 5, 20, 0, 0, 0, 120},
+      {"P9 120: two dots",
+       {1, 1, 10, 5, 20, 0, 0, 0, 120},
        {put(11, 84, 976), put(24, 95, 971), put(24, 103, 971)}},
       {"P9 100: nothing", {1, 1, 10, 5, 20, 0, 0, 0, 100}, {put(11, 84, 976)}},
-      {"P9 105: five flags, no dot", {1, 1, 10, 5, 20, 0, 0, 0, 105},
+      {"P9 105: five flags, no dot",
+       {1, 1, 10, 5, 20, 0, 0, 0, 105},
        {put(11, 84, 976), put(20, 84, 978), put(20, 84, 986), put(20, 84, 995), put(20, 84, 1003),
         put(20, 84, 1011)}},
-      {"P9 123.5: three flags, two dots", {1, 1, 10, 5, 20, 0, 0, 0, 123.5f},
+      {"P9 123.5: three flags, two dots",
+       {1, 1, 10, 5, 20, 0, 0, 0, 123.5f},
        {put(11, 84, 976), put(20, 84, 978), put(20, 84, 986), put(20, 84, 995), put(24, 95, 971),
         put(24, 103, 971)}},
   });
@@ -154,7 +167,8 @@ TEST_F(NoteLayoutTest, NoteAskingForTwentyComponentsGetsThemAll) {
 }
 
 TEST_F(NoteRows, UncopyableHeadLeavesTheRest) {
-  check({{"P6 189 names symbol 200", {1, 1, 10, 5, 21, 189, 0, 0, 1},
+  check({{"P6 189 names symbol 200",
+          {1, 1, 10, 5, 21, 189, 0, 0, 1},
           {put(20, 84, 980), put(6, 84, 976)}},
          {"P6 -12 names symbol -1", {1, 1, 10, 5, 1, -12}, {put(6, 84, 976)}},
          {"huge P6", {1, 1, 10, 5, 1, 1e30f}, {put(6, 84, 976)}}});

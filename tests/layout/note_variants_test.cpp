@@ -1,11 +1,12 @@
 // The complete drawing's note variants against SCORE 4's EPS of the corpus
 // pages (staff size 0.75 there; 1 unit = 150 EPS units, 1 step = 131.25 at
 // that size). Item numbers name the page's items.
+#include "layout/note_variants.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "layout/note_variants.h"
 #include "layout/time_digits.h"
 
 namespace {
@@ -14,32 +15,44 @@ constexpr double kZ = 0.75;
 constexpr double kEpsUnit = 150.0;
 
 TEST(NoteVariants, HeadShiftAsPrinted) {
-  struct Row { float p10; double eps; };  // EPS x of the head less P3 x 150
+  struct Row {
+    float p10;
+    double eps;
+  };  // EPS x of the head less P3 x 150
   // chopin 88 (P10 1), brahms 21 (0.5), chor 131 (3.5), brahms 9 (-0.5),
   // chopin 58 (4); P10 10 and 20: the mean of 16 heads and of brahms 107, 111.
   const Row rows[] = {{1, 111.9}, {0.5, 56.25}, {3.5, 393.05}, {-0.5, -57.2},
-                      {4, 449.8}, {10, 318.4}, {20, -318.95}, {0, 0}};
+                      {4, 449.8}, {10, 318.4},  {20, -318.95}, {0, 0}};
   for (const Row& row : rows) {
     EXPECT_NEAR(printedHeadShift(row.p10, kZ) * kEpsUnit, row.eps, 1.5) << row.p10;
   }
 }
 
 TEST(NoteVariants, DrawnStaff) {
-  struct Row { int s; float p12; int drawn; };
-  const Row rows[] = {{2, 1, 3},     {7, 2, 6},   {2, 0.5f, 2}, {1, 0, 1},  {32, 1, 32},
-                      {1, 2, 1},     {5, 3, 5},   {5, -1, 5},   {5, NAN, 5}};
+  struct Row {
+    int s;
+    float p12;
+    int drawn;
+  };
+  const Row rows[] = {{2, 1, 3}, {7, 2, 6}, {2, 0.5f, 2}, {1, 0, 1},  {32, 1, 32},
+                      {1, 2, 1}, {5, 3, 5}, {5, -1, 5},   {5, NAN, 5}};
   for (const Row& row : rows) {
     EXPECT_EQ(drawnStaff(row.s, row.p12), row.drawn) << row.s << " " << row.p12;
   }
 }
 
 TEST(NoteVariants, DotsOfHundredsAndThousands) {
-  struct Row { float p4; float p9; int raise; bool shifted; };
+  struct Row {
+    float p4;
+    float p9;
+    int raise;
+    bool shifted;
+  };
   // brahms 98, 99, 100, 101, 112, 347; chopin 97 (110.97), 248 (10.97).
-  const Row rows[] = {{1, 1110, -1, true}, {3, 1110, -1, true}, {4, 10, 0, false},
-                      {8, 1010, 0, true},  {8, 110, 0, false},  {5, 110, -1, false},
+  const Row rows[] = {{1, 1110, -1, true},     {3, 1110, -1, true},   {4, 10, 0, false},
+                      {8, 1010, 0, true},      {8, 110, 0, false},    {5, 110, -1, false},
                       {3, 110.97f, -1, false}, {6, 10.97f, 0, false}, {5, 10, 1, false},
-                      {-3, 11, 1, false},  {NAN, NAN, 0, false}};
+                      {-3, 11, 1, false},      {NAN, NAN, 0, false}};
   for (const Row& row : rows) {
     DotPlace place = printedDots(row.p4, row.p9);
     EXPECT_EQ(place.raise, row.raise) << row.p4 << " " << row.p9;
@@ -50,14 +63,22 @@ TEST(NoteVariants, DotsOfHundredsAndThousands) {
 }
 
 TEST(NoteVariants, FermataStep) {
-  struct Row { float p11; float p14; float p4; int stem; float length; double step; };
+  struct Row {
+    float p11;
+    float p14;
+    float p4;
+    int stem;
+    float length;
+    double step;
+  };
   // Above: chor 89 (stem down), 123, 205, 225, 313, 336 (P8 -1); chopin 91
   // (no stem). Below, mirrored: chor 24, 63 (P8 -1.5), 146, 371; chopin 58
   // (no stem, P14 -4.25).
-  const Row rows[] = {{14, 0, 2, 2, -1.5f, 13},  {14, 0, 5, 1, 0, 14},     {14, 0, 7, 1, 0, 16},
-                      {14, 0, 6, 1, 0, 15},      {14, 0, 9, 1, -1, 17},    {14, 0, 3, 0, 0, 13},
-                      {-14, 0, 7, 2, 0, -2},     {-14, 0, 3, 2, -1.5f, -4.5}, {-14, 0, 8, 2, 0, -1},
-                      {-14, 0, 10, 2, 0, 1},     {-14, -4.25f, -1, 0, 0, -8.25}};
+  const Row rows[] = {
+      {14, 0, 2, 2, -1.5f, 13}, {14, 0, 5, 1, 0, 14},          {14, 0, 7, 1, 0, 16},
+      {14, 0, 6, 1, 0, 15},     {14, 0, 9, 1, -1, 17},         {14, 0, 3, 0, 0, 13},
+      {-14, 0, 7, 2, 0, -2},    {-14, 0, 3, 2, -1.5f, -4.5},   {-14, 0, 8, 2, 0, -1},
+      {-14, 0, 10, 2, 0, 1},    {-14, -4.25f, -1, 0, 0, -8.25}};
   for (const Row& row : rows) {
     std::vector<ArticulationMark> marks =
         articulationMarks(row.p11, row.p14, row.p4, row.stem, row.length);
@@ -113,8 +134,14 @@ TEST(TimeDigits, TwoDigitNumbersAndRefusals) {
   EXPECT_EQ(digits[1].symbol, kTimeDigitSymbol + 2);
   EXPECT_GT(digits[1].x, digits[0].x);
   EXPECT_DOUBLE_EQ(digits[2].x, (digits[0].x + digits[1].x) / 2);
-  for (auto [p5, p6] : {std::pair{99.0f, 1.0f}, {98.0f, 1.0f}, {4.0f, 0.0f}, {0.0f, 4.0f},
-                        {2.5f, 8.0f}, {-3.0f, 4.0f}, {NAN, 4.0f}, {3.0f, 1e30f}}) {
+  for (auto [p5, p6] : {std::pair{99.0f, 1.0f},
+                        {98.0f, 1.0f},
+                        {4.0f, 0.0f},
+                        {0.0f, 4.0f},
+                        {2.5f, 8.0f},
+                        {-3.0f, 4.0f},
+                        {NAN, 4.0f},
+                        {3.0f, 1e30f}}) {
     EXPECT_TRUE(timeSignatureDigits(p5, p6).empty()) << p5 << "/" << p6;
   }
 }

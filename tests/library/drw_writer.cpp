@@ -24,7 +24,8 @@ std::vector<uint8_t> drwFile(const std::vector<int16_t>& endPositions,
     writeInt16At(&file[kDrwEndPositionsAt + 2 * k], end);
     std::string name = k < names.size() ? names[k] : "";
     for (size_t i = 0; i < kDrwNameLength; ++i) {
-      file[kDrwNamesAt + kDrwNameLength * k + i] = i < name.size() ? static_cast<uint8_t>(name[i]) : 0;
+      file[kDrwNamesAt + kDrwNameLength * k + i] =
+          i < name.size() ? static_cast<uint8_t>(name[i]) : 0;
     }
   }
   for (size_t p = 0; p < stream.size(); p += kDrwBlockData) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 #include "library/drw_writer.h"
 #include "library/library_table.h"
@@ -14,7 +13,8 @@ namespace fs = std::filesystem;
 
 void writeFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << path;
 }
 
@@ -33,8 +33,8 @@ class LibraryFilesTest : public ::testing::Test {
   void SetUp() override {
     for (auto& slot : libraryTable) slot.reset();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    directory_ = fs::temp_directory_path() / ("melibron-lib-" + std::string(info->name()) + "-" +
-                                              std::to_string(::getpid()));
+    directory_ = fs::temp_directory_path() /
+                 ("melibron-lib-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
     fs::create_directories(directory_);
     for (int library = 0; library < kLibraryCount; ++library) {
       writeFile(directory_ / libraryFileName(library), numberedLibrary(library));

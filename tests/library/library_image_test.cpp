@@ -23,9 +23,7 @@ Pairs drawListOf(const LibrarySymbol& symbol) {
   return list;
 }
 
-std::string nameOf(const LibrarySymbol& symbol) {
-  return std::string(symbol.name, 5);
-}
+std::string nameOf(const LibrarySymbol& symbol) { return std::string(symbol.name, 5); }
 
 class LibraryImageTest : public ::testing::Test {
  protected:
@@ -49,18 +47,26 @@ struct EntryCase {
 
 TEST_F(LibraryImageTest, EntriesBecomeVectorsAndDrawEntries) {
   const EntryCase cases[] = {
-      {"three-point polyline", {{0, 0, 1}, {10, 0, 0}, {10, 10, 0}},
-       {{0, 0}, {10, 0}, {10, -10}}, {{1, 3}}},
+      {"three-point polyline",
+       {{0, 0, 1}, {10, 0, 0}, {10, 10, 0}},
+       {{0, 0}, {10, 0}, {10, -10}},
+       {{1, 3}}},
       {"two single-point entries", {{0, 0, 1}, {5, 5, 2}}, {{0, 0}, {5, -5}}, {{1, 1}, {2, 1}}},
-      {"bezier run then polygon", {{1, 2, 1}, {3, 4, -1}, {5, 6, -1}, {7, 8, 2}, {9, 9, 0}},
-       {{1, -2}, {3, -4}, {5, -6}, {7, -8}, {9, -9}}, {{1, 1}, {-1, 1}, {-1, 1}, {2, 2}}},
+      {"bezier run then polygon",
+       {{1, 2, 1}, {3, 4, -1}, {5, 6, -1}, {7, 8, 2}, {9, 9, 0}},
+       {{1, -2}, {3, -4}, {5, -6}, {7, -8}, {9, -9}},
+       {{1, 1}, {-1, 1}, {-1, 1}, {2, 2}}},
       {"unknown opcode kept", {{0, 0, 7}, {1, 1, 0}}, {{0, 0}, {1, -1}}, {{7, 2}}},
-      {"extreme coordinates", {{-32768, -32768, 3}, {32767, 32767, 0}},
-       {{-32768, 32768}, {32767, -32767}}, {{3, 2}}},
+      {"extreme coordinates",
+       {{-32768, -32768, 3}, {32767, 32767, 0}},
+       {{-32768, 32768}, {32767, -32767}},
+       {{3, 2}}},
       // Nothing to extend: the entry starts an opcode-0 draw entry of its own,
       // so every vector still belongs to a draw entry.
-      {"first entry opcode 0", {{3, 4, 0}, {5, 6, 0}, {7, 8, 1}},
-       {{3, -4}, {5, -6}, {7, -8}}, {{0, 2}, {1, 1}}},
+      {"first entry opcode 0",
+       {{3, 4, 0}, {5, 6, 0}, {7, 8, 1}},
+       {{3, -4}, {5, -6}, {7, -8}},
+       {{0, 2}, {1, 1}}},
   };
   for (const EntryCase& c : cases) {
     loadLibraryImage(2, drwImage({{"abc", c.entries}}));
@@ -70,10 +76,10 @@ TEST_F(LibraryImageTest, EntriesBecomeVectorsAndDrawEntries) {
 }
 
 TEST_F(LibraryImageTest, SymbolsTakeTheirEntriesInOrder) {
-  loadLibraryImage(4, drwImage({{"one", {{1, 1, 1}}},
-                                {"", {}},
-                                {"three", {{2, 2, 1}, {3, 3, 0}}},
-                                {"x", {{4, 4, 2}}}}));
+  loadLibraryImage(
+      4,
+      drwImage(
+          {{"one", {{1, 1, 1}}}, {"", {}}, {"three", {{2, 2, 1}, {3, 3, 0}}}, {"x", {{4, 4, 2}}}}));
   EXPECT_EQ(pointsOf(symbol(40)), (Pairs{{1, -1}}));
   EXPECT_TRUE(symbol(41).vectors.empty());
   EXPECT_TRUE(symbol(41).drawList.empty());
@@ -87,7 +93,8 @@ TEST_F(LibraryImageTest, SymbolsTakeTheirEntriesInOrder) {
 TEST_F(LibraryImageTest, EntriesRunAcrossBlockBoundaries) {
   std::vector<DrwEntry> entries;
   for (int i = 0; i < 50; ++i) {
-    entries.push_back({static_cast<int16_t>(i), static_cast<int16_t>(-i), i % 5 == 0 ? int16_t{1} : int16_t{0}});
+    entries.push_back(
+        {static_cast<int16_t>(i), static_cast<int16_t>(-i), i % 5 == 0 ? int16_t{1} : int16_t{0}});
   }
   loadLibraryImage(0, drwImage({{"long", entries}}));
   ASSERT_EQ(symbol(0).vectors.size(), 50u);
@@ -169,13 +176,22 @@ struct HostileCase {
 TEST_F(LibraryImageTest, EndPositionsNeverReachOutsideTheStream) {
   const HostileCase cases[] = {
       {"end beyond the stream", {32767, 32767}, 8, {8, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-      {"every end beyond", {31, 61, 91, 121, 151, 181, 211, 241, 271, 301}, 25,
+      {"every end beyond",
+       {31, 61, 91, 121, 151, 181, 211, 241, 271, 301},
+       25,
        {10, 10, 5, 0, 0, 0, 0, 0, 0, 0}},
       {"most negative end", {-32768, -32768, 4}, 3, {0, 0, 3, 0, 0, 0, 0, 0, 0, 0}},
-      {"falling end", {31, 1, 31, 31, 31, 31, 31, 31, 31, 31}, 20, {10, 0, 10, 0, 0, 0, 0, 0, 0, 0}},
-      {"odd spacing truncates", {9, 13, 15, 17, 19, 22, 22, 22, 22, 22}, 10,
+      {"falling end",
+       {31, 1, 31, 31, 31, 31, 31, 31, 31, 31},
+       20,
+       {10, 0, 10, 0, 0, 0, 0, 0, 0, 0}},
+      {"odd spacing truncates",
+       {9, 13, 15, 17, 19, 22, 22, 22, 22, 22},
+       10,
        {2, 1, 0, 0, 0, 1, 0, 0, 0, 0}},
-      {"no data at all", {32767, 32767, 32767, 32767, 32767, 32767, 32767, 32767, 32767, 32767}, 0,
+      {"no data at all",
+       {32767, 32767, 32767, 32767, 32767, 32767, 32767, 32767, 32767, 32767},
+       0,
        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
   };
   for (const HostileCase& c : cases) {

@@ -27,7 +27,8 @@ struct DumpCase {
 
 TEST(SymbolDump, WritesNameCountsDrawListAndVectors) {
   const DumpCase cases[] = {
-      {"two vectors, one entry", {"abcde", {{0, 0, 1}, {10, 0, 0}}},
+      {"two vectors, one entry",
+       {"abcde", {{0, 0, 1}, {10, 0, 0}}},
        "Item name: abcde\n"
        "No. of vectors = 2\n"
        "No. of drawlist entries = 1\n"
@@ -36,14 +37,16 @@ TEST(SymbolDump, WritesNameCountsDrawListAndVectors) {
        "Vectors:-\n"
        "1: 0 0 \n"
        "2: 10 0 \n"},
-      {"empty symbol, short name", {"ab", {}},
+      {"empty symbol, short name",
+       {"ab", {}},
        "Item name: ab\n"
        "No. of vectors = 0\n"
        "No. of drawlist entries = 0\n"
        "Draw list:-\n"
        "\n"
        "Vectors:-\n"},
-      {"entries share one line, y inverted", {"z", {{3, 7, 2}, {-1, -2, -1}}},
+      {"entries share one line, y inverted",
+       {"z", {{3, 7, 2}, {-1, -2, -1}}},
        "Item name: z\n"
        "No. of vectors = 2\n"
        "No. of drawlist entries = 2\n"

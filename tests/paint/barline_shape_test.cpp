@@ -1,5 +1,7 @@
 // Barline and brace shapes against SCORE's printed barlines of the corpus
 // pages (EPS coordinates).
+#include "paint/barline_shape.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "eps_frame.h"
 #include "library/outline_glyphs.h"
-#include "paint/barline_shape.h"
 #include "paint/brace_shape.h"
 
 namespace {
@@ -58,9 +59,9 @@ struct KindCase {
 
 TEST(BarlineShape, EveryKind) {
   const KindCase cases[] = {
-      {0, 1, 0, 0, false}, {1, 2, 0, 0, false}, {2, 1, 1, 0, false}, {3, 1, 1, 4, false},
-      {4, 1, 1, 4, false}, {5, 2, 1, 8, false}, {6, 0, 2, 8, false}, {7, 1, 0, 0, false},
-      {8, 0, 0, 0, true},  {9, 0, 1, 0, false}, {10, 0, 0, 0, false}, {-1, 0, 0, 0, false},
+      {0, 1, 0, 0, false},    {1, 2, 0, 0, false},   {2, 1, 1, 0, false},  {3, 1, 1, 4, false},
+      {4, 1, 1, 4, false},    {5, 2, 1, 8, false},   {6, 0, 2, 8, false},  {7, 1, 0, 0, false},
+      {8, 0, 0, 0, true},     {9, 0, 1, 0, false},   {10, 0, 0, 0, false}, {-1, 0, 0, 0, false},
       {0.5f, 0, 0, 0, false}, {NAN, 0, 0, 0, false},
   };
   for (const KindCase& c : cases) {
@@ -85,8 +86,8 @@ TEST(BarlineShape, DashedBarsAndBracketParts) {
     float p8;
     bool up, down;
   };
-  for (Part p : {Part{0, true, true}, Part{1, true, false}, Part{2, false, true},
-                 Part{3, false, false}}) {
+  for (Part p :
+       {Part{0, true, true}, Part{1, true, false}, Part{2, false, true}, Part{3, false, false}}) {
     BarlineShape s = barlineShape(barline(50, 9, 0, p.p8), kStaves[0].bottom, kTop, kStaves);
     EXPECT_EQ(s.tipUp, p.up) << p.p8;
     EXPECT_EQ(s.tipDown, p.down) << p.p8;

@@ -16,8 +16,8 @@ std::string thick(int width, int x, int yBottom, int yTop) {
 // lines at 984 and 908, top lines at 950 and 875).
 class BarlineTest : public PaintTest {
  protected:
-  std::string barline(const ItemParams& params, const std::vector<ItemParams>& staves = {{8, 1},
-                                                                                         {8, 2}}) {
+  std::string barline(const ItemParams& params,
+                      const std::vector<ItemParams>& staves = {{8, 1}, {8, 2}}) {
     reset();
     std::vector<ItemParams> items = staves;
     items.push_back(params);
@@ -48,7 +48,8 @@ TEST_F(BarlineTest, SpansAndKinds) {
       {"P4 0.5 spans its own staff", {14, 1, 50, 0.5f}, single},
       {"P4 0 spans its own staff", {14, 1, 50, 0}, single},
       {"double over two staves", {14, 1, 50, 2, 1}, twoStaves + lineOps(223, 984, 223, 875)},
-      {"final over two staves", {14, 1, 50, 2, 2},
+      {"final over two staves",
+       {14, 1, 50, 2, 2},
        lineOps(220, 984, 220, 875) + thick(3, 226, 984, 875)},
       {"P4 -1 hides a single barline", {14, 1, 50, -1, 0}, ""},
       {"P4 -1 hides a final barline", {14, 1, 50, -1, 2}, ""},

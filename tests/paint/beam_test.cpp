@@ -26,7 +26,8 @@ class BeamTest : public PaintTest {
 };
 
 TEST_F(BeamTest, WorkedExampleMeetsTheUpStem) {
-  EXPECT_EQ(beam({{6, 1, 10, 5, 5, 30, 11}}), quad("white", {94, 950, 166, 950, 166, 946, 94, 946}));
+  EXPECT_EQ(beam({{6, 1, 10, 5, 5, 30, 11}}),
+            quad("white", {94, 950, 166, 950, 166, 946, 94, 946}));
 }
 
 struct BeamCase {
@@ -50,11 +51,14 @@ TEST_F(BeamTest, CountsAndDirections) {
       {"P7 31 draws nothing", {6, 1, 10, 5, 5, 30, 31}, ""},
       {"P7 5 draws nothing", {6, 1, 10, 5, 5, 30, 5}, ""},
       {"P7 -11 draws nothing", {6, 1, 10, 5, 5, 30, -11}, ""},
-      {"sloping beam", {6, 1, 10, 5, 8, 30, 11},
+      {"sloping beam",
+       {6, 1, 10, 5, 8, 30, 11},
        quad("white", {94, 950, 166, 938, 166, 934, 94, 946})},
-      {"P4 105 is 5 while P5 105 stays", {6, 1, 10, 105, 105, 30, 11},
+      {"P4 105 is 5 while P5 105 stays",
+       {6, 1, 10, 105, 105, 30, 11},
        quad("white", {94, 950, 166, 530, 166, 526, 94, 946})},
-      {"P4 200 loses both hundreds", {6, 1, 10, 200, 5, 30, 11},
+      {"P4 200 loses both hundreds",
+       {6, 1, 10, 200, 5, 30, 11},
        quad("white", {94, 971, 166, 950, 166, 946, 94, 967})},
       {"staff 0 draws nothing", {6, 0, 10, 5, 5, 30, 11}, ""},
       {"staff 33 draws nothing", {6, 33, 10, 5, 5, 30, 11}, ""},
@@ -88,7 +92,8 @@ TEST_F(BeamTest, FillIsTheBrushLeftByTheLastSymbol) {
     attach(2, makeSymbol({{0, 0}, {1, 1}}, c.head));
     std::string ops = paintAll();
     EXPECT_NE(ops.find(quad(c.brush, {94, 950, 166, 950, 166, 946, 94, 946})), std::string::npos)
-        << c.name << "\n" << ops;
+        << c.name << "\n"
+        << ops;
   }
 }
 

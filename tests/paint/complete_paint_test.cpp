@@ -98,14 +98,22 @@ TEST_F(CompletePaint, HostileParametersDrawBoundedOrNothing) {
   const float inf = std::numeric_limits<float>::infinity();
   const float big = std::numeric_limits<float>::max();
   const std::vector<ItemParams> items = {
-      {5, 1, 10, 8, 8, 10, 2, 0},           {5, 1, nan, 8, 8, 30, 2, 0},
-      {5, 1, 10, 8, 8, 30, inf, 0},          {5, 1, 10, 8, 8, big, big, 0, big},
-      {5, 1, 10, 8, 8, 30, 2, 0, -big, big},  {5, 1, 10, 8, 8, 30, 2, 1, big},
-      {4, 1, 0, 0, 0, 200, 1, 1e-30f, 1e-30f}, {4, 1, 0, -big, big, 0, -1},
-      {4, 1, 0, 4, 0, big, -1},               {4, 1, nan, nan, nan, nan, 1, nan, nan},
-      {4, 1, 0, 2, 999, big, big},            {14, 1, 50, 2, 7, 0, 0, 0, 1e-30f, 1e-30f},
-      {14, 1, nan, 2, 9, 0, 0, 0, 1},         {14, 1, big, 32, 8},
-      {7, 1, 10, 12, 0, big},                 {7, 1, nan, nan, 45, nan},
+      {5, 1, 10, 8, 8, 10, 2, 0},
+      {5, 1, nan, 8, 8, 30, 2, 0},
+      {5, 1, 10, 8, 8, 30, inf, 0},
+      {5, 1, 10, 8, 8, big, big, 0, big},
+      {5, 1, 10, 8, 8, 30, 2, 0, -big, big},
+      {5, 1, 10, 8, 8, 30, 2, 1, big},
+      {4, 1, 0, 0, 0, 200, 1, 1e-30f, 1e-30f},
+      {4, 1, 0, -big, big, 0, -1},
+      {4, 1, 0, 4, 0, big, -1},
+      {4, 1, nan, nan, nan, nan, 1, nan, nan},
+      {4, 1, 0, 2, 999, big, big},
+      {14, 1, 50, 2, 7, 0, 0, 0, 1e-30f, 1e-30f},
+      {14, 1, nan, 2, 9, 0, 0, 0, 1},
+      {14, 1, big, 32, 8},
+      {7, 1, 10, 12, 0, big},
+      {7, 1, nan, nan, 45, nan},
       {7, 1, -big, 12, 70, big},
   };
   for (const ItemParams& item : items) {

@@ -77,9 +77,13 @@ const ItemKind kItemKinds[] = {
 // Every slot holds a small symbol that uses each kind of draw entry.
 void fillLibrary() {
   for (int n = 0; n < kSymbolCount; ++n) {
-    libraryTable[n] = std::make_unique<LibrarySymbol>(makeSymbol(
-        numberedPoints(9), {{kPolyline, 2}, {kBezierPoint, 1}, {kBezierPoint, 1},
-                            {kBezierPoint, 1}, {kBlackPolygon, 3}, {kWhitePolygon, 1}}));
+    libraryTable[n] =
+        std::make_unique<LibrarySymbol>(makeSymbol(numberedPoints(9), {{kPolyline, 2},
+                                                                       {kBezierPoint, 1},
+                                                                       {kBezierPoint, 1},
+                                                                       {kBezierPoint, 1},
+                                                                       {kBlackPolygon, 3},
+                                                                       {kWhitePolygon, 1}}));
   }
 }
 
@@ -119,8 +123,7 @@ class HostileValuesTest : public PaintTest, public ::testing::WithParamInterface
 TEST_P(HostileValuesTest, StoredAsGivenThenLaidOutPaintedListedAndWritten) {
   for (int k = 1; k <= kParams; ++k) {
     for (const HostileValue& hostile : kHostileValues) {
-      SCOPED_TRACE(std::string(GetParam().name) + " P" + std::to_string(k) + " = " +
-                   hostile.name);
+      SCOPED_TRACE(std::string(GetParam().name) + " P" + std::to_string(k) + " = " + hostile.name);
       loadPage();
       setParam(itemAt(document.itemTable, kEditedItem), k, hostile.value);
       ASSERT_EQ(bitsOf(param(itemAt(document.itemTable, kEditedItem), k)), bitsOf(hostile.value));

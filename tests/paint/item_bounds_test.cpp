@@ -25,7 +25,8 @@ TEST(ItemBoundsSurface, EveryCallGoesOnToTheSurfaceBehind) {
   RecordingSurface behind(true);
   ItemBoundsSurface bounds(behind);
   const Vector points[] = {{1, 2}, {3, 4}, {5, 6}, {7, 8}};
-  for (DrawingSurface* surface : {static_cast<DrawingSurface*>(&plain), static_cast<DrawingSurface*>(&bounds)}) {
+  for (DrawingSurface* surface :
+       {static_cast<DrawingSurface*>(&plain), static_cast<DrawingSurface*>(&bounds)}) {
     surface->beginItem(3);
     surface->setViewportOrigin(5, 6);
     surface->moveTo(1, 2);
@@ -63,16 +64,34 @@ struct BoxCase {
 TEST(ItemBoundsSurface, EachCallWidensTheBoxByWhatItDraws) {
   const Vector triangle[] = {{10, 20}, {30, 25}, {15, 40}};
   const BoxCase cases[] = {
-      {"line with the stock pen", [](DrawingSurface& s) { s.moveTo(10, 20); s.lineTo(30, 20); },
+      {"line with the stock pen",
+       [](DrawingSurface& s) {
+         s.moveTo(10, 20);
+         s.lineTo(30, 20);
+       },
        9.5, 19.5, 30.5, 20.5},
       {"line with a wide pen",
-       [](DrawingSurface& s) { s.selectWidePen(6); s.moveTo(10, 20); s.lineTo(10, 50); s.restorePen(); },
+       [](DrawingSurface& s) {
+         s.selectWidePen(6);
+         s.moveTo(10, 20);
+         s.lineTo(10, 50);
+         s.restorePen();
+       },
        7, 17, 13, 53},
       {"pen restored before the line",
-       [](DrawingSurface& s) { s.selectWidePen(6); s.restorePen(); s.moveTo(10, 20); s.lineTo(10, 50); },
+       [](DrawingSurface& s) {
+         s.selectWidePen(6);
+         s.restorePen();
+         s.moveTo(10, 20);
+         s.lineTo(10, 50);
+       },
        9.5, 19.5, 10.5, 50.5},
       {"polygon", [&](DrawingSurface& s) { s.polygon(triangle, 3); }, 9.5, 19.5, 30.5, 40.5},
-      {"moved origin", [&](DrawingSurface& s) { s.setViewportOrigin(100, 200); s.polyline(triangle, 2); },
+      {"moved origin",
+       [&](DrawingSurface& s) {
+         s.setViewportOrigin(100, 200);
+         s.polyline(triangle, 2);
+       },
        109.5, 219.5, 130.5, 225.5},
       {"rectangle", [](DrawingSurface& s) { s.fillRectangle(5, 6, 10, 4); }, 5, 6, 15, 10},
       {"path stroked 2 wide",
@@ -84,10 +103,14 @@ TEST(ItemBoundsSurface, EachCallWidensTheBoxByWhatItDraws) {
        },
        0, 1, 12, 33},
       {"text run of two characters, size 10",
-       [](DrawingSurface& s) { s.drawText(TextRun{"Nimbus Roman", FontStyle::kRoman, 10, 50, 100, 0, "ab"}); },
+       [](DrawingSurface& s) {
+         s.drawText(TextRun{"Nimbus Roman", FontStyle::kRoman, 10, 50, 100, 0, "ab"});
+       },
        50, 92, 62, 102.5},
       {"text run turned a quarter clockwise",
-       [](DrawingSurface& s) { s.drawText(TextRun{"Nimbus Roman", FontStyle::kRoman, 10, 50, 100, 90, "ab"}); },
+       [](DrawingSurface& s) {
+         s.drawText(TextRun{"Nimbus Roman", FontStyle::kRoman, 10, 50, 100, 90, "ab"});
+       },
        47.5, 100, 58, 112},
   };
   for (const BoxCase& c : cases) {

@@ -60,8 +60,7 @@ TEST(DashedLine, VerticalCutAndBounded) {
   // Degenerate and hostile lengths: nothing, or at most kMaxDashes.
   EXPECT_TRUE(dashedLine(line(10, 3, 3, 10, 1), frame).empty());
   EXPECT_TRUE(dashedLine(line(NAN, 3, 3, 10, 1), frame).empty());
-  EXPECT_EQ(dashedLine(line(0, 3, 3, 200, 1, 1e-30f, 1e-30f), frame).size(),
-            size_t{kMaxDashes});
+  EXPECT_EQ(dashedLine(line(0, 3, 3, 200, 1, 1e-30f, 1e-30f), frame).size(), size_t{kMaxDashes});
   EXPECT_EQ(dashedLine(line(0, 3, 3, 200, 1, 3e38f, 3e38f), frame).size(), 1u);
 }
 
@@ -89,7 +88,10 @@ struct Arpeggio {
 
 TEST(WavyLine, ArpeggiosAsBrahmsPrintsThem) {
   const Arpeggio cases[] = {
-      {"brahms 185", line(181.618f, 1.5f, 10.5f, 0, -1), -16037.1, 6,
+      {"brahms 185",
+       line(181.618f, 1.5f, 10.5f, 0, -1),
+       -16037.1,
+       6,
        {27136, 27272, -16249, -14877}},
       {"brahms 247", line(96.5f, 2, 12.5f, 0, -1), -13280.8, 7, {14368, 14505, -13429, -11831}},
   };

@@ -10,7 +10,6 @@ namespace {
 
 using NoteTest = PaintTest;
 
-
 // Draws a note as item 2, on a default staff 1 (bottom line at window y 984).
 class NoteOps : public NoteTest {
  protected:
@@ -50,13 +49,17 @@ TEST_F(NoteOps, Stems) {
       {"P8 -3 is a 4-step stem", {1, 1, 10, 5, 10, 0, 0, -3}, lineOps(94, 976, 94, 959)},
       {"P8 -104 is a 3-step stem", {1, 1, 10, 5, 10, 0, 0, -104}, lineOps(94, 976, 94, 963)},
       {"P4 105 is drawn at 5", {1, 1, 10, 105, 10}, up},
-      {"P10 10 shifts one head right, up", {1, 1, 10, 5, 10, 0, 0, 0, 0, 10},
+      {"P10 10 shifts one head right, up",
+       {1, 1, 10, 5, 10, 0, 0, 0, 0, 10},
        lineOps(104, 976, 104, 946)},
-      {"P10 10 shifts one head right, down", {1, 1, 10, 5, 20, 0, 0, 0, 0, 10},
+      {"P10 10 shifts one head right, down",
+       {1, 1, 10, 5, 20, 0, 0, 0, 0, 10},
        lineOps(94, 976, 94, 1005)},
-      {"P10 20 shifts one head left", {1, 1, 10, 5, 20, 0, 0, 0, 0, 20},
+      {"P10 20 shifts one head left",
+       {1, 1, 10, 5, 20, 0, 0, 0, 0, 20},
        lineOps(74, 976, 74, 1005)},
-      {"P10 0.5 shifts half a head right", {1, 1, 10, 5, 10, 0, 0, 0, 0, 0.5f},
+      {"P10 0.5 shifts half a head right",
+       {1, 1, 10, 5, 10, 0, 0, 0, 0, 0.5f},
        lineOps(99, 976, 99, 946)},
   };
   for (const StemCase& c : cases) EXPECT_EQ(note(c.note), c.ops) << c.name;
@@ -79,7 +82,8 @@ TEST_F(NoteOps, LedgerLines) {
       {"P4 -1: two below", {1, 1, 10, -1}, at1 + atMinus1},
       {"P4 -2: two below", {1, 1, 10, -2}, at1 + atMinus1},
       {"P4 114 counts as 14", {1, 1, 10, 114}, at13},
-      {"P10 10 moves them one head right", {1, 1, 10, 14, 0, 0, 0, 0, 0, 10},
+      {"P10 10 moves them one head right",
+       {1, 1, 10, 14, 0, 0, 0, 0, 0, 10},
        lineOps(91, 942, 107, 942)},
       {"P1 and P2 only: one below at P3 0", {1, 1}, lineOps(45, 992, 61, 992)},
   };
@@ -98,8 +102,8 @@ TEST_F(NoteTest, StemThenComponentsThenLedgerLines) {
   prepareStaffTables(document, view);
   RecordingSurface surface;
   paintNote(surface, document, view, 2);
-  EXPECT_EQ(surface.listing(), lineOps(94, 938, 94, 908) + "polygon black 2 1 2 3 4\n" +
-                                   lineOps(81, 942, 97, 942));
+  EXPECT_EQ(surface.listing(),
+            lineOps(94, 938, 94, 908) + "polygon black 2 1 2 3 4\n" + lineOps(81, 942, 97, 942));
 }
 
 TEST_F(NoteTest, OffTheTablesOnlyTheComponentsAreDrawn) {

@@ -11,9 +11,9 @@
 #include "library/library_table.h"
 #include "paint/painter.h"
 #include "paint/recording_surface.h"
-#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 // A record from a vector list and a draw list, as a component or a symbol.
 inline LibrarySymbol makeSymbol(std::vector<Vector> vectors, std::vector<DrawEntry> drawList) {
@@ -47,7 +47,8 @@ class PaintTest : public ::testing::Test {
   // Appends a copy of record to item i's component list in the view.
   void attach(int i, const LibrarySymbol& record) {
     ComponentLists& lists = view.components;
-    if (lists.items.size() <= static_cast<size_t>(i)) lists.items.resize(static_cast<size_t>(i) + 1);
+    if (lists.items.size() <= static_cast<size_t>(i))
+      lists.items.resize(static_cast<size_t>(i) + 1);
     ItemComponents& list = lists.items[static_cast<size_t>(i)];
     list.records.push_back(std::make_unique<Component>(record));
     list.count = static_cast<int32_t>(list.records.size());

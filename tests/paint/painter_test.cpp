@@ -80,12 +80,12 @@ TEST_F(PainterTest, StaffTablesAreRefilledOnEveryPass) {
 
 TEST_F(PainterTest, ListingIsStableBetweenTwoPaints) {
   loadItems(document, {{8, 1},
-             {8, 2, 0, 0, 0.75f},
-             {1, 1, 10, 14, 10},
-             {2, 2, 20, 5},
-             {6, 1, 10, 5, 5, 30, 12},
-             {4, 1, 10, 5, 999, 30, -4},
-             {14, 1, 50, 2, 2}});
+                       {8, 2, 0, 0, 0.75f},
+                       {1, 1, 10, 14, 10},
+                       {2, 2, 20, 5},
+                       {6, 1, 10, 5, 5, 30, 12},
+                       {4, 1, 10, 5, 999, 30, -4},
+                       {14, 1, 50, 2, 2}});
   attach(3, makeSymbol(numberedPoints(8), {{1, 1}, {-1, 1}, {-1, 1}, {-1, 1}, {2, 4}}));
   attach(4, makeSymbol(numberedPoints(3), {{3, 3}}));
   std::string first = paintAll();

@@ -28,12 +28,14 @@ TEST_F(PrintedNote, AsEquivalentBasicNotes) {
   // An up-stem note below the staff: a stem and two ledger lines.
   const float shifted = static_cast<float>(10 + kPrintedHeadWidth);
   const Row rows[] = {
-      {"P12 1: on the staff above", {1, 1, 10, -1, 10, 0, 0, 1, 0, 0, 0, 1},
+      {"P12 1: on the staff above",
+       {1, 1, 10, -1, 10, 0, 0, 1, 0, 0, 0, 1},
        {1, 2, 10, -1, 10, 0, 0, 1}},
       {"P12 2: on the staff below", {1, 2, 10, -1, 20, 0, 0, 0, 0, 0, 0, 2}, {1, 1, 10, -1, 20}},
       {"P12 0.5: on its own staff", {1, 1, 10, -1, 10, 0, 0, 0, 0, 0, 0, 0.5f}, {1, 1, 10, -1, 10}},
       {"P10 1: a unit right", {1, 1, 10, -1, 10, 0, 0, 0, 0, 1}, {1, 1, 11, -1, 10}},
-      {"P10 20: a printed head width left", {1, 1, shifted, 14, 20, 0, 0, 0, 0, 20},
+      {"P10 20: a printed head width left",
+       {1, 1, shifted, 14, 20, 0, 0, 0, 0, 20},
        {1, 1, 10, 14, 20}},
   };
   for (const Row& row : rows) {

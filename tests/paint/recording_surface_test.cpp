@@ -85,7 +85,8 @@ TEST(RecordingSurface, MalformedPathListsNoSegments) {
 
 TEST(RecordingSurface, TextRunsQuoteTheirStringOnOneLine) {
   RecordingSurface s;
-  s.drawText({"Nimbus Roman", FontStyle::kBoldItalic, 12, 10.5, -3, 90, "Allegro \"ma\" non\\troppo"});
+  s.drawText(
+      {"Nimbus Roman", FontStyle::kBoldItalic, 12, 10.5, -3, 90, "Allegro \"ma\" non\\troppo"});
   s.drawText({"Nimbus Sans", FontStyle::kRoman, 7.25, 0, 0, -12.5, "line\nbreak \xc3\xa9"});
   EXPECT_EQ(s.listing(),
             "text Nimbus Roman bolditalic 12 10.5 -3 90 \"Allegro \\\"ma\\\" non\\\\troppo\"\n"

@@ -1,6 +1,8 @@
 // Slur shapes against SCORE's own printed slurs: the numbers are read off
 // the EPS files of the corpus pages (ends, peak of each edge across the
 // chord, and one point of the first edge near a quarter of the chord).
+#include "paint/slur_shape.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 
 #include "eps_frame.h"
 #include "paint/ending_shape.h"
-#include "paint/slur_shape.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ double across(const SlurCurve& c, PagePoint p, double step) {
 }
 
 // The largest distance from the chord of the outline's points from first to last.
-double peakOf(const SlurCurve& c, const std::vector<PagePoint>& outline, size_t first,
-              size_t last, double step) {
+double peakOf(const SlurCurve& c, const std::vector<PagePoint>& outline, size_t first, size_t last,
+              double step) {
   double peak = 0;
   for (size_t i = first; i < last; ++i) {
     double d = across(c, outline[i], step);
@@ -46,27 +47,96 @@ SlurItem slur(float p3, float p4, float p5, float p6, float p7, float p8, float 
 }
 
 const MeasuredSlur kMeasured[] = {
-    {"brahms 8, steep, ends over the notes", slur(10.288f, 8, 19, 25.75f, -3.3977f, -1), -24000,
-     {1711, -23343}, {4030, -21899}, -3.393, -3.708, 0.2578, -2.884},
-    {"brahms 12, tie", slur(23.995f, 4.35f, 5.88f, 32.66f, -1.183f, -2), -24000, {4105, -23822},
-     {4786, -23621}, -1.188, -1.417, 0.2215, -0.973},
-    {"brahms 22, flattened", slur(46.277f, 3.98f, 2.25f, 59.45f, -1.558f, -2, -0.25f), -24000,
-     {7447, -23870}, {8804, -24097}, -1.559, -1.833, 0.2312, -1.232},
-    {"brahms 39, peak at 0.55", slur(83.647f, 8, 16.63f, 96.9f, -3.0227f, -1, 0, 0.55f), -24000,
-     {12715, -23343}, {14696, -22214}, -3.021, -3.329, 0.2458, -2.372},
-    {"brahms 47, long", slur(107.801f, 2, 16, 170.94f, 4.4143f, -1), -24000, {16337, -24130},
-     {25809, -22292}, 4.417, 4.744, 0.2525, 3.678},
-    {"brahms 89, thickness inward", slur(124.324f, -0.2f, -0.2f, 131.88f, -0.75f, -2, -0.5f),
-     -20850, {19154, -21269}, {19669, -21269}, -0.754, -0.526, 0.2854, -0.670},
-    {"brahms 443, dotted tie", slur(1.667f, 15, 13.25f, 31.46f, 2.8131f, -3), 1988.8, {925, 3563},
-     {4605, 3333}, 2.817, 3.153, 0.2561, 2.373},
-    {"brahms 464, P8 -4", slur(48.237f, 15.88f, 14, 76.66f, 3.1631f, -4), 1988.8, {7572, 3678},
-     {11760, 3431}, 3.169, 3.498, 0.2445, 2.606},
-    {"chopin 271, P8 -9", slur(15.561f, 17, 21.75f, 30.668f, 3, -9, -0.5f), -13606,
-     {2334, -11768}, {4862, -11144}, 2.998, 3.305, 0.2578, 2.347},
-    {"brahms 354, P8 -6, peak at 0.6", slur(81.207f, 16.38f, 11.75f, 107.52f, 3.6984f, -6,
-                                             -0.25f, 0.6f),
-     -5580.4, {12518, -3823}, {16278, -4427}, 3.697, 4.026, 0.2523, 2.650},
+    {"brahms 8, steep, ends over the notes",
+     slur(10.288f, 8, 19, 25.75f, -3.3977f, -1),
+     -24000,
+     {1711, -23343},
+     {4030, -21899},
+     -3.393,
+     -3.708,
+     0.2578,
+     -2.884},
+    {"brahms 12, tie",
+     slur(23.995f, 4.35f, 5.88f, 32.66f, -1.183f, -2),
+     -24000,
+     {4105, -23822},
+     {4786, -23621},
+     -1.188,
+     -1.417,
+     0.2215,
+     -0.973},
+    {"brahms 22, flattened",
+     slur(46.277f, 3.98f, 2.25f, 59.45f, -1.558f, -2, -0.25f),
+     -24000,
+     {7447, -23870},
+     {8804, -24097},
+     -1.559,
+     -1.833,
+     0.2312,
+     -1.232},
+    {"brahms 39, peak at 0.55",
+     slur(83.647f, 8, 16.63f, 96.9f, -3.0227f, -1, 0, 0.55f),
+     -24000,
+     {12715, -23343},
+     {14696, -22214},
+     -3.021,
+     -3.329,
+     0.2458,
+     -2.372},
+    {"brahms 47, long",
+     slur(107.801f, 2, 16, 170.94f, 4.4143f, -1),
+     -24000,
+     {16337, -24130},
+     {25809, -22292},
+     4.417,
+     4.744,
+     0.2525,
+     3.678},
+    {"brahms 89, thickness inward",
+     slur(124.324f, -0.2f, -0.2f, 131.88f, -0.75f, -2, -0.5f),
+     -20850,
+     {19154, -21269},
+     {19669, -21269},
+     -0.754,
+     -0.526,
+     0.2854,
+     -0.670},
+    {"brahms 443, dotted tie",
+     slur(1.667f, 15, 13.25f, 31.46f, 2.8131f, -3),
+     1988.8,
+     {925, 3563},
+     {4605, 3333},
+     2.817,
+     3.153,
+     0.2561,
+     2.373},
+    {"brahms 464, P8 -4",
+     slur(48.237f, 15.88f, 14, 76.66f, 3.1631f, -4),
+     1988.8,
+     {7572, 3678},
+     {11760, 3431},
+     3.169,
+     3.498,
+     0.2445,
+     2.606},
+    {"chopin 271, P8 -9",
+     slur(15.561f, 17, 21.75f, 30.668f, 3, -9, -0.5f),
+     -13606,
+     {2334, -11768},
+     {4862, -11144},
+     2.998,
+     3.305,
+     0.2578,
+     2.347},
+    {"brahms 354, P8 -6, peak at 0.6",
+     slur(81.207f, 16.38f, 11.75f, 107.52f, 3.6984f, -6, -0.25f, 0.6f),
+     -5580.4,
+     {12518, -3823},
+     {16278, -4427},
+     3.697,
+     4.026,
+     0.2523,
+     2.650},
 };
 
 TEST(SlurShape, MatchesSlursSCOREPrinted) {
@@ -82,8 +152,7 @@ TEST(SlurShape, MatchesSlursSCOREPrinted) {
     std::vector<PagePoint> outline = slurOutline(curve, 0, 1, samples);
     ASSERT_EQ(outline.size(), 2u * (samples + 1)) << m.name;
     EXPECT_NEAR(peakOf(curve, outline, 0, samples + 1, frame.step), m.peak, 0.02) << m.name;
-    EXPECT_NEAR(peakOf(curve, outline, samples + 1, outline.size(), frame.step), m.secondPeak,
-                0.04)
+    EXPECT_NEAR(peakOf(curve, outline, samples + 1, outline.size(), frame.step), m.secondPeak, 0.04)
         << m.name;
     EXPECT_NEAR(across(curve, slurPoint(curve, m.quarterU), frame.step), m.quarterHeight, 0.03)
         << m.name;
@@ -197,7 +266,7 @@ TEST(SlurShape, UndrawableItemsGiveNoCurve) {
   const float inf = INFINITY;
   const SlurItem cases[] = {
       slur(10, 5, 5, 10, 3, 0),  // ends coincide
-      slur(nan, 5, 5, 30, 3, 0),   slur(10, inf, 5, 30, 3, 0), slur(10, 5, 5, 30, nan, 0),
+      slur(nan, 5, 5, 30, 3, 0),     slur(10, inf, 5, 30, 3, 0),       slur(10, 5, 5, 30, nan, 0),
       slur(10, 5, 5, 30, 3, 0, inf), slur(10, 5, 5, 30, 3, 0, 0, nan),
   };
   SlurCurve curve;

@@ -17,8 +17,7 @@ std::string staffLines(int x1, int x2, const std::vector<int>& ys) {
 using StaffTest = PaintTest;
 
 TEST_F(StaffTest, DefaultStaffIsFiveLinesWithTruncatedSpacing) {
-  EXPECT_EQ(paintOne({{8, 1}}, 1, paintStaff),
-            staffLines(48, 768, {984, 976, 968, 959, 951}));
+  EXPECT_EQ(paintOne({{8, 1}}, 1, paintStaff), staffLines(48, 768, {984, 976, 968, 959, 951}));
 }
 
 struct StaffCase {
@@ -34,8 +33,7 @@ const StaffCase kStaffCases[] = {
     {"P7 1 is the bottom line alone", {8, 1, 0, 0, 0, 0, 1}, {984}},
     {"P7 7 gives seven lines", {8, 1, 0, 0, 0, 0, 7}, {984, 976, 968, 959, 951, 943, 934}},
     {"negative P7 gives none", {8, 1, 0, 0, 0, 0, -3}, {}},
-    {"P7 105 is five lines, not raised", {8, 1, 0, 0, 0, 0, 105},
-     {984, 976, 968, 959, 951}},
+    {"P7 105 is five lines, not raised", {8, 1, 0, 0, 0, 0, 105}, {984, 976, 968, 959, 951}},
     {"P7 301 is one line raised two spaces", {8, 1, 0, 0, 0, 0, 301}, {968}},
     {"P7 100 gives no lines", {8, 1, 0, 0, 0, 0, 100}, {}},
     {"P7 200 gives no lines", {8, 1, 0, 0, 0, 0, 200}, {}},
@@ -43,13 +41,13 @@ const StaffCase kStaffCases[] = {
     {"P4 -2003: offset -3 steps, two lines", {8, 1, 0, -2003}, {997, 989}},
     {"P4 1000: no offset, one line", {8, 1, 0, 1000}, {984}},
     {"P4 999.9 is an offset, not a count", {8, 1, 0, 999.9f, 0, 0, 1}, {-3216}},
-    {"P7 in the hundreds wins over the thousands of P4", {8, 1, 0, 2003, 0, 0, 105},
+    {"P7 in the hundreds wins over the thousands of P4",
+     {8, 1, 0, 2003, 0, 0, 105},
      {971, 963, 955, 946, 938}},
     {"P7 -1 hides a staff with thousands", {8, 1, 0, 2003, 0, 0, -1}, {}},
     {"size 0.5 halves the spacing", {8, 1, 0, 0, 0.5f}, {984, 980, 976, 972, 968}},
     {"size 2 doubles spacing and offset", {8, 1, 0, 2, 2}, {967, 951, 934, 917, 900}},
-    {"P7 203 at size 0.5 is raised one half space", {8, 1, 0, 0, 0.5f, 0, 203},
-     {980, 976, 972}},
+    {"P7 203 at size 0.5 is raised one half space", {8, 1, 0, 0, 0.5f, 0, 203}, {980, 976, 972}},
 };
 
 TEST_F(StaffTest, LineCountsAndPositions) {
@@ -85,13 +83,14 @@ TEST_F(StaffTest, StaffNumbersOutsideTheTablesDrawNothing) {
 TEST_F(StaffTest, HostileCountsAreBounded) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const ItemParams hostile[] = {
-      {8, 1, 0, 0, 0, 0, 1e9f},   {8, 1, 0, 3e38f},     {8, 1, 0, -3e38f},
+      {8, 1, 0, 0, 0, 0, 1e9f},   {8, 1, 0, 3e38f},        {8, 1, 0, -3e38f},
       {8, 1, 0, 0, 1e30f, 0, 20}, {8, 1, 0, 0, nan, 0, 5}, {8, 1, nan, nan, nan, nan, nan},
   };
   for (const ItemParams& staff : hostile) {
     reset();
     std::string ops = paintOne({staff}, 1, paintStaff);
-    EXPECT_LE(countOps(ops, "lineto"), kMaxRuledLines) << "P4 " << staff[3] << " P7 " << staff.back();
+    EXPECT_LE(countOps(ops, "lineto"), kMaxRuledLines)
+        << "P4 " << staff[3] << " P7 " << staff.back();
   }
 }
 

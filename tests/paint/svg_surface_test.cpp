@@ -93,10 +93,13 @@ TEST_F(SvgSurfaceTest, SymbolsAreDefinedOnceAndUsed) {
   }
   std::string svg = surface.svg();
   EXPECT_EQ(occurrences(svg, "<g id=\"s11\">"), 1);
-  EXPECT_TRUE(contains(svg, "<g id=\"s11\">\n<path d=\"M0 0l40 -80l40 80z\" fill-rule=\"evenodd\"/>"))
+  EXPECT_TRUE(
+      contains(svg, "<g id=\"s11\">\n<path d=\"M0 0l40 -80l40 80z\" fill-rule=\"evenodd\"/>"))
       << svg;
-  EXPECT_TRUE(contains(svg, "<use id=\"u0\" xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 0.5 0 0)\"/>"));
-  EXPECT_TRUE(contains(svg, "<use id=\"u1\" xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 -0.5 0 0)\"/>"));
+  EXPECT_TRUE(
+      contains(svg, "<use id=\"u0\" xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 0.5 0 0)\"/>"));
+  EXPECT_TRUE(
+      contains(svg, "<use id=\"u1\" xlink:href=\"#s11\" transform=\"matrix(0.5 0 0 -0.5 0 0)\"/>"));
   EXPECT_TRUE(contains(svg, "<use xlink:href=\"#u0\" x=\"100\" y=\"200\"/>"));
   EXPECT_TRUE(contains(svg, "<use xlink:href=\"#u1\" x=\"300\" y=\"200\"/>"));
   EXPECT_TRUE(contains(svg, "<use xlink:href=\"#u1\" x=\"500\" y=\"200\"/>"));

@@ -38,13 +38,15 @@ TEST_F(SvgText, TextItemsAreTextElements) {
                            textItem({1, 50, 14, 1, 1.3767f}, "_00Fr<<ed<<eric Chopin"),
                            textItem({1, 90, 14, 1, 2.36f}, "_015"),
                            {10, 1, 0, 13, 13, 0, 1, 0, 0, 0, 0, 0, 0, 0, -1.8f}});
-  EXPECT_TRUE(contains(svg, "font-family=\"Nimbus Roman\" font-style=\"italic\" "
-                            "font-size=\"13.9\" xml:space=\"preserve\">dolce</text>"))
+  EXPECT_TRUE(contains(svg,
+                       "font-family=\"Nimbus Roman\" font-style=\"italic\" "
+                       "font-size=\"13.9\" xml:space=\"preserve\">dolce</text>"))
       << svg;
   EXPECT_TRUE(contains(svg, "font-size=\"19.1\" xml:space=\"preserve\">Frédéric Chopin</text>"))
       << svg;
-  EXPECT_TRUE(contains(svg, "font-weight=\"bold\" font-size=\"32.8\" "
-                            "xml:space=\"preserve\">5</text>"))
+  EXPECT_TRUE(contains(svg,
+                       "font-weight=\"bold\" font-size=\"32.8\" "
+                       "xml:space=\"preserve\">5</text>"))
       << svg;
   EXPECT_TRUE(contains(svg, "<g id=\"item-5\" class=\"number\" data-staff=\"1\"><text "));
   EXPECT_TRUE(contains(svg, ">13</text>")) << svg;

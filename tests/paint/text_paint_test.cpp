@@ -51,8 +51,9 @@ class TextPaint : public PaintTest {
   // The runs of the last item, after two staves of size 0.75.
   std::vector<TextLine> runsOfLast(std::vector<ItemParams> items) {
     items.insert(items.begin(), {{8, 1, 0, 0, 0.75f}, {8, 2, 0, 0, 0.75f}});
-    lastOps = paintOne(items, static_cast<int>(items.size()),
-                       [](DrawingSurface& s, const Document& d, View& v, int) { paintScore(s, d, v); });
+    lastOps =
+        paintOne(items, static_cast<int>(items.size()),
+                 [](DrawingSurface& s, const Document& d, View& v, int) { paintScore(s, d, v); });
     return textRuns(lastOps);
   }
 
@@ -64,8 +65,7 @@ class TextPaint : public PaintTest {
 
   // Device x of horizontal position h and y of height v on staff 1.
   PathPoint onStaff1(double h, double v) {
-    return deviceMap(view.viewState)
-        .map(staffFrame(view.viewState, view.staffTables, 1).at(h, v));
+    return deviceMap(view.viewState).map(staffFrame(view.viewState, view.staffTables, 1).at(h, v));
   }
 
   std::string lastOps;
@@ -178,9 +178,10 @@ TEST_F(TextPaint, TupletAndEndingNumbers) {
 
 TEST_F(TextPaint, BasicModeDrawsNoText) {
   view.drawingMode = DrawingMode::kBasic;
-  std::vector<TextLine> runs = runsOfLast({text({1, 10, 5, 1, 1}, "_00Lento"),
-                                      {10, 1, 0, 13, 4, 0, 1},
-                                      {5, 1, 10, 8, 8, 30, 2, -1, 0, 0, 0, 0, 0.65f, 0, 0, 3}});
+  std::vector<TextLine> runs =
+      runsOfLast({text({1, 10, 5, 1, 1}, "_00Lento"),
+                  {10, 1, 0, 13, 4, 0, 1},
+                  {5, 1, 10, 8, 8, 30, 2, -1, 0, 0, 0, 0, 0.65f, 0, 0, 3}});
   EXPECT_TRUE(runs.empty()) << lastOps;
 }
 

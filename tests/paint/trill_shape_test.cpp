@@ -1,9 +1,9 @@
 // Trill, ottava and pedal lines: which sign, which extension, where.
+#include "paint/trill_shape.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "paint/trill_shape.h"
 
 namespace {
 

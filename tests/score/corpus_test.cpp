@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "listing_tokens.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/pmx_export.h"
 #include "score/pmx_reader.h"
 #include "score/words.h"
-#include "listing_tokens.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"
 
@@ -55,7 +55,8 @@ TEST_F(Corpus, WritingAndReadingBackKeepsEveryItemBitForBit) {
   for (const char* page : kPages) {
     if (!loadPage(page)) GTEST_SKIP() << "corpus absent";
     std::vector<std::vector<uint8_t>> before;
-    for (int i = 1; i <= document.itemTable.itemCount; ++i) before.push_back(itemWords(document, i));
+    for (int i = 1; i <= document.itemTable.itemCount; ++i)
+      before.push_back(itemWords(document, i));
     std::vector<uint8_t> written;
     std::string error;
     ASSERT_TRUE(musFileBytes(document, &written, &error)) << page << ": " << error;
@@ -141,10 +142,9 @@ TEST_F(Corpus, ScoresListingReadsBackAsItsPage) {
       for (size_t k = first; k < first + compared && k < read[i].params.size(); ++k) {
         const float expected = k < original[i].params.size() ? original[i].params[k] : 0.0f;
         // The listed decimal is itself stored to single precision once more.
-        const double tolerance = printedTolerance(listed[i].numbers[k - first]) +
-                                 2 * std::fabs(expected) * FLT_EPSILON;
-        EXPECT_NEAR(read[i].params[k], expected, tolerance)
-            << where << " P" << k + 1;
+        const double tolerance =
+            printedTolerance(listed[i].numbers[k - first]) + 2 * std::fabs(expected) * FLT_EPSILON;
+        EXPECT_NEAR(read[i].params[k], expected, tolerance) << where << " P" << k + 1;
       }
       if (listed[i].text) {
         EXPECT_EQ(read[i].text, original[i].text) << where;

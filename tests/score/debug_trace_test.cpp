@@ -1,10 +1,11 @@
+#include "score/debug_trace.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "score/debug_trace.h"
 #include "score/mus_file.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"

@@ -1,10 +1,11 @@
+#include "score/item_table.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "score/item_table.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"
 
@@ -64,7 +65,8 @@ TEST_F(ItemTableTest, TextIsCutToTheItemsWords) {
     std::string characters = row.extraWords == 0 ? "" : "Hello";
     std::vector<uint8_t> words = textItemWords(head, characters);
     words.resize(4 * (13 + row.extraWords), ' ');
-    loadImage(document, imageWithDataArea(concatBytes({floatBytes({13.0f + row.extraWords}), words})));
+    loadImage(document,
+              imageWithDataArea(concatBytes({floatBytes({13.0f + row.extraWords}), words})));
     EXPECT_EQ(itemAt(document.itemTable, 1).paramWords, 13 + row.extraWords) << row.name;
     EXPECT_EQ(textOfItem(itemAt(document.itemTable, 1)), row.expected) << row.name;
   }

@@ -45,7 +45,6 @@ inline int decimalsOf(const std::string& token) {
   return point == std::string::npos ? 0 : static_cast<int>(token.size() - point - 1);
 }
 
-
 // Half a unit in the last printed place of a listed number.
 inline double printedTolerance(const std::string& token) {
   double unit = 1.0;

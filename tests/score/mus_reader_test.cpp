@@ -39,7 +39,8 @@ TEST_F(MusReader, ReadsItemsAndStatistics) {
   EXPECT_EQ(param(itemAt(document.itemTable, 3), 3), 10.5f);
   // Parameters are read in place: P1 of item 1 is the word after its count word.
   EXPECT_EQ(itemAt(document.itemTable, 1).params, document.itemTable.fileImage.data() + 6);
-  EXPECT_EQ(document.loadStatistics.fileSize, static_cast<int32_t>(document.itemTable.fileImage.size()));
+  EXPECT_EQ(document.loadStatistics.fileSize,
+            static_cast<int32_t>(document.itemTable.fileImage.size()));
   EXPECT_EQ(document.loadStatistics.serialNumber, 4294967294u);  // the raw integer, unsigned
   EXPECT_EQ(document.loadStatistics.scoreVersion, 3);
   EXPECT_EQ(document.loadStatistics.units, 1);
@@ -107,7 +108,8 @@ TEST_F(MusReader, HostileFiles) {
     }
     for (int i = 1; i <= document.itemTable.itemCount; ++i) {
       const ItemRecord& item = itemAt(document.itemTable, i);
-      const uint8_t* end = document.itemTable.fileImage.data() + document.itemTable.fileImage.size();
+      const uint8_t* end =
+          document.itemTable.fileImage.data() + document.itemTable.fileImage.size();
       EXPECT_LE(item.params + 4 * item.paramWords, end) << row.name << " item " << i;
     }
   }
@@ -172,9 +174,8 @@ TEST_F(MusReader, ReadsFilesAndRefusesWhatIsNotOne) {
 // listing and the writer must cope with it (the sanitizer build checks the reads).
 TEST_F(MusReader, CutAndDamagedPagesStayInsideTheirImage) {
   const Bytes page = imageWithDataArea(concatBytes(
-      {floatBytes({3, 8, 1, 0}),
-       floatBytes({15}), textItemWords({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0}, "Hello"),
-       floatBytes({2, 14, 1})}));
+      {floatBytes({3, 8, 1, 0}), floatBytes({15}),
+       textItemWords({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0}, "Hello"), floatBytes({2, 14, 1})}));
   const Bytes endMark = floatBytes({-9999.0f});
   std::vector<Bytes> variants;
   for (size_t cut = 0; cut < page.size(); ++cut) {
@@ -193,8 +194,12 @@ TEST_F(MusReader, CutAndDamagedPagesStayInsideTheirImage) {
     ASSERT_TRUE(readMusImage(variants[v], document, &error)) << "variant " << v << ": " << error;
     const uint8_t* end = document.itemTable.fileImage.data() + document.itemTable.fileImage.size();
     for (int i = 1; i <= document.itemTable.itemCount; ++i) {
-      EXPECT_LE(itemAt(document.itemTable, i).params + 4 * itemAt(document.itemTable, i).paramWords, end) << "variant " << v;
-      EXPECT_LE(textOfItem(itemAt(document.itemTable, i)).size(), 4u * itemAt(document.itemTable, i).paramWords) << "variant " << v;
+      EXPECT_LE(itemAt(document.itemTable, i).params + 4 * itemAt(document.itemTable, i).paramWords,
+                end)
+          << "variant " << v;
+      EXPECT_LE(textOfItem(itemAt(document.itemTable, i)).size(),
+                4u * itemAt(document.itemTable, i).paramWords)
+          << "variant " << v;
     }
     pmxListing(document);
     Bytes written;

@@ -16,8 +16,8 @@ using Bytes = std::vector<uint8_t>;
 class MusWriter : public ScoreTest {};
 
 // 0.0, serial 19660, 3.0, 0.0, 5.0, -9999.0.
-const Bytes kWrittenTrailer = {0, 0, 0, 0, 0xCC, 0x4C, 0, 0, 0, 0, 0x40, 0x40,
-                               0, 0, 0, 0, 0, 0, 0xA0, 0x40, 0x00, 0x3C, 0x1C, 0xC6};
+const Bytes kWrittenTrailer = {0, 0, 0, 0, 0xCC, 0x4C, 0,    0,    0,    0,    0x40, 0x40,
+                               0, 0, 0, 0, 0,    0,    0xA0, 0x40, 0x00, 0x3C, 0x1C, 0xC6};
 
 Bytes writtenBytes(const Document& document) {
   Bytes bytes;
@@ -34,9 +34,9 @@ TEST_F(MusWriter, EmptyTableIs26Bytes) {
 
 TEST_F(MusWriter, OneItemFileHasTheExactBytes) {
   loadItems(document, {{8, 1, 0}});
-  const Bytes expected = concatBytes({{0x0A, 0x00, 0, 0, 0x40, 0x40, 0, 0, 0, 0x41, 0, 0, 0x80, 0x3F,
-                                       0, 0, 0, 0},
-                                      kWrittenTrailer});
+  const Bytes expected =
+      concatBytes({{0x0A, 0x00, 0, 0, 0x40, 0x40, 0, 0, 0, 0x41, 0, 0, 0x80, 0x3F, 0, 0, 0, 0},
+                   kWrittenTrailer});
   Bytes written = writtenBytes(document);
   ASSERT_EQ(written, expected);
 
@@ -56,15 +56,15 @@ TEST_F(MusWriter, ZeroParameterItemIsJustItsCountWord) {
 TEST_F(MusWriter, TextItemsAreCountedAndPadded) {
   struct Row {
     const char* name;
-    Bytes item;  // count word + words as read
+    Bytes item;      // count word + words as read
     Bytes expected;  // count word + words as written
   };
   const Bytes hello = textItemWords({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 5, 7.5f}, "Hello");
   const Bytes empty = floatBytes({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7.5f});
   Bytes helloNonSpacePadding = hello;
   helloNonSpacePadding.back() = 'x';
-  const Bytes lengthTooLarge =
-      concatBytes({floatBytes({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 99, 7.5f}), Bytes{'a', 'b', 'c', 'd'}});
+  const Bytes lengthTooLarge = concatBytes(
+      {floatBytes({16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 99, 7.5f}), Bytes{'a', 'b', 'c', 'd'}});
   const Row rows[] = {
       {"L = 5", concatBytes({floatBytes({15}), hello}), concatBytes({floatBytes({15}), hello})},
       {"L = 0", concatBytes({floatBytes({13}), empty}), concatBytes({floatBytes({13}), empty})},
@@ -82,7 +82,8 @@ TEST_F(MusWriter, TextItemsAreCountedAndPadded) {
     ASSERT_EQ(document.itemTable.itemCount, 1) << row.name;
     Bytes header(2);
     writeUint16At(header.data(), static_cast<uint16_t>((row.expected.size() + 24) / 4));
-    EXPECT_EQ(writtenBytes(document), concatBytes({header, row.expected, kWrittenTrailer})) << row.name;
+    EXPECT_EQ(writtenBytes(document), concatBytes({header, row.expected, kWrittenTrailer}))
+        << row.name;
   }
 }
 

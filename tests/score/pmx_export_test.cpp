@@ -1,3 +1,5 @@
+#include "score/pmx_export.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "score/item_table.h"
-#include "score/pmx_export.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"
 
@@ -48,13 +49,21 @@ TEST_F(PmxExport, TextItemLines) {
     std::string lines;
   };
   const Row rows[] = {
-      {"hello", {16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0}, "Hello",
+      {"hello",
+       {16, 1, 10, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0},
+       "Hello",
        "t  1.     10.000 .000   .000   .000   .000   .000   .000   .000   .000   \nHello\n"},
-      {"staff 0 and negatives", {16, 0, -2.5f, 1, 0, 0, 0, 0, 0, 0, -1.0125f, 2, 33}, "ab",
+      {"staff 0 and negatives",
+       {16, 0, -2.5f, 1, 0, 0, 0, 0, 0, 0, -1.0125f, 2, 33},
+       "ab",
        "t  0.     -2.500 1.000 .000   .000   .000   .000   .000   .000   -1.013 \nab\n"},
-      {"empty text", {16, 7.9f, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "",
+      {"empty text",
+       {16, 7.9f, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+       "",
        "t  7.     1.000 .000   .000   .000   .000   .000   .000   .000   .000   \n\n"},
-      {"text ends at a NUL", {16, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0}, std::string("ab\0cd", 5),
+      {"text ends at a NUL",
+       {16, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0},
+       std::string("ab\0cd", 5),
        "t  1.     1.000 .000   .000   .000   .000   .000   .000   .000   .000   \nab\n"},
   };
   for (const Row& row : rows) {

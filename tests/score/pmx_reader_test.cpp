@@ -1,3 +1,5 @@
+#include "score/pmx_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/pmx_export.h"
-#include "score/pmx_reader.h"
 #include "score_fixture.h"
 #include "support/mus_bytes.h"
 
@@ -41,8 +42,8 @@ Bytes writtenImage(const Document& document) {
 TEST_F(PmxReader, OurListingReadsBackAsTheSamePage) {
   const Bytes plain = floatBytes({3, 1, 10.25f, -2.5f, 0, 0.125f});
   Bytes dataArea = concatBytes({floatBytes({6}), plain});
-  for (const std::string& text : {std::string(), std::string("a"), std::string("abcd"),
-                                  std::string("_00Hello")}) {
+  for (const std::string& text :
+       {std::string(), std::string("a"), std::string("abcd"), std::string("_00Hello")}) {
     dataArea = concatBytes({dataArea, textItem(textHead(static_cast<float>(text.size())), text)});
   }
   dataArea = concatBytes({dataArea, floatBytes({2, 14, 1})});
@@ -73,7 +74,8 @@ TEST_F(PmxReader, AcceptsScoresNumberFormsAndLineEnds) {
        "8.  1.0    .000      .00      .75   200.00\r\n1.  1.0  13.114     5.00    20.00      .00  "
        "    .5000    -1.50\r\n",
        {{8, 1, 0, 0, 0.75f, 200}, {1, 1, 13.114f, 5, 20, 0, 0.5f, -1.5f}}},
-      {"plain numbers, no final line end", "9 1 10 -11 70\n2 1 23.474 0 1 0 0.5",
+      {"plain numbers, no final line end",
+       "9 1 10 -11 70\n2 1 23.474 0 1 0 0.5",
        {{9, 1, 10, -11, 70}, {2, 1, 23.474f, 0, 1, 0, 0.5f}}},
       {"leading minus points", "5. 1.0 -.7500 -0.004\n", {{5, 1, -0.75f, -0.004f}}},
       {"exponents and tabs", "1e1\t2.5E-1  -3e+0\n", {{10, 0.25f, -3}}},
@@ -86,7 +88,8 @@ TEST_F(PmxReader, AcceptsScoresNumberFormsAndLineEnds) {
     ASSERT_EQ(document.itemTable.itemCount, static_cast<int>(row.items.size())) << row.name;
     for (size_t i = 0; i < row.items.size(); ++i) {
       const ItemRecord& item = itemAt(document.itemTable, static_cast<int>(i) + 1);
-      ASSERT_EQ(item.paramWords, static_cast<int>(row.items[i].size())) << row.name << " item " << i + 1;
+      ASSERT_EQ(item.paramWords, static_cast<int>(row.items[i].size()))
+          << row.name << " item " << i + 1;
       for (size_t k = 0; k < row.items[i].size(); ++k) {
         EXPECT_EQ(param(item, static_cast<int>(k) + 1), row.items[i][k])
             << row.name << " item " << i + 1 << " P" << k + 1;
@@ -142,7 +145,8 @@ TEST_F(PmxReader, MalformedListingsLoadNothing) {
       {"text line missing", "8 1\nt 1 2\n", "line 2: text item without its line of characters"},
       {"text line with thirteen numbers", "t 1 2 3 4 5 6 7 8 9 10 11 12 13\nabc\n",
        "line 1: too many numbers for a text item"},
-      {"more words than a page holds", tooLong + "\n", "line 1: more words than a SCORE file can hold (65535)"},
+      {"more words than a page holds", tooLong + "\n",
+       "line 1: more words than a SCORE file can hold (65535)"},
   };
   loadItems(document, {{8, 1, 0}});
   for (const Row& row : rows) {

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>

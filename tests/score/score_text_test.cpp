@@ -1,3 +1,5 @@
+#include "score/score_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "score/number_text.h"
-#include "score/score_text.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ bool sameSpans(const std::vector<TextSpan>& a, const std::vector<TextSpan>& b) {
 
 std::string describe(const std::vector<TextSpan>& spans) {
   std::string out;
-  for (const TextSpan& span : spans) out += "[" + std::to_string(span.fontCode) + " " + span.text + "]";
+  for (const TextSpan& span : spans)
+    out += "[" + std::to_string(span.fontCode) + " " + span.text + "]";
   return out;
 }
 
@@ -73,7 +75,10 @@ TEST(ScoreTextTest, AccentPrefixesAndEncodedBytes) {
       {"encoded capitals", "\x98\x88\x9d\x86", "ÜÉ™®"},
       {"encoded fractions", "\xf3\xf2\xf6", "½¼²"},
       {"curly quotes of the standard encoding", "don't `x'", "don’t ‘x’"},
-      {"bytes without a character", "a\x7f\xc8\x1e" "b", "a\uFFFD\uFFFD\uFFFDb"},
+      {"bytes without a character",
+       "a\x7f\xc8\x1e"
+       "b",
+       "a\uFFFD\uFFFD\uFFFDb"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(joinedText(decodeScoreText(row.raw)), row.expected) << row.name;
@@ -94,9 +99,9 @@ TEST(NumberTextTest, DigitsLettersAndNothing) {
     const char* expected;
   };
   const Row rows[] = {
-      {0, "0"},       {4, "4"},       {13.9f, "13"},  {999, "999"},   {1000, ""},
-      {1001, "A"},    {1026, "Z"},    {1027, ""},     {1031, "a"},    {1056, "z"},
-      {1057, ""},     {-1, ""},       {1e12f, ""},    {std::nanf(""), ""},
+      {0, "0"},    {4, "4"},    {13.9f, "13"}, {999, "999"},        {1000, ""},
+      {1001, "A"}, {1026, "Z"}, {1027, ""},    {1031, "a"},         {1056, "z"},
+      {1057, ""},  {-1, ""},    {1e12f, ""},   {std::nanf(""), ""},
   };
   for (const Row& row : rows) EXPECT_EQ(numberText(row.p5), row.expected) << row.p5;
 }

@@ -1,3 +1,5 @@
+#include "score/times_widths.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/score_text.h"
-#include "score/times_widths.h"
 #include "support/mus_bytes.h"
 
 namespace {

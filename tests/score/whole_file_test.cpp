@@ -1,7 +1,8 @@
+#include "score/whole_file.h"
+
 #include <gtest/gtest.h>
 
 #include "score/file_replace.h"
-#include "score/whole_file.h"
 #include "score/score_fixture.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "score/words.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "score/conversions.h"
-#include "score/words.h"
 
 TEST(Words, ReadsLittleEndianAtOddOffsets) {
   // Words of a SCORE file start at byte 2 + 4k; offset 1 checks unaligned access too.

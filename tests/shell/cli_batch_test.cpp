@@ -54,7 +54,8 @@ TEST_F(CliBatch, OutputsEqualSingleConversions) {
     std::string format = extension + 1;
     for (const char* jobs : {"1", "4"}) {
       std::string folder = root_ + "/batch-" + format + jobs + "/";
-      CliResult result = runCli({"-o", folder, "--format", format, "-j", jobs, libOption_, inputs_});
+      CliResult result =
+          runCli({"-o", folder, "--format", format, "-j", jobs, libOption_, inputs_});
       ASSERT_EQ(result.status, 0) << result.err;
       // Without the corpus the demo is the only page.
       std::string pages = names.size() == 1 ? " page" : " pages";
@@ -192,9 +193,11 @@ TEST(BatchOptions, Parsing) {
       {{"-o", "out/", "--jobs=2", "a.mus"}, "", 2},
       {{"-o", "out/", "-j", "0", "a.mus"}, "-j needs a whole number from 1 to 256, not '0'", 0},
       {{"-o", "out/", "--format", "jpg", "a.mus"},
-       "--format needs png, svg, pdf, ops, pmx or mus, not 'jpg'", 0},
+       "--format needs png, svg, pdf, ops, pmx or mus, not 'jpg'",
+       0},
       {{"-o", "a.svg", "--format", "png", "a.mus"},
-       "--format png does not match the output 'a.svg'", 0},
+       "--format png does not match the output 'a.svg'",
+       0},
       {{"--info", "a.mus", "b.mus"}, "more than one file given ('a.mus' and 'b.mus')", 0},
   };
   for (const Case& c : cases) {

@@ -55,8 +55,8 @@ TEST_F(CliConvert, OpsListingIsStableAndHoldsTheStaff) {
 
 TEST_F(CliConvert, PagesFollowResolutionAndZoom) {
   std::string input = score({{8, 1}});
-  std::vector<std::string> options = {"--dpi", "120", "--zoom", "2", "--basic",
-                                      "--lib", libraries_, input};
+  std::vector<std::string> options = {"--dpi",   "120",   "--zoom",   "2",
+                                      "--basic", "--lib", libraries_, input};
   for (const char* name : {"z.ops", "z.png"}) {
     std::vector<std::string> args = {"-o", output(name)};
     args.insert(args.end(), options.begin(), options.end());

@@ -35,9 +35,7 @@ TEST_F(CliErrors, FailWithOneLineAndLeaveNothingBehind) {
   };
   std::string libOption = "--lib=" + libraries_;
   const Case cases[] = {
-      {"unreadable file",
-       {"--info", missing_},
-       "melibron: Unable to open file " + missing_ + "\n"},
+      {"unreadable file", {"--info", missing_}, "melibron: Unable to open file " + missing_ + "\n"},
       {"unreadable file for output",
        {"-o", output("a.png"), libOption, missing_},
        "melibron: Unable to open file " + missing_ + "\n"},

@@ -76,10 +76,9 @@ TEST(CliParse, RefusesNumbersOutOfRange) {
 TEST(CliParse, ReadsPageOptionsInBothForms) {
   CommandLine line;
   std::string error;
-  ASSERT_TRUE(parseCommandLine(
-      {"--dpi=120", "-o", "Out.PDF", "--zoom", "2.5", "--antialias", "--lib", "/libs", "--basic",
-       "page.mus"},
-      &line, &error))
+  ASSERT_TRUE(parseCommandLine({"--dpi=120", "-o", "Out.PDF", "--zoom", "2.5", "--antialias",
+                                "--lib", "/libs", "--basic", "page.mus"},
+                               &line, &error))
       << error;
   EXPECT_EQ(line.action, CommandAction::kConvert);
   EXPECT_EQ(line.format, OutputFormat::kPdf) << "extensions are matched without case";
@@ -114,7 +113,10 @@ TEST(CliParse, ChoosesTheAction) {
       {"pmx", {"-o", "x.pmx", "a.mus"}, CommandAction::kConvert, OutputFormat::kPmx, false},
       {"mus", {"--output=x.mus", "a.mus"}, CommandAction::kConvert, OutputFormat::kMus, false},
       {"ops", {"-o", "x.ops", "a.mus"}, CommandAction::kConvert, OutputFormat::kOps, false},
-      {"png, with text", {"-o", "x.png", "a.mus"}, CommandAction::kConvert, OutputFormat::kPng,
+      {"png, with text",
+       {"-o", "x.png", "a.mus"},
+       CommandAction::kConvert,
+       OutputFormat::kPng,
        true},
       {"png, basic",
        {"-o", "x.png", "--basic", "a.mus"},

@@ -44,7 +44,8 @@ TEST_F(CliThumbnail, ShowsTheTopOfThePageOnly) {
   // 12 (9.41 inches up) is inside it, staff 1 (0.75 inch up) below it.
   std::string high = score({{8, 12}}, "high.mus");
   std::string low = score({{8, 1}}, "low.mus");
-  ASSERT_EQ(runCli({"--thumbnail", "128", high, output("high.png"), "--lib", libraries_}).status, 0);
+  ASSERT_EQ(runCli({"--thumbnail", "128", high, output("high.png"), "--lib", libraries_}).status,
+            0);
   ASSERT_EQ(runCli({"--thumbnail", "128", low, output("low.png"), "--lib", libraries_}).status, 0);
   QImage shown = readImage(output("high.png"));
   ASSERT_EQ(shown.size(), QSize(128, 128));
@@ -85,7 +86,8 @@ TEST_F(CliThumbnail, BadArgumentsAreRefused) {
     std::string err;
   };
   const std::string sizes = "melibron: --thumbnail needs a size from 16 to 1024 pixels, not ";
-  const std::string operands = "melibron: --thumbnail needs a size, a score file and an output file\n";
+  const std::string operands =
+      "melibron: --thumbnail needs a size, a score file and an output file\n";
   const Case cases[] = {
       {{"0", page, output("t.png")}, sizes + "'0'\n"},
       {{"-5", page, output("t.png")}, sizes + "'-5'\n"},

@@ -20,7 +20,8 @@ TEST(DeviceView, MapsThePageAsTheLogicalViewTimesTheRatio) {
     // Page positions in inches land where the logical view puts them, in
     // device pixels, within the rounding of either.
     for (double inches : {0.0, 1.0, 3.3, 7.9}) {
-      double x = inches * logical.viewState.pixelsPerInch, xd = inches * device.viewState.pixelsPerInch;
+      double x = inches * logical.viewState.pixelsPerInch,
+             xd = inches * device.viewState.pixelsPerInch;
       EXPECT_NEAR(toWindowX(device, xd), ratio * toWindowX(logical, x), ratio / 2 + 1)
           << ratio << " at " << inches << " in";
       EXPECT_NEAR(toWindowY(device, xd), ratio * toWindowY(logical, x), ratio / 2 + 1)

@@ -44,8 +44,9 @@ TEST_F(ExternalUtilsDialogTest, ControlsStandWhereTheDialogUnitsPutThem) {
     int x, y, width, height;
   };
   const Place places[] = {
-      {350, 28, 39, 150, 14}, {354, 28, 147, 150, 14}, {400, 188, 39, 109, 14},
-      {403, 188, 120, 109, 14}, {300, 308, 39, 30, 14}, {304, 308, 147, 30, 14},
+      {350, 28, 39, 150, 14},       {354, 28, 147, 150, 14},
+      {400, 188, 39, 109, 14},      {403, 188, 120, 109, 14},
+      {300, 308, 39, 30, 14},       {304, 308, 147, 30, 14},
       {kOkButton, 361, 85, 50, 14}, {kCancelButton, 361, 102, 50, 14},
   };
   for (const Place& p : places) {
@@ -57,7 +58,9 @@ TEST_F(ExternalUtilsDialogTest, ControlsStandWhereTheDialogUnitsPutThem) {
   // Horizontal units are a quarter of the average character width, vertical
   // ones an eighth of the character height.
   QFontMetrics metrics(dialog.font());
-  int average = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
+  int average =
+      (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) /
+      2;
   EXPECT_EQ(dialog.dialogUnitsToPixels(400, 0, 0, 0).x(), 100 * average);
   EXPECT_EQ(dialog.dialogUnitsToPixels(0, 80, 0, 0).y(), 10 * metrics.height());
 }

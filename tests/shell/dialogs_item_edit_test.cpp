@@ -3,10 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
-#include "layout/layout.h"
 #include <cstring>
 
+#include "layout/layout.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "shell/commands.h"
@@ -24,7 +23,8 @@ std::vector<ItemParams> threeItems() {
   std::vector<uint8_t> words = textItemWords({16, 1, 50, 12, 0, 0, 0, 0, 0, 0, 0, 7, 0}, "Allegro");
   ItemParams text(words.size() / 4);
   std::memcpy(text.data(), words.data(), words.size());
-  return {{1, 1, 20.5f, 4, 0, 1, -2}, text, {8, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
+  return {{1, 1, 20.5f, 4, 0, 1, -2}, text, {8, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                             0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
 }
 
 std::string fieldText(const ItemEditDialog& dialog, int id) {
@@ -98,7 +98,8 @@ TEST_F(ItemEditTest, AnEditedTextIsStoredWithTheLengthRulesOfTextItems) {
     EXPECT_FLOAT_EQ(param(text, 3), 51.0f) << "the numbers were lost";
     EXPECT_EQ(text.paramWords, c.words);
     EXPECT_EQ(text.paramCount, c.words);
-    EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 3), 1), 8.0f) << "the item after it moved wrongly";
+    EXPECT_FLOAT_EQ(param(itemAt(document.itemTable, 3), 1), 8.0f)
+        << "the item after it moved wrongly";
     EXPECT_EQ(itemAt(document.itemTable, 3).paramWords, 22);
     EXPECT_EQ(document.loadStatistics.serialNumber, 1234u) << "the trailer was not kept";
   }
@@ -159,7 +160,8 @@ TEST_F(ItemEditTest, FieldsKeepTheirPlacesAndTheUpDownStandsBesideTheNumber) {
   }
   QRect numberRect = dialog.field(kItemNumberField)->geometry();
   QRect upDownRect(dialog.upDown()->mapTo(&dialog, QPoint(0, 0)), dialog.upDown()->size());
-  QRect numberOnDialog(dialog.field(kItemNumberField)->mapTo(&dialog, QPoint(0, 0)), numberRect.size());
+  QRect numberOnDialog(dialog.field(kItemNumberField)->mapTo(&dialog, QPoint(0, 0)),
+                       numberRect.size());
   EXPECT_FALSE(upDownRect.intersects(numberOnDialog));
   EXPECT_GE(upDownRect.left(), numberOnDialog.right());
 }
@@ -194,7 +196,8 @@ TEST_F(ItemEditTest, RefreshClampsTheItemNumber) {
     const char* typed;
     int shown;
   };
-  const Case cases[] = {{"0", 1}, {"", 1}, {"abc", 1}, {"2", 2}, {"3", 3}, {"4", 3}, {"4000000000", 3}};
+  const Case cases[] = {{"0", 1}, {"", 1},  {"abc", 1},       {"2", 2},
+                        {"3", 3}, {"4", 3}, {"4000000000", 3}};
   ItemEditDialog dialog(nullptr, document, currentItem);
   for (const Case& c : cases) {
     dialog.field(kItemNumberField)->setText(c.typed);

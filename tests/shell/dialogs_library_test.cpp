@@ -129,7 +129,8 @@ TEST_F(LibraryDisplayTest, TheGridFollowsTheWindowsWidth) {
     std::vector<QRect> cells = libraryDisplayCells(client);
     int columns = 0;
     for (const QRect& cell : cells) columns += cell.top() == cells[0].top() ? 1 : 0;
-    EXPECT_EQ(columns, std::clamp((client.width() - 40) / cells[0].width(), 1, 10)) << client.width();
+    EXPECT_EQ(columns, std::clamp((client.width() - 40) / cells[0].width(), 1, 10))
+        << client.width();
   }
 }
 

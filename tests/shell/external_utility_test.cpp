@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
-
 #include <fstream>
 #include <sstream>
 
@@ -148,7 +147,8 @@ TEST_F(ExternalUtilityTest, ABadReturnedFileIsToldAndTheDataFromBeforeStays) {
   // The messages name the hand-over file itself.
   const Case cases[] = {
       {"removed", "rm \"$1\"\n", "Unable to open file " + handOver},
-      {"end mark cut off", "truncate -s -1 \"$1\"\n", "Final value in file " + handOver + " not -9999.0"},
+      {"end mark cut off", "truncate -s -1 \"$1\"\n",
+       "Final value in file " + handOver + " not -9999.0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -226,7 +226,8 @@ TEST(UtilityCommandLineTest, JoinsPathHandOverFileAndOptionsWithSpaces) {
   const Case cases[] = {
       {"worked example", "C:\\Score\\Lj\\Lj.exe", "/LJ /N",
        "C:\\Score\\Lj\\Lj.exe C:\\Score\\tempfile.mus /LJ /N"},
-      {"empty options", "C:\\Score\\Lj\\Lj.exe", "", "C:\\Score\\Lj\\Lj.exe C:\\Score\\tempfile.mus "},
+      {"empty options", "C:\\Score\\Lj\\Lj.exe", "",
+       "C:\\Score\\Lj\\Lj.exe C:\\Score\\tempfile.mus "},
       {"empty path", "", "/LJ", " C:\\Score\\tempfile.mus /LJ"},
   };
   for (const Case& c : cases) {

@@ -2,7 +2,6 @@
 // as the conversion gives, and the page is then laid out and painted (under
 // the sanitizer build, without undefined behaviour).
 #include <QLineEdit>
-
 #include <cmath>
 #include <string>
 
@@ -51,7 +50,7 @@ TEST_F(ItemEditHostileTextTest, StoredAsConvertedThenLaidOutAndPainted) {
                    std::to_string(item));
       // A staff and a note, each with all twenty parameters present.
       loadItems(document, {{8, 1, 0, 0, 1, 200, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                 {1, 1, 10, 5, 10, 0, 1, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
+                           {1, 1, 10, 5, 10, 0, 1, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
       currentItem = item;
       ItemEditDialog dialog(nullptr, document, currentItem);
       dialog.thumbPosition(item);

@@ -30,7 +30,8 @@ TEST(PagePng, ReadsBackAsPainted) {
   };
   const Row rows[] = {
       {"aliased", {96, 1.0, false, DrawingMode::kBasic}, QImage::Format_Mono},
-      {"aliased, a width not a multiple of 8", {97, 1.0, false, DrawingMode::kBasic},
+      {"aliased, a width not a multiple of 8",
+       {97, 1.0, false, DrawingMode::kBasic},
        QImage::Format_Mono},
       // Text is antialiased whatever the lines are.
       {"aliased, with text", {96, 1.0, false}, QImage::Format_Grayscale8},
@@ -38,7 +39,8 @@ TEST(PagePng, ReadsBackAsPainted) {
   };
   for (const Row& row : rows) {
     std::string path = root + "/" + row.name + ".png";
-    ASSERT_TRUE(exportPage(path, PageFormat::kPng, document, row.options, &error)) << row.name << ": " << error;
+    ASSERT_TRUE(exportPage(path, PageFormat::kPng, document, row.options, &error))
+        << row.name << ": " << error;
     QImage painted(pageSize(row.options), QImage::Format_RGB32);
     QPainter painter(&painted);
     View view;

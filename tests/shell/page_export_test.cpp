@@ -8,11 +8,11 @@
 #include <filesystem>
 
 #include "library/library_table.h"
-#include "view/view.h"
 #include "score/mus_file.h"
 #include "shell/support/cli_run.h"
 #include "shell/support/fake_libraries.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -88,8 +88,7 @@ TEST(PageExport, OperationsAreWhatThePainterDraws) {
   layoutPage(document, view, {96, 1.0, false, DrawingMode::kBasic});
   EXPECT_EQ(pageOperations(document, view), "moveto 48 984\nlineto 84 984\n");
   layoutPage(document, view, {});
-  EXPECT_EQ(pageOperations(document, view),
-            "item 1\nmoveto 48 984\nlineto 84 984\nend item\n")
+  EXPECT_EQ(pageOperations(document, view), "item 1\nmoveto 48 984\nlineto 84 984\nend item\n")
       << "the complete listing brackets each item's calls";
 }
 
@@ -117,11 +116,11 @@ TEST(PageExport, ExtremeParametersStayHarmless) {
   const float huge = 1e30f;
   Document document;
   loadItems(document, {{8, 1, -huge, 0, 1, huge, 5},
-             {14, 1, huge, 0, 2},
-             {8, 2, 0, 0, huge},
-             {14, 2, 50, 0, 2},
-             {4, 1, -huge, huge, 0, huge, -huge},
-             {6, 1, -huge, huge, 5, huge, -huge, 1}});
+                       {14, 1, huge, 0, 2},
+                       {8, 2, 0, 0, huge},
+                       {14, 2, 50, 0, 2},
+                       {4, 1, -huge, huge, 0, huge, -huge},
+                       {6, 1, -huge, huge, 5, huge, -huge, 1}});
   QImage image = renderPage(document, {});
   EXPECT_TRUE(ink(image, 400, 984)) << "the endless staff line";
   EXPECT_FALSE(ink(image, 10, 10));
@@ -143,9 +142,12 @@ TEST(PageExport, CorpusPages) {
     Document document;
     ASSERT_TRUE(readMusFile(path, document, &error)) << name << ": " << error;
     std::string base = root + "/" + name;
-    ASSERT_TRUE(exportPage(base + ".png", PageFormat::kPng, document, {}, &error)) << name << ": " << error;
-    ASSERT_TRUE(exportPage(base + ".svg", PageFormat::kSvg, document, {}, &error)) << name << ": " << error;
-    ASSERT_TRUE(exportPage(base + ".pdf", PageFormat::kPdf, document, {}, &error)) << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".png", PageFormat::kPng, document, {}, &error))
+        << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".svg", PageFormat::kSvg, document, {}, &error))
+        << name << ": " << error;
+    ASSERT_TRUE(exportPage(base + ".pdf", PageFormat::kPdf, document, {}, &error))
+        << name << ": " << error;
     QImage image(QString::fromStdString(base + ".png"));
     EXPECT_GT(inkedPixels(image), 10000) << name;
     EXPECT_GT(readFile(base + ".svg").size(), 10000u) << name;

@@ -73,8 +73,8 @@ TEST(PrintOutput, PensAtScoresWeights) {
     layoutPage(document, view, options);
     int x = toWindowX(view, 100 * view.viewState.hUnit);
     int bottom = toWindowY(view, 0);
-    EXPECT_NEAR(inkRun(image, x, bottom, true), c.line, c.line / 4) << c.pixelsPerInch
-                                                                     << " ppi: staff line";
+    EXPECT_NEAR(inkRun(image, x, bottom, true), c.line, c.line / 4)
+        << c.pixelsPerInch << " ppi: staff line";
     int ledger = toWindowY(view, 10 * view.viewState.stepUnit);
     int xLedger = toWindowX(view, 49.5 * view.viewState.hUnit);  // left of the head
     EXPECT_NEAR(inkRun(image, xLedger, ledger, true), c.ledger, c.ledger / 6)
@@ -114,7 +114,8 @@ SvgSummary readSvg(const std::string& path) {
     } else if (!id.empty()) {
       summary.definitions.insert(id);
     } else if (reader.name() == u"use") {
-      summary.used.insert(attributes.value("http://www.w3.org/1999/xlink", "href").toString().mid(1).toStdString());
+      summary.used.insert(
+          attributes.value("http://www.w3.org/1999/xlink", "href").toString().mid(1).toStdString());
     }
   }
   summary.wellFormed = !reader.hasError();

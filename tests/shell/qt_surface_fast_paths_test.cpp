@@ -15,12 +15,12 @@
 #include "layout/layout.h"
 #include "library/library_table.h"
 #include "paint/painter.h"
-#include "view/view.h"
 #include "score/mus_file.h"
 #include "shell/polygon_stamps.h"
 #include "shell/qt_surface.h"
 #include "support/fake_libraries.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -79,8 +79,8 @@ TEST(QtSurfaceFastPaths, LinesHaveTheStrokersPixels) {
     bool antialias;
   };
   const Setting settings[] = {
-      {"plain", {0, 0}, 0, false},        {"moved origin", {7, -3}, 0, false},
-      {"wide pen", {0, 0}, 3, false},     {"restored pen", {0, 0}, -1, false},
+      {"plain", {0, 0}, 0, false},      {"moved origin", {7, -3}, 0, false},
+      {"wide pen", {0, 0}, 3, false},   {"restored pen", {0, 0}, -1, false},
       {"antialiased", {0, 0}, 0, true},
   };
   for (const Setting& setting : settings) {

@@ -73,7 +73,8 @@ TEST(QtSurfacePaths, StrokeWidthAndDashesAreDevicePixels) {
   line.lineTo(55, 30);
   QImage solid = drawn([&](QtSurface& s) { s.drawPath(line, PathFill::kNone, {4, {}}); });
   EXPECT_EQ(row(solid, 29, 3, 8), "..####") << "flat cap at x 5";
-  EXPECT_TRUE(ink(solid, 30, 28) && ink(solid, 30, 31) && !ink(solid, 30, 27) && !ink(solid, 30, 32))
+  EXPECT_TRUE(ink(solid, 30, 28) && ink(solid, 30, 31) && !ink(solid, 30, 27) &&
+              !ink(solid, 30, 32))
       << "four pixels wide";
   QImage dashed = drawn([&](QtSurface& s) { s.drawPath(line, PathFill::kNone, {4, {10, 5}}); });
   EXPECT_EQ(row(dashed, 30, 5, 34), "##########.....##########.....")

@@ -66,8 +66,8 @@ TEST(QtSurfaceText, HostileRunsDrawNothing) {
   stretched.verticalScale = 1e9;
   TextRun spaced = run(30);
   spaced.spacing = nan;
-  for (const TextRun& r : {rows[0], rows[1], rows[2], rows[3], rows[4], far, turned, stretched,
-                           spaced}) {
+  for (const TextRun& r :
+       {rows[0], rows[1], rows[2], rows[3], rows[4], far, turned, stretched, spaced}) {
     Pixels pixels = drawRun(r);
     EXPECT_EQ(pixels.black + pixels.grey, 0) << r.size << " " << r.x << " " << r.text;
   }

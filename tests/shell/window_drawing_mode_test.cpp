@@ -33,7 +33,8 @@ TEST_F(DrawingModeTest, TheMenuItemSwitchesTheModeAndTheNextRunKeepsIt) {
   window->command(kBasicDrawingCommand);
   EXPECT_EQ(window->view().drawingMode, DrawingMode::kBasic);
   EXPECT_TRUE(basicChecked(*window));
-  EXPECT_EQ(std::filesystem::path(drawingModeFilePath()).parent_path(), directory) << "not beside melibron.ini";
+  EXPECT_EQ(std::filesystem::path(drawingModeFilePath()).parent_path(), directory)
+      << "not beside melibron.ini";
   EXPECT_EQ(fileText(drawingModeFilePath()), "basic\n");
   {
     FakeInteraction other;
@@ -50,8 +51,9 @@ TEST_F(DrawingModeTest, TheMenuItemSwitchesTheModeAndTheNextRunKeepsIt) {
 
 TEST_F(DrawingModeTest, AFileThatSaysNothingKnownDrawsCompletely) {
   const std::pair<const char*, DrawingMode> cases[] = {
-      {"basic\n", DrawingMode::kBasic}, {"  basic  ", DrawingMode::kBasic}, {"Basic\n", DrawingMode::kComplete},
-      {"", DrawingMode::kComplete},     {"basic basic", DrawingMode::kComplete},
+      {"basic\n", DrawingMode::kBasic},        {"  basic  ", DrawingMode::kBasic},
+      {"Basic\n", DrawingMode::kComplete},     {"", DrawingMode::kComplete},
+      {"basic basic", DrawingMode::kComplete},
   };
   for (const auto& [text, mode] : cases) {
     SCOPED_TRACE(text);
@@ -66,7 +68,9 @@ TEST_F(DrawingModeTest, AModeThatCannotBeKeptIsToldAndStillDrawn) {
   window->command(kBasicDrawingCommand);
   EXPECT_EQ(window->view().drawingMode, DrawingMode::kBasic);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text.rfind("Unable to save the drawing mode:\n" + drawingModeFilePath() + "\n", 0), 0u)
+  EXPECT_EQ(ui.messages[0].text.rfind(
+                "Unable to save the drawing mode:\n" + drawingModeFilePath() + "\n", 0),
+            0u)
       << ui.messages[0].text;
 }
 

@@ -1,18 +1,19 @@
 #include "window_fixture.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdlib>
 #include <fstream>
-#include <unistd.h>
 
 #include "layout/component_store.h"
 #include "library/library_table.h"
-#include "view/view.h"
 #include "score/item_table.h"
 #include "shell/dialog_controls.h"
 #include "shell/settings.h"
+#include "view/view.h"
 
 namespace {
 
@@ -104,7 +105,8 @@ void ShellTest::TearDown() {
 std::string ShellTest::writeFile(const std::string& name, const std::vector<uint8_t>& bytes) {
   std::filesystem::path path = directory / name;
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return path.string();
 }
 

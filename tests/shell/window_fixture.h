@@ -29,7 +29,7 @@ class FakeInteraction : public Interaction {
   std::vector<Message> messages;
   std::vector<std::string> fileAnswers;  // taken from the front; "" = Cancel
   std::vector<std::string> startDirectories;
-  std::vector<std::string> saveAnswers;  // taken from the front; "" = Cancel
+  std::vector<std::string> saveAnswers;      // taken from the front; "" = Cancel
   std::vector<std::string> saveSuggestions;  // "suggested path|filter|extension"
   std::vector<SaveChoice> saveChoices;       // taken from the front; none = Cancel
   std::vector<std::string> saveQuestions;

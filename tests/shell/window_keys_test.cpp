@@ -3,8 +3,8 @@
 #include <QScrollBar>
 #include <optional>
 
-#include "view/view.h"
 #include "shell/commands.h"
+#include "view/view.h"
 #include "window_fixture.h"
 
 namespace {
@@ -29,9 +29,11 @@ const std::vector<KeyRow>& keyRows() {
       {"Ctrl", Qt::Key_Control, false, 2.0, unchanged, 0},
       {"Ctrl with Ctrl", Qt::Key_Control, true, 2.0, unchanged, 0},
       // The keys move the paper: Page Up and Up show what lies below.
-      {"PageUp", Qt::Key_PageUp, false, 2.0, [](int h, int) { return QPoint(400, 600 + h / 2); }, 0},
+      {"PageUp", Qt::Key_PageUp, false, 2.0, [](int h, int) { return QPoint(400, 600 + h / 2); },
+       0},
       {"Ctrl+PageUp", Qt::Key_PageUp, true, 2.25, zoomed, 0},
-      {"PageDown", Qt::Key_PageDown, false, 2.0, [](int h, int) { return QPoint(400, 600 - h / 2); }, 0},
+      {"PageDown", Qt::Key_PageDown, false, 2.0,
+       [](int h, int) { return QPoint(400, 600 - h / 2); }, 0},
       {"Ctrl+PageDown", Qt::Key_PageDown, true, 1.75, zoomed, 0},
       {"End", Qt::Key_End, false, 2.0, [](int, int bottom) { return QPoint(0, bottom); }, 0},
       {"Ctrl+End", Qt::Key_End, true, 2.0, unchanged, 0},

@@ -125,14 +125,14 @@ TEST_F(MenuBarTest, MenuItemsCarryNoKeysOfTheirOwn) {
 
 TEST_F(MenuBarTest, AcceleratorTableHasExactlyItsEntries) {
   const std::vector<std::pair<QKeySequence, int>> expected = {
-      {QKeySequence("F1"), 105},     {QKeySequence("F2"), 100},
-      {QKeySequence("F3"), 101},     {QKeySequence("Alt+F4"), 106},
-      {QKeySequence("Ctrl+L"), 40004}, {QKeySequence("Ctrl+O"), 100},
-      {QKeySequence("Ctrl+R"), 40003}, {QKeySequence("Ctrl+S"), 108},
+      {QKeySequence("F1"), 105},           {QKeySequence("F2"), 100},
+      {QKeySequence("F3"), 101},           {QKeySequence("Alt+F4"), 106},
+      {QKeySequence("Ctrl+L"), 40004},     {QKeySequence("Ctrl+O"), 100},
+      {QKeySequence("Ctrl+R"), 40003},     {QKeySequence("Ctrl+S"), 108},
       {QKeySequence("Ctrl+Shift+S"), 111}, {QKeySequence("Ctrl+Z"), 102},
-      {QKeySequence("Ctrl+Shift+Z"), 103},
-      {QKeySequence("Ctrl++"), 120},   {QKeySequence("Ctrl+="), 120},
-      {QKeySequence("Ctrl+-"), 121},   {QKeySequence("Ctrl+0"), 124},
+      {QKeySequence("Ctrl+Shift+Z"), 103}, {QKeySequence("Ctrl++"), 120},
+      {QKeySequence("Ctrl+="), 120},       {QKeySequence("Ctrl+-"), 121},
+      {QKeySequence("Ctrl+0"), 124},
   };
   std::vector<std::pair<QKeySequence, int>> installed;
   for (const QAction* action : window->actions()) {
@@ -141,7 +141,8 @@ TEST_F(MenuBarTest, AcceleratorTableHasExactlyItsEntries) {
   ASSERT_EQ(installed.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(installed[i].first, expected[i].first) << "entry " << i;
-    EXPECT_EQ(installed[i].second, expected[i].second) << expected[i].first.toString().toStdString();
+    EXPECT_EQ(installed[i].second, expected[i].second)
+        << expected[i].first.toString().toStdString();
   }
 }
 

@@ -90,7 +90,8 @@ TEST_F(OpenTest, UnreadableFilesAreToldAndTheDataBeforeStays) {
        "Unable to open file " + (directory / "absent.mus").string()},
       {"no end mark", writeFile("bad.mus", noEndMark),
        "Final value in file " + (directory / "bad.mus").string() + " not -9999.0"},
-      {"a symbol library chosen with the DRW filter", writeFile("libra.drw", {0x0A, 0x00, 0x01, 0x00, 0x00, 0x00}),
+      {"a symbol library chosen with the DRW filter",
+       writeFile("libra.drw", {0x0A, 0x00, 0x01, 0x00, 0x00, 0x00}),
        "Final value in file " + (directory / "libra.drw").string() + " not -9999.0"},
   };
   std::string good = writeFile("good.mus", musImage({{8, 1, 0, 0}}));
@@ -145,7 +146,8 @@ TEST_F(OpenTest, EveryPaintClearsDrawsAndShowsTheOffscreenBitmap) {
   EXPECT_TRUE(isAllWhite(shownPage())) << "the old page was not cleared";
   // Around the page lies the grey desk.
   QRect page = window->pageRect();
-  QColor desk = window->offscreenImage().pixelColor(QPoint(page.left() - 5, page.top() + 5) * ratio);
+  QColor desk =
+      window->offscreenImage().pixelColor(QPoint(page.left() - 5, page.top() + 5) * ratio);
   EXPECT_LT(desk.lightness(), 200);
 }
 
@@ -206,8 +208,8 @@ TEST_F(StartUpTest, MissingLibrariesEndTheProgramWithStatusOne) {
   int status = runDesktopProgram(*qApp, (directory / "nolib").string(), "", &ui);
   EXPECT_EQ(status, 1);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Unable to open library files in " + (directory / "nolib").string() +
-                                     " directory");
+  EXPECT_EQ(ui.messages[0].text,
+            "Unable to open library files in " + (directory / "nolib").string() + " directory");
   EXPECT_EQ(ui.messages[0].caption, "File Open");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
 }

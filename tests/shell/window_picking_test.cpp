@@ -29,7 +29,9 @@ class PickingTest : public WindowTest {
     // Staff 1 lies at the foot of the page.
     window->keyDown(Qt::Key_End);
   }
-  QWidget* viewport() const { return window->centralWidget()->findChild<QWidget*>("qt_scrollarea_viewport"); }
+  QWidget* viewport() const {
+    return window->centralWidget()->findChild<QWidget*>("qt_scrollarea_viewport");
+  }
   // The clef's triangle in client pixels, as laid out.
   QRect clefRect() const {
     const ItemComponents* clef = componentsOf(window->view().components, 2);
@@ -102,8 +104,8 @@ TEST_F(PickingTest, TheItemUnderTheMouseIsMarkedAndNamed) {
     }
   }
   ASSERT_GE(paper.x(), 0) << "no paper in the clef's box";
-  QMouseEvent move(QEvent::MouseMove, clef.center() + QPoint(0, clef.height() / 4), QPointF(), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, clef.center() + QPoint(0, clef.height() / 4), QPointF(),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(viewport(), &move);
   EXPECT_EQ(window->hoveredItem(), 2);
   EXPECT_EQ(status(), "Item 2 of 3: clef (code 3), staff 1, P3 10, P4 0");
@@ -122,7 +124,8 @@ TEST_F(PickingTest, WhatTheStillMouseNamesFollowsTheScrolledPage) {
   ASSERT_EQ(window->hoveredItem(), 2);
   viewport()->setAttribute(Qt::WA_UnderMouse, true);
   QCursor::setPos(viewport()->mapToGlobal(onClef));
-  if (viewport()->mapFromGlobal(QCursor::pos()) != onClef) GTEST_SKIP() << "the platform keeps no cursor";
+  if (viewport()->mapFromGlobal(QCursor::pos()) != onClef)
+    GTEST_SKIP() << "the platform keeps no cursor";
   QPoint start = window->scrollPosition();
   window->scrollTo(start - QPoint(0, 200));  // the clef moves 200 pixels down
   viewport()->grab();
@@ -135,7 +138,8 @@ TEST_F(PickingTest, WhatTheStillMouseNamesFollowsTheScrolledPage) {
 
 TEST_F(PickingTest, AClickSelectsAndTheStatusKeepsTheSelection) {
   QPoint onClef = clefRect().center() + QPoint(0, clefRect().height() / 4);
-  QMouseEvent press(QEvent::MouseButtonPress, onClef, QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, onClef, QPointF(), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QApplication::sendEvent(viewport(), &press);
   EXPECT_EQ(window->selectedItem(), 2);
   EXPECT_EQ(window->currentItem(), 2);
@@ -166,7 +170,8 @@ TEST_F(PickingTest, TabAndShiftTabStepThroughTheItemsInFileOrder) {
 TEST_F(PickingTest, TabScrollsTheSelectedItemIntoView) {
   window->zoomTo(4.0, QPointF(0, 0));
   window->scrollTo(QPoint(window->horizontalBar()->maximum(), 0));
-  ASSERT_FALSE(QRect(QPoint(0, 0), window->clientSize()).contains(clefRect())) << "the clef is in view already";
+  ASSERT_FALSE(QRect(QPoint(0, 0), window->clientSize()).contains(clefRect()))
+      << "the clef is in view already";
   window->selectItem(2);
   EXPECT_TRUE(QRect(QPoint(0, 0), window->clientSize()).contains(clefRect()));
 }
@@ -177,10 +182,13 @@ TEST_F(PickingTest, EnterAndDoubleClickOpenItemEditAtTheItem) {
   window->selectItem(3);
   EXPECT_EQ(itemShownByItemEdit([&] { window->keyDown(Qt::Key_Return); }), 3);
   EXPECT_EQ(itemShownByItemEdit([&] { window->command(kEditItemCommand); }), 3);
-  EXPECT_EQ(itemShownByItemEdit([&] { window->doubleClickAt(QPoint(window->pageRect().left() - 10, 5)); }), 0)
+  EXPECT_EQ(itemShownByItemEdit(
+                [&] { window->doubleClickAt(QPoint(window->pageRect().left() - 10, 5)); }),
+            0)
       << "a double click off every item opens nothing";
   window->selectItem(0);
-  EXPECT_EQ(itemShownByItemEdit([&] { window->keyDown(Qt::Key_Enter); }), 1) << "nothing selected: item 1";
+  EXPECT_EQ(itemShownByItemEdit([&] { window->keyDown(Qt::Key_Enter); }), 1)
+      << "nothing selected: item 1";
 }
 
 TEST_F(PickingTest, TheSelectionFollowsItemEditAndEndsWithThePage) {

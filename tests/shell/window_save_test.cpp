@@ -45,7 +45,8 @@ class SaveTest : public WindowTest {
     std::string text = bytes.str();
     std::string error;
     Document read;
-    EXPECT_TRUE(readMusImage(std::vector<uint8_t>(text.begin(), text.end()), read, &error)) << error;
+    EXPECT_TRUE(readMusImage(std::vector<uint8_t>(text.begin(), text.end()), read, &error))
+        << error;
     return read.itemTable.itemCount >= 2 ? param(itemAt(read.itemTable, 2), 3) : -1;
   }
   std::string page;
@@ -109,7 +110,8 @@ TEST_F(SaveTest, SavingAnOpenedListingAsksForAPageName) {
   EXPECT_EQ(ui.saveSuggestions[0], (directory / "listing.mus").string() + "|MUS Files (*.mus)|mus");
   EXPECT_TRUE(std::filesystem::exists(directory / "listing.mus"));
   std::ifstream in(listing);
-  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), text) << "the listing was overwritten";
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), text)
+      << "the listing was overwritten";
 }
 
 TEST_F(SaveTest, SaveAsPmxAsksForANameAndTellsWhereItWroteAfterWriting) {
@@ -121,7 +123,8 @@ TEST_F(SaveTest, SaveAsPmxAsksForANameAndTellsWhereItWroteAfterWriting) {
   ui.onDialog = nullptr;
   window->command(kSavePmxCommand);
   ASSERT_EQ(ui.saveSuggestions.size(), 2u);
-  EXPECT_EQ(ui.saveSuggestions[0], (directory / "tempfile.pmx").string() + "|PMX Files (*.pmx)|pmx");
+  EXPECT_EQ(ui.saveSuggestions[0],
+            (directory / "tempfile.pmx").string() + "|PMX Files (*.pmx)|pmx");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Saved current data as \"" + listing + "\"");
   EXPECT_EQ(ui.messages[0].caption, "Save As PMX");
@@ -180,7 +183,8 @@ TEST_F(SaveTest, RunningAUtilityWithChangesAsksFirst) {
   window->command(kRunUtilitiesCommand);
   ASSERT_EQ(ui.saveQuestions.size(), 1u);
   EXPECT_EQ(ui.saveQuestions[0], "Save the changes to page.mus before running the utility?");
-  EXPECT_FALSE(std::filesystem::exists(directory / "tempfile.mus")) << "the utility ran after Cancel";
+  EXPECT_FALSE(std::filesystem::exists(directory / "tempfile.mus"))
+      << "the utility ran after Cancel";
 }
 
 TEST_F(SaveTest, UndoAndRedoEveryEdit) {
@@ -232,7 +236,8 @@ TEST_F(SaveTest, UndoReachesTheDataBeforeAUtilityRunAndSavedDataIsUnmarked) {
   ASSERT_EQ(ui.messages.size(), 1u) << "the damaged hand-over file was not told";
   EXPECT_FALSE(window->modified()) << "a failed reload counted as an edit";
 
-  std::ofstream(tool) << "#!/bin/sh\ncp '" << writeFile("three.mus", musImage({{8, 1}, {3, 1, 5}, {3, 1, 9}}))
+  std::ofstream(tool) << "#!/bin/sh\ncp '"
+                      << writeFile("three.mus", musImage({{8, 1}, {3, 1, 5}, {3, 1, 9}}))
                       << "' \"$1\"\n";
   window->command(kRunUtilitiesCommand);
   ASSERT_EQ(shown().itemTable.itemCount, 3);

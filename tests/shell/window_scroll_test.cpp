@@ -2,15 +2,15 @@
 // moves the view, the bars show where it is, and the view stays on the page
 // and its margin.
 #include <QApplication>
-#include <QScrollBar>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QWheelEvent>
 
 #include "library/library_table.h"
-#include "view/view.h"
 #include "shell/commands.h"
 #include "support/mus_bytes.h"
+#include "view/view.h"
 #include "window_fixture.h"
 
 namespace {
@@ -137,10 +137,12 @@ TEST_F(ScrollTest, WheelNotchesScrollThePlatformsLinesAndCtrlZoomsAtTheMouse) {
   EXPECT_EQ(window->scrollPosition().y(), 600);
 
   QPointF mouse(200, 150);
-  QPointF pageBefore = (mouse - QPointF(window->pageRect().topLeft())) / window->view().viewState.zoom;
+  QPointF pageBefore =
+      (mouse - QPointF(window->pageRect().topLeft())) / window->view().viewState.zoom;
   wheel(QPoint(0, 120), Qt::ControlModifier, mouse);
   EXPECT_DOUBLE_EQ(window->view().viewState.zoom, 2.25);
-  QPointF pageAfter = (mouse - QPointF(window->pageRect().topLeft())) / window->view().viewState.zoom;
+  QPointF pageAfter =
+      (mouse - QPointF(window->pageRect().topLeft())) / window->view().viewState.zoom;
   EXPECT_NEAR(pageAfter.x(), pageBefore.x(), 1.0);
   EXPECT_NEAR(pageAfter.y(), pageBefore.y(), 1.0);
 }
@@ -249,7 +251,8 @@ TEST_F(ScrollTest, TheFirstShowResetsTheBarsOfAFileOpenedBefore) {
   QSize client = fresh.clientSize();
   ASSERT_GT(client.height(), 500);
   EXPECT_EQ(fresh.verticalBar()->pageStep(), client.height());
-  EXPECT_EQ(fresh.verticalBar()->maximum(), fresh.pageRect().height() + 2 * kPageMargin - client.height());
+  EXPECT_EQ(fresh.verticalBar()->maximum(),
+            fresh.pageRect().height() + 2 * kPageMargin - client.height());
   EXPECT_EQ(fresh.verticalBar()->value(), 0) << "the top of the page is shown";
   EXPECT_NEAR(fresh.pageRect().width(), client.width() - 2 * kPageMargin, 1) << "not fit width";
 }

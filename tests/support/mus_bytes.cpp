@@ -19,8 +19,7 @@ void appendInt(std::vector<uint8_t>& bytes, int32_t v) {
 
 }  // namespace
 
-std::vector<uint8_t> musImage(const std::vector<ItemParams>& items, int32_t serial,
-                              float units) {
+std::vector<uint8_t> musImage(const std::vector<ItemParams>& items, int32_t serial, float units) {
   std::vector<uint8_t> bytes = {0, 0};
   for (const ItemParams& item : items) {
     appendFloatWord(bytes, static_cast<float>(item.size()));

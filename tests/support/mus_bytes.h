@@ -11,8 +11,8 @@ using ItemParams = std::vector<float>;
 
 // A well-formed file image: word count, each item as count word + params,
 // then the 6-word trailer (0.0, serial, version 3.0, units 0.0, 5.0, -9999.0).
-std::vector<uint8_t> musImage(const std::vector<ItemParams>& items,
-                              int32_t serial = 1234, float units = 0.0f);
+std::vector<uint8_t> musImage(const std::vector<ItemParams>& items, int32_t serial = 1234,
+                              float units = 0.0f);
 
 // A text item's words: P1..P13 (P12 = text length) then the characters
 // padded with spaces to a word boundary, as one parameter run.

@@ -1,8 +1,8 @@
 // Joined contours fill exactly like the glyph, and every bridge between them
 // runs through ink, where the outline pen cannot be seen.
-#include <gtest/gtest.h>
-
 #include "contour_join.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -50,11 +50,15 @@ TEST(ContourJoin, FillsLikeTheContoursAndHidesItsBridges) {
   const JoinCase cases[] = {
       {"plain square", {square(0, 0, 10)}, 1, {{5, 5}, {11, 5}}},
       {"ring", {square(0, 0, 30), square(10, 10, 10)}, 1, {{15, 15}, {5, 15}, {25, 25}, {35, 5}}},
-      {"two holes", {square(0, 0, 50), square(5, 5, 10), square(30, 30, 10)}, 1,
+      {"two holes",
+       {square(0, 0, 50), square(5, 5, 10), square(30, 30, 10)},
+       1,
        {{10, 10}, {35, 35}, {20, 20}, {45, 5}}},
       {"hole listed first", {square(10, 10, 10), square(0, 0, 30)}, 1, {{15, 15}, {5, 5}}},
       {"two islands", {square(0, 0, 10), square(20, 0, 10)}, 2, {{5, 5}, {25, 5}, {15, 5}}},
-      {"island in a hole", {square(0, 0, 60), square(10, 10, 40), square(25, 25, 10)}, 2,
+      {"island in a hole",
+       {square(0, 0, 60), square(10, 10, 40), square(25, 25, 10)},
+       2,
        {{30, 30}, {15, 15}, {5, 5}}},
   };
   for (const JoinCase& c : cases) {

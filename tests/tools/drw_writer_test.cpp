@@ -1,10 +1,11 @@
 // The library writer and the program's reader agree on every layout of the
 // stream: empty symbols, streams ending on and between block boundaries.
+#include "drw_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "drw_writer.h"
 #include "library/library_table.h"
 
 namespace {
@@ -15,7 +16,8 @@ DrwSymbol symbolWith(const std::string& name, int entries, int16_t seed) {
   DrwSymbol symbol{name, {}};
   for (int i = 0; i < entries; ++i) {
     int16_t op = i % 5 == 0 ? 2 : 0;
-    symbol.entries.push_back({static_cast<int16_t>(seed + i), static_cast<int16_t>(-seed - 3 * i), op});
+    symbol.entries.push_back(
+        {static_cast<int16_t>(seed + i), static_cast<int16_t>(-seed - 3 * i), op});
   }
   return symbol;
 }
@@ -35,12 +37,15 @@ void expectReadBack(const DrwLibrary& library, const std::string& row) {
     const LibrarySymbol* read = findLibrarySymbol(10 * kLibrary + k);
     ASSERT_NE(read, nullptr) << row << " symbol " << k;
     const DrwSymbol& written = library[k];
-    EXPECT_EQ(std::string(read->name, strnlen(read->name, 5)), written.name) << row << " symbol " << k;
+    EXPECT_EQ(std::string(read->name, strnlen(read->name, 5)), written.name)
+        << row << " symbol " << k;
     ASSERT_EQ(read->vectors.size(), written.entries.size()) << row << " symbol " << k;
     size_t starts = 0;
     for (size_t i = 0; i < written.entries.size(); ++i) {
-      EXPECT_EQ(read->vectors[i].x, written.entries[i].x) << row << " symbol " << k << " point " << i;
-      EXPECT_EQ(read->vectors[i].y, -written.entries[i].y) << row << " symbol " << k << " point " << i;
+      EXPECT_EQ(read->vectors[i].x, written.entries[i].x)
+          << row << " symbol " << k << " point " << i;
+      EXPECT_EQ(read->vectors[i].y, -written.entries[i].y)
+          << row << " symbol " << k << " point " << i;
       if (written.entries[i].op != 0) ++starts;
     }
     EXPECT_EQ(read->drawList.size(), starts) << row << " symbol " << k;

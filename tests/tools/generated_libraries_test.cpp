@@ -18,8 +18,8 @@ namespace {
 
 // Symbol numbers the layout places by itself: clefs, accidentals, note heads,
 // time signs, flag, dot and rests.
-const int kLayoutSymbols[] = {0,  1,  2,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                              16, 17, 18, 19, 20, 24, 40, 41, 42, 43, 44};
+const int kLayoutSymbols[] = {0,  1,  2,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                              15, 16, 17, 18, 19, 20, 24, 40, 41, 42, 43, 44};
 
 struct Box {
   int left, right, top, bottom;  // y downward, as loaded
@@ -182,12 +182,14 @@ std::vector<OutlinePoint> traced(const OutlineGlyph& outline) {
       at = outline.points[k++];
       points.push_back(at);
     } else if (verb == OutlineVerb::kCubic) {
-      OutlinePoint a = at, b = outline.points[k], c = outline.points[k + 1], d = outline.points[k + 2];
+      OutlinePoint a = at, b = outline.points[k], c = outline.points[k + 1],
+                   d = outline.points[k + 2];
       k += 3;
       for (int i = 1; i <= 64; ++i) {
         float t = i / 64.0f, u = 1 - t;
-        points.push_back({u * u * u * a.x + 3 * u * u * t * b.x + 3 * u * t * t * c.x + t * t * t * d.x,
-                          u * u * u * a.y + 3 * u * u * t * b.y + 3 * u * t * t * c.y + t * t * t * d.y});
+        points.push_back(
+            {u * u * u * a.x + 3 * u * u * t * b.x + 3 * u * t * t * c.x + t * t * t * d.x,
+             u * u * u * a.y + 3 * u * u * t * b.y + 3 * u * t * t * c.y + t * t * t * d.y});
       }
       at = d;
     } else {
@@ -219,7 +221,8 @@ TEST_F(GeneratedLibraries, CurvesOutlineEveryCataloguedSymbol) {
     ASSERT_NE(outline, nullptr) << "symbol " << entry.number;
     std::vector<OutlinePoint> trace = traced(*outline);
     double worst = 0;
-    for (const Vector& v : symbol(entry.number).vectors) worst = std::max(worst, distanceToTrace(trace, v));
+    for (const Vector& v : symbol(entry.number).vectors)
+      worst = std::max(worst, distanceToTrace(trace, v));
     EXPECT_LT(worst, 1.0) << "symbol " << entry.number;
   }
 }

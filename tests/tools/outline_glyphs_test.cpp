@@ -1,11 +1,12 @@
 // The outline glyphs the build compiled in: read from the fonts as curves,
 // written as C++ and read back unchanged.
+#include "library/outline_glyphs.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "glyph_path.h"
-#include "library/outline_glyphs.h"
 #include "outline_source.h"
 
 namespace {

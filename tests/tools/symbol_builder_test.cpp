@@ -1,11 +1,11 @@
 // Building a library symbol from font glyphs: scale, anchors and offsets put
 // the outline exactly where the catalogue line says.
+#include "symbol_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
-
-#include "symbol_builder.h"
 
 namespace {
 

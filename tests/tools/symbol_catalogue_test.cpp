@@ -1,17 +1,18 @@
 // Reading the symbol catalogue: fields, placements and the lines it refuses.
-#include <gtest/gtest.h>
-
 #include "symbol_catalogue.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 TEST(SymbolCatalogue, ReadsEveryField) {
   std::vector<CatalogueEntry> entries;
   std::string error;
-  ASSERT_TRUE(parseCatalogue("# heading\n\n"
-                             "7 sharp accidentals.sharp 1 right-12 origin  # note\n"
-                             "54 mp m+p 0.9:1.1 left+2.5 middle+65.33\n",
-                             &entries, &error))
+  ASSERT_TRUE(
+      parseCatalogue("# heading\n\n"
+                     "7 sharp accidentals.sharp 1 right-12 origin  # note\n"
+                     "54 mp m+p 0.9:1.1 left+2.5 middle+65.33\n",
+                     &entries, &error))
       << error;
   ASSERT_EQ(entries.size(), 2u);
   const CatalogueEntry& sharp = entries[0];
@@ -74,7 +75,8 @@ TEST(SymbolCatalogue, RefusesMalformedLines) {
       {"y word on x", "1 a g 1 top top", "x placement"},
       {"x word on y", "1 a g 1 left right", "y placement"},
       {"bad offset", "1 a g 1 left+x top", "x placement"},
-      {"repeated number", "1 a g 1 left top\n# gap\n1 b g 1 left top", "line 3: symbol 1 is already"},
+      {"repeated number", "1 a g 1 left top\n# gap\n1 b g 1 left top",
+       "line 3: symbol 1 is already"},
   };
   for (const auto& row : rows) {
     std::vector<CatalogueEntry> entries;

@@ -1,10 +1,11 @@
+#include "view/view.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 #include <limits>
 
-#include "view/view.h"
 #include "score/item_table.h"
 #include "support/mus_bytes.h"
 

@@ -53,7 +53,8 @@ bool parseOptions(const QStringList& arguments, Options& options, QString* error
   QStringList files;
   for (int i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
-    const bool takesValue = argument == "--overlay" || argument == "--window" || argument == "--melibron";
+    const bool takesValue =
+        argument == "--overlay" || argument == "--window" || argument == "--melibron";
     if (takesValue && i + 1 >= arguments.size()) {
       *error = QStringLiteral("%1 needs a value").arg(argument);
       return false;
@@ -90,8 +91,7 @@ bool renderPage(const Options& options, int dpi, const QString& output, QString*
     return false;
   }
   QProcess process;
-  process.start(options.melibron,
-                {"-o", output, "--dpi", QString::number(dpi), options.ours});
+  process.start(options.melibron, {"-o", output, "--dpi", QString::number(dpi), options.ours});
   if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
       process.exitCode() != 0) {
     *error = QStringLiteral("%1 could not render %2: %3")
@@ -139,10 +139,12 @@ int run(const QStringList& arguments) {
     err << "fidelity: note: our image is " << ours.width << "x" << ours.height << ", SCORE's "
         << reference.width << "x" << reference.height << "; compared in SCORE's page frame\n";
   }
-  const auto scaled = [dpi](int pixels) { return static_cast<int>(std::lround(pixels * dpi / 96.0)); };
-  const SearchWindow window = options.window.x >= 0
-                                  ? options.window
-                                  : SearchWindow{scaled(kWindowAt96Dpi.x), scaled(kWindowAt96Dpi.y)};
+  const auto scaled = [dpi](int pixels) {
+    return static_cast<int>(std::lround(pixels * dpi / 96.0));
+  };
+  const SearchWindow window =
+      options.window.x >= 0 ? options.window
+                            : SearchWindow{scaled(kWindowAt96Dpi.x), scaled(kWindowAt96Dpi.y)};
   const PixelShift shift = findBestShift(reference, ours, window);
   const InkAgreement agreement = measureAgreement(reference, ours, shift);
   out << QString::asprintf("recall %.4f precision %.4f shift %d %d dpi %d\n", recall(agreement),

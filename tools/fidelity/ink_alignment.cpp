@@ -98,13 +98,15 @@ PixelShift findBestShift(const InkImage& reference, const InkImage& ours, Search
   int block = std::max(1, static_cast<int>(std::ceil(span / kCoarseSteps)));
   ShiftRange pixels{-windowX, windowX, -windowY, windowY};
   while (block > 1) {
-    const ShiftRange blocks{blocksBelow(pixels.left, block) - 1, blocksAbove(pixels.right, block) + 1,
-                            blocksBelow(pixels.top, block) - 1, blocksAbove(pixels.bottom, block) + 1};
+    const ShiftRange blocks{
+        blocksBelow(pixels.left, block) - 1, blocksAbove(pixels.right, block) + 1,
+        blocksBelow(pixels.top, block) - 1, blocksAbove(pixels.bottom, block) + 1};
     const PixelShift found = bestShiftIn(blockInk(reference, block, true),
                                          inkPoints(blockInk(ours, block, false)), blocks);
     const int reach = 2 * block;
-    pixels = {std::max(-windowX, found.dx * block - reach), std::min(windowX, found.dx * block + reach),
-              std::max(-windowY, found.dy * block - reach), std::min(windowY, found.dy * block + reach)};
+    pixels = {
+        std::max(-windowX, found.dx * block - reach), std::min(windowX, found.dx * block + reach),
+        std::max(-windowY, found.dy * block - reach), std::min(windowY, found.dy * block + reach)};
     block /= 2;
   }
   return bestShiftIn(reference, inkPoints(ours), pixels);

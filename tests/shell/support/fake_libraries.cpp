@@ -13,7 +13,9 @@ namespace {
 // points; y is upward in the file.
 std::vector<DrwEntry> squareEntries(int side) {
   auto s = static_cast<int16_t>(side);
-  return {{0, 0, kBlackPolygon}, {s, 0, kContinueEntry}, {s, static_cast<int16_t>(-s), kContinueEntry},
+  return {{0, 0, kBlackPolygon},
+          {s, 0, kContinueEntry},
+          {s, static_cast<int16_t>(-s), kContinueEntry},
           {0, static_cast<int16_t>(-s), kContinueEntry}};
 }
 
