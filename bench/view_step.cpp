@@ -20,7 +20,7 @@ void relayout(BenchPage& page) {
 
 void paintScreen(QImage& screen, BenchPage& page) {
   QPainter painter(&screen);
-  QtSurface surface(painter);
+  QtSurface surface(painter, {}, &page.textRuns);
   surface.fillRectangle(0, 0, kScreenWidth, kScreenHeight);
   paintScore(surface, page.document, page.view);
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "score/document.h"
+#include "shell/text_run_cache.h"
 #include "view/view.h"
 
 constexpr int kScreenWidth = 1920;
@@ -16,6 +17,7 @@ constexpr int kLineScroll = 20;  // pixels the view moves for one line
 struct BenchPage {
   Document document;
   View view;
+  TextRunCache textRuns;
 };
 
 // A white screen-sized image in the window's offscreen format.

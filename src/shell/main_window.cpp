@@ -157,7 +157,7 @@ void MainWindow::paintOffscreen() {
 
 void MainWindow::paintPageItems(QPainter& painter, View& view) {
   // Selects the black pen and the white brush; a zoomed page has SCORE's weights.
-  QtSurface surface(painter, penWidths(view.viewState));
+  QtSurface surface(painter, penWidths(view.viewState), &textRuns_);
   painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
   ItemBoundsSurface bounds(surface);
   paintScore(bounds, document_, view);

@@ -14,6 +14,7 @@
 #include "score/document.h"
 #include "shell/edit_history.h"
 #include "shell/interaction.h"
+#include "shell/text_run_cache.h"
 #include "view/view.h"
 
 class ExternalUtilsDialog;
@@ -241,6 +242,7 @@ class MainWindow : public QMainWindow {
   ScoreArea* area_;
   QSize screenSize_;
   QImage offscreen_;
+  TextRunCache textRuns_;  // the page's runs, laid out once for every repaint
   QImage libraryDisplay_;
   bool libraryDisplayShown_ = false;
   FitMode fitMode_ = FitMode::kWidth;

@@ -10,6 +10,7 @@
 #include "score/conversions.h"
 #include "shell/polygon_stamps.h"
 #include "shell/text_fonts.h"
+#include "shell/text_run_cache.h"
 
 namespace {
 
@@ -83,13 +84,14 @@ QPen QtSurface::stockPen() {
   return pen;
 }
 
-QtSurface::QtSurface(QPainter& painter, const PenWidths& widths)
+QtSurface::QtSurface(QPainter& painter, const PenWidths& widths, TextRunCache* textRuns)
     : painter_(painter),
       widths_(widths),
       rememberedPen_(stockPen()),
       stockPen_(stockPen()),
       blackBrush_(Qt::black),
-      whiteBrush_(Qt::white) {
+      whiteBrush_(Qt::white),
+      textRuns_(textRuns) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setPen(stockPen_);
   painter_.setBrush(whiteBrush_);
@@ -325,7 +327,13 @@ void QtSurface::drawText(const TextRun& run) {
   painter_.translate(run.x, run.y);
   painter_.rotate(run.rotation);
   painter_.scale(scale, scale * run.verticalScale);
-  painter_.setFont(textRunFont(run, pixelSize));
-  painter_.drawText(QPointF(0, 0), QString::fromStdString(run.text));
+  if (textRuns_ == nullptr) {
+    painter_.setFont(textRunFont(run, pixelSize));
+    painter_.drawText(QPointF(0, 0), QString::fromStdString(run.text));
+  } else {
+    const LaidOutRun& laidOut = textRuns_->laidOut(run, pixelSize);
+    painter_.setFont(laidOut.font);
+    painter_.drawStaticText(QPointF(0, -laidOut.ascent), laidOut.text);
+  }
   painter_.restore();
 }

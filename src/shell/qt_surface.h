@@ -12,6 +12,8 @@
 #include "paint/drawing_surface.h"
 #include "paint/pen_widths.h"
 
+class TextRunCache;
+
 class QtSurface : public DrawingSurface {
  public:
   // Takes over an active painter and gives it the state of a fresh drawing
@@ -21,7 +23,10 @@ class QtSurface : public DrawingSurface {
   // The one-pixel pen's lines are drawn with the widths, through the pixel
   // centres of their ends, where a width is not 0; the wide pen adds its
   // outline.
-  explicit QtSurface(QPainter& painter, const PenWidths& widths = {});
+  // Text runs are laid out anew on every call unless a cache is given, which
+  // must outlive the surface.
+  explicit QtSurface(QPainter& painter, const PenWidths& widths = {},
+                     TextRunCache* textRuns = nullptr);
 
   void moveTo(int x, int y) override;
   void lineTo(int x, int y) override;
@@ -90,4 +95,5 @@ class QtSurface : public DrawingSurface {
   QBrush blackBrush_;
   QBrush whiteBrush_;
   std::vector<QPoint> points_;
+  TextRunCache* textRuns_;
 };
