@@ -138,8 +138,10 @@ class MainWindow : public QMainWindow {
   void editSelectedItem();
   int hoveredItem() const { return hoveredItem_; }
   int selectedItem() const { return selectedItem_; }
-  // What the status bar says of the item under the mouse, else of the
-  // selected one: "Item 5 of 9: note (code 1), staff 1, P3 10, P4 2".
+  // What the status bar says of the item the user came to last: the one
+  // the mouse moved onto, or the one selected since (by click, Tab or Item
+  // edit); the other one while that is none.
+  // "Item 5 of 9: note (code 1), staff 1, P3 10, P4 2".
   QString itemStatus() const;
 
   // The page in client pixels at the current zoom and view offsets.
@@ -253,6 +255,8 @@ class MainWindow : public QMainWindow {
   std::vector<ItemBox> itemBoxes_;  // from the last paint, in client pixels
   int hoveredItem_ = 0;
   int selectedItem_ = 0;
+  // The selection changed after the mouse last moved onto an item.
+  bool statusNamesSelection_ = false;
   bool ctrlFlag_ = false;
   int currentItem_ = 1;
   int shownLibrary_ = 0;

@@ -56,6 +56,7 @@ void MainWindow::pointAt(QPoint point) {
   int item = libraryDisplayShown_ ? 0 : pickItem(point);
   if (item == hoveredItem_) return;
   hoveredItem_ = item;
+  statusNamesSelection_ = false;
   showItemStatus();
   area_->viewport()->update();
 }
@@ -90,6 +91,7 @@ void MainWindow::doubleClickAt(QPoint point) {
 void MainWindow::selectItem(int item) {
   int count = document_.itemTable.itemCount;
   selectedItem_ = item <= 0 || count <= 0 ? 0 : std::min(item, count);
+  statusNamesSelection_ = true;
   if (selectedItem_ != 0) {
     currentItem_ = selectedItem_;
     scrollIntoView(selectedItem_);
@@ -120,7 +122,8 @@ void MainWindow::scrollIntoView(int item) {
 bool MainWindow::focusNextPrevChild(bool) { return false; }
 
 QString MainWindow::itemStatus() const {
-  int item = hoveredItem_ != 0 ? hoveredItem_ : selectedItem_;
+  bool selection = hoveredItem_ == 0 || (statusNamesSelection_ && selectedItem_ != 0);
+  int item = selection ? selectedItem_ : hoveredItem_;
   if (item == 0 || item > document_.itemTable.itemCount) return {};
   const ItemRecord& record = ::itemAt(document_.itemTable, item);
   return QString("Item %1 of %2: %3 (code %4), staff %5, P3 %6, P4 %7")

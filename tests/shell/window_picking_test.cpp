@@ -167,6 +167,25 @@ TEST_F(PickingTest, TabAndShiftTabStepThroughTheItemsInFileOrder) {
   EXPECT_EQ(status(), "Item 3 of 3: line (code 4), staff 1, P3 60, P4 0");
 }
 
+TEST_F(PickingTest, TheStatusNamesWhatTheMouseOrTheKeysCameToLast) {
+  // Only the calls below move the mouse, not a cursor an earlier test left.
+  viewport()->setAttribute(Qt::WA_UnderMouse, false);
+  QPoint onClef = clefRect().center() + QPoint(0, clefRect().height() / 4);
+  window->pointAt(onClef);
+  window->keyDown(Qt::Key_Tab);
+  EXPECT_EQ(status(), "Item 1 of 3: staff (code 8), staff 1, P3 0, P4 0")
+      << "Tab under a resting mouse";
+  window->keyDown(Qt::Key_Backtab);
+  EXPECT_EQ(status(), "Item 3 of 3: line (code 4), staff 1, P3 60, P4 0") << "Shift+Tab";
+  window->pointAt(onClef + QPoint(1, 0));
+  EXPECT_EQ(status(), "Item 3 of 3: line (code 4), staff 1, P3 60, P4 0")
+      << "a move within the same item";
+  window->pointAt(QPoint(window->pageRect().left() - 10, 5));
+  window->pointAt(onClef);
+  EXPECT_EQ(status(), "Item 2 of 3: clef (code 3), staff 1, P3 10, P4 0")
+      << "the mouse moved onto an item";
+}
+
 TEST_F(PickingTest, TabScrollsTheSelectedItemIntoView) {
   window->zoomTo(4.0, QPointF(0, 0));
   window->scrollTo(QPoint(window->horizontalBar()->maximum(), 0));
