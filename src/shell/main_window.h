@@ -101,13 +101,15 @@ class MainWindow : public QMainWindow {
   // Lays the page out and draws it in mode from now on, in this run and the
   // next ones.
   void setDrawingMode(DrawingMode mode);
-  // The zoom that follows the window's width or whole page, or neither.
+  // The zoom that follows the window's width or whole page, or neither;
+  // what shows at the top left stays there.
   void setFitMode(FitMode mode);
   FitMode fitMode() const { return fitMode_; }
   // Sets both scroll bars from the client size, the page and the view, and
   // holds the view to the page and its margin.
   void resetScrollBars();
-  // The client area changed size: the fitted zoom follows, the bars are reset.
+  // The client area changed size: the fitted zoom follows, what showed at
+  // the top left stays there, the bars are reset.
   void clientResized();
 
   // Clears the offscreen bitmap (grey desk, white page) and paints the score
@@ -232,6 +234,8 @@ class MainWindow : public QMainWindow {
   void placeView(QPoint position, bool zoomChanged);
   // Sets the zoom the fit mode asks for; true when it changed.
   bool applyFit();
+  // applyFit, keeping the page point at the client's top left in place.
+  void refit();
   // Shows the zoom in the status bar and the view's check marks in the menu.
   void showViewState();
   QPointF clientCentre() const;

@@ -54,6 +54,14 @@ void setBar(QScrollBar* bar, const Axis& axis, int position) {
   bar->setValue(position);
 }
 
+// The position that keeps the page point at the client's edge where it is
+// when the zoom goes from `from` to `to`. The desk before the page is in
+// window pixels at any zoom, so as much of it as showed still shows.
+int positionAfterZoom(int position, double from, double to) {
+  if (position <= kPageMargin) return position;
+  return kPageMargin + static_cast<int>(std::lround((position - kPageMargin) * to / from));
+}
+
 // The position a request asks for on one axis.
 int requestedPosition(ScrollRequest request, int position, int thumb, int client) {
   switch (request) {
@@ -200,7 +208,16 @@ void MainWindow::zoomTo(double zoom, QPointF anchor) {
 
 void MainWindow::setFitMode(FitMode mode) {
   fitMode_ = mode;
-  placeView(scrollPosition(), applyFit());
+  refit();
+}
+
+void MainWindow::refit() {
+  double before = view_.viewState.zoom;
+  bool changed = applyFit();
+  double after = view_.viewState.zoom;
+  QPoint at = scrollPosition();
+  placeView(QPoint(positionAfterZoom(at.x(), before, after), positionAfterZoom(at.y(), before, after)),
+            changed);
 }
 
 bool MainWindow::applyFit() {
@@ -218,7 +235,7 @@ bool MainWindow::applyFit() {
   return true;
 }
 
-void MainWindow::clientResized() { placeView(scrollPosition(), applyFit()); }
+void MainWindow::clientResized() { refit(); }
 
 void MainWindow::showViewState() {
   zoomLabel_->setText(QString("%1%").arg(std::lround(view_.viewState.zoom * 100)));

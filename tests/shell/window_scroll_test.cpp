@@ -238,6 +238,35 @@ TEST_F(ScrollTest, ResizingResetsTheBarsAndTheFittedZoomFollows) {
   expectViewAtBars();
 }
 
+TEST_F(ScrollTest, AFittedZoomKeepsThePlaceOnThePage) {
+  struct Row {
+    const char* name;
+    std::function<void()> before, change;
+  };
+  const Row rows[] = {
+      {"Fit Width from a larger zoom", [] {}, [&] { window->command(kFitWidthCommand); }},
+      {"a wider window at fit width", [&] { window->command(kFitWidthCommand); },
+       [&] { window->resize(1100, 600); }},
+      {"a narrower window at fit width", [&] { window->command(kFitWidthCommand); },
+       [&] { window->resize(650, 600); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    window->resize(800, 600);
+    window->zoomTo(2.0, QPointF(0, 0));
+    QApplication::processEvents();
+    row.before();
+    window->scrollTo(QPoint(0, 150));
+    // The row of the page (at zoom 1) at the client's top edge.
+    auto topRow = [&] { return -window->pageRect().top() / window->view().viewState.zoom; };
+    double top = topRow();
+    row.change();
+    QApplication::processEvents();
+    EXPECT_NEAR(topRow(), top, 1.0);
+    expectViewAtBars();
+  }
+}
+
 TEST_F(ScrollTest, TheFirstShowResetsTheBarsOfAFileOpenedBefore) {
   // The program opens its file before the window manager has sized the
   // window; the bars must follow the size it gets.
