@@ -38,6 +38,9 @@ void MainWindow::command(int id) {
           this, *interaction_, document_, view_,
           [this](ExternalUtilsDialog& utilities, int k) { runUtility(utilities, k); });
       interaction_->runModal(dialog);
+      // A run's stop dialog and this dialog close one right after the other,
+      // which can leave the keyboard with no window at all.
+      activateWindow();
       invalidate();
       break;
     }

@@ -284,4 +284,34 @@ TEST_F(RunUtilitiesCommandTest, TheCommandRunsTheDialogAndTheUtilityInIt) {
   EXPECT_EQ(window->windowTitle(), caption) << "the caption keeps the last opened file";
 }
 
+TEST_F(RunUtilitiesCommandTest, AfterARunThatShowedItsStopDialogTheWindowHasTheKeyboard) {
+  // The utility ends once its dialog has been seen, so that dialog and the
+  // utilities dialog close one right after the other.
+  std::filesystem::path go = directory / "go";
+  std::filesystem::path tool = directory / "waits.sh";
+  std::ofstream(tool) << "#!/bin/sh\nwhile [ ! -e \"" << go.string() << "\" ]; do sleep 0.05; done\n";
+  chmod(tool.c_str(), 0755);
+  openItems(kBefore);
+  window->activateWindow();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), window.get());
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->objectName() == kUtilityProgressName && widget->isVisible())
+        std::ofstream(go) << "";
+    }
+  });
+  ticker.start(20);
+  ui.onDialog = [&](QDialog& dialog) {
+    dialog.show();
+    setField(dialog, 351, tool.string());
+    clickControl(dialog, 301);
+  };
+  window->command(kRunUtilitiesCommand);
+  QApplication::processEvents();
+  ASSERT_TRUE(std::filesystem::exists(go)) << "the stop dialog never showed";
+  EXPECT_EQ(QApplication::activeWindow(), window.get());
+}
+
 }  // namespace
