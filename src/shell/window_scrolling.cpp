@@ -216,8 +216,9 @@ void MainWindow::refit() {
   bool changed = applyFit();
   double after = view_.viewState.zoom;
   QPoint at = scrollPosition();
-  placeView(QPoint(positionAfterZoom(at.x(), before, after), positionAfterZoom(at.y(), before, after)),
-            changed);
+  placeView(
+      QPoint(positionAfterZoom(at.x(), before, after), positionAfterZoom(at.y(), before, after)),
+      changed);
 }
 
 bool MainWindow::applyFit() {

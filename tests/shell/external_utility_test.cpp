@@ -289,7 +289,8 @@ TEST_F(RunUtilitiesCommandTest, AfterARunThatShowedItsStopDialogTheWindowHasTheK
   // utilities dialog close one right after the other.
   std::filesystem::path go = directory / "go";
   std::filesystem::path tool = directory / "waits.sh";
-  std::ofstream(tool) << "#!/bin/sh\nwhile [ ! -e \"" << go.string() << "\" ]; do sleep 0.05; done\n";
+  std::ofstream(tool) << "#!/bin/sh\nwhile [ ! -e \"" << go.string()
+                      << "\" ]; do sleep 0.05; done\n";
   chmod(tool.c_str(), 0755);
   openItems(kBefore);
   window->activateWindow();
