@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "shell/main_window.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "shell/window_geometry.h"
 
 int runDesktopProgram(QApplication& application, const std::string& libraryDirectory,

@@ -10,7 +10,7 @@
 #include "shell/dialog_controls.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/interaction.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "shell/settings.h"
 #include "shell/shell_words.h"
 #include "shell/utility_progress.h"

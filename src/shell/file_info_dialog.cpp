@@ -9,7 +9,7 @@
 
 #include "score/item_table.h"
 #include "shell/dialog_controls.h"
-#include "shell/file_info.h"
+#include "cli/file_info.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 #include "shell/commands.h"
 #include "shell/messages.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "shell/commands.h"
 #include "shell/device_view.h"
 #include "shell/drawing_mode_file.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "shell/program_icon.h"
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"

@@ -1,20 +1,18 @@
-// PNG encoding of pages: in the smallest pixel format that holds them, and
-// for black-and-white and grey pages faster than Qt's writer, which
-// compresses every image alike, where line art compresses as well at a
-// fraction of the cost with run-length matching.
+// PNG files of pages painted by Qt, through the raster layer's encoder:
+// black-and-white and grey pages in the smallest pixel format that holds
+// them, faster than Qt's writer, which compresses every image alike.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
 
-// The RGB32 page in the smallest image format that holds its pixels
-// exactly: Format_Mono (black at index 0) for black and white, a grey byte
-// for grey, else the page as it is. The encoder's time grows with the bytes
-// it is given.
-QImage compactPage(const QImage& page);
+#include "raster/grey_page.h"
 
-// The PNG file of image when it is Format_Mono with black at index 0 and
-// white at 1, or Format_Grayscale8; empty for other images, which Qt's
-// writer takes, and if libpng fails. Read back, the pixels are exactly those of image, and its
-// resolution is kept.
-QByteArray encodeGreyPng(const QImage& image);
+// The page as grey bytes, or an empty page when it has colour.
+GreyPage greyPageOf(const QImage& page);
+
+// The PNG file of an RGB32 page when it is grey (a bit a pixel when black
+// and white), at its resolution; empty for a page in colour, which Qt's
+// writer takes, and if libpng fails. Read back, the pixels are exactly
+// those of the page.
+QByteArray encodePagePng(const QImage& page);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/page_export.h"
+#include "shell/page_painting.h"
 
 class QPainter;
 class QRect;

@@ -10,7 +10,7 @@
 #include "shell/item_edit_dialog.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "shell/settings.h"
 
 void MainWindow::command(int id) {

@@ -6,7 +6,7 @@
 
 #include "shell/commands.h"
 #include "shell/main_window.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "shell/recent_files.h"
 
 void MainWindow::buildRecentMenu() {

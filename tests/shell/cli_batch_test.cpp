@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "shell/command_line.h"
-#include "shell/output_names.h"
-#include "shell/progress_bar.h"
+#include "cli/command_line.h"
+#include "cli/output_names.h"
+#include "cli/progress_bar.h"
 #include "shell/support/cli_fixture.h"
 #include "shell/support/cli_run.h"
 #include "shell/support/fake_libraries.h"

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/command_line.h"
+#include "cli/command_line.h"
+#include "cli/qt_conversions.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST(CliParse, ReadsPageOptionsInBothForms) {
   EXPECT_DOUBLE_EQ(line.page.zoom, 2.5);
   EXPECT_TRUE(line.page.antialias);
   EXPECT_EQ(line.page.drawingMode, DrawingMode::kBasic);
-  EXPECT_TRUE(needsGuiApplication(line));
+  EXPECT_TRUE(needsQtProgram(line));
   ASSERT_TRUE(parseCommandLine({"-o", "a.ops", "a.mus"}, &line, &error)) << error;
   EXPECT_EQ(line.page.drawingMode, DrawingMode::kComplete) << "the default";
 }
@@ -100,7 +101,7 @@ TEST(CliParse, ChoosesTheAction) {
     Args args;
     CommandAction action;
     OutputFormat format;
-    bool needsGui;
+    bool needsQt;
   };
   const Case cases[] = {
       {"window", {}, CommandAction::kWindow, OutputFormat::kPng, false},
@@ -117,7 +118,7 @@ TEST(CliParse, ChoosesTheAction) {
        {"-o", "x.png", "a.mus"},
        CommandAction::kConvert,
        OutputFormat::kPng,
-       true},
+       false},
       {"png, basic",
        {"-o", "x.png", "--basic", "a.mus"},
        CommandAction::kConvert,
@@ -125,6 +126,13 @@ TEST(CliParse, ChoosesTheAction) {
        false},
       {"svg", {"-o", "x.svg", "a.mus"}, CommandAction::kConvert, OutputFormat::kSvg, false},
       {"pdf", {"-o", "x.pdf", "a.mus"}, CommandAction::kConvert, OutputFormat::kPdf, true},
+      {"pdf book", {"-o", "b.pdf", "a.mus", "b.mus"}, CommandAction::kConvert, OutputFormat::kPdf, true},
+      {"pdf pages to a folder",
+       {"-o", "out/", "--format", "pdf", "a.mus"},
+       CommandAction::kConvert,
+       OutputFormat::kPdf,
+       true},
+      {"thumbnail", {"--thumbnail", "64", "a.mus", "t.png"}, CommandAction::kThumbnail, OutputFormat::kPng, false},
       {"symbols", {"--symbols", "c.png"}, CommandAction::kSymbols, OutputFormat::kPng, true},
       {"help ends parsing",
        {"-o", "x.txt", "--help", "--bogus"},
@@ -139,7 +147,7 @@ TEST(CliParse, ChoosesTheAction) {
     ASSERT_TRUE(parseCommandLine(c.args, &line, &error)) << c.name << ": " << error;
     EXPECT_EQ(line.action, c.action) << c.name;
     if (c.action == CommandAction::kConvert) EXPECT_EQ(line.format, c.format) << c.name;
-    EXPECT_EQ(needsGuiApplication(line), c.needsGui) << c.name;
+    EXPECT_EQ(needsQtProgram(line), c.needsQt) << c.name;
   }
 }
 

@@ -9,7 +9,7 @@
 
 #include "library/library_table.h"
 #include "score/mus_file.h"
-#include "shell/page_export.h"
+#include "shell/page_painting.h"
 #include "shell/support/fake_libraries.h"
 
 namespace {

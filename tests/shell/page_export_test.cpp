@@ -1,4 +1,4 @@
-#include "shell/page_export.h"
+#include "shell/page_painting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/paths.h"
+#include "cli/paths.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 
 #include "library/library_table.h"
 #include "score/mus_file.h"
-#include "shell/page_export.h"
+#include "shell/page_painting.h"
 #include "shell/support/cli_run.h"
 #include "shell/support/fake_libraries.h"
 #include "support/mus_bytes.h"

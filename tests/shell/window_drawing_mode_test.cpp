@@ -6,7 +6,7 @@
 
 #include "shell/commands.h"
 #include "shell/drawing_mode_file.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "window_fixture.h"
 
 namespace {

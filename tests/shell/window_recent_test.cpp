@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "score/item_table.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 #include "shell/recent_files.h"
 #include "support/mus_bytes.h"
 #include "window_fixture.h"

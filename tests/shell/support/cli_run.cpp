@@ -6,7 +6,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 CliResult runCli(const std::vector<std::string>& args) {
   std::ostringstream out;

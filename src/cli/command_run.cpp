@@ -2,13 +2,13 @@
 #include "library/library_table.h"
 #include "score/score_input.h"
 #include "score/text_items.h"
-#include "shell/batch_conversion.h"
-#include "shell/command_line.h"
-#include "shell/file_info.h"
-#include "shell/page_conversion.h"
-#include "shell/paths.h"
-#include "shell/symbol_chart.h"
-#include "shell/thumbnail.h"
+#include "cli/batch_conversion.h"
+#include "cli/command_line.h"
+#include "cli/file_info.h"
+#include "cli/page_conversion.h"
+#include "cli/paths.h"
+#include "cli/qt_conversions.h"
+#include "cli/thumbnail.h"
 
 namespace {
 
@@ -63,6 +63,8 @@ int drawThumbnail(const CommandLine& line, std::ostream& err) {
 }
 
 int drawSymbols(const CommandLine& line, std::ostream& err) {
+  auto writeSymbolChart = qtConversions().writeSymbolChart;
+  if (writeSymbolChart == nullptr) return fail(err, kNeedsQtProgram);
   std::string error;
   if (!loadLibraries(libraryDirectory(line.libOption), &error)) return fail(err, error);
   if (!writeSymbolChart(line.output, line.page, &error)) {

@@ -1,4 +1,4 @@
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 #include <algorithm>
 #include <array>
@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "score/score_input.h"
-#include "shell/output_names.h"
-#include "shell/thumbnail.h"
+#include "cli/output_names.h"
+#include "cli/thumbnail.h"
 
 namespace {
 
@@ -305,22 +305,6 @@ bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, s
     }
   }
   return checkArguments(line, error);
-}
-
-bool needsGuiApplication(const CommandLine& line) {
-  if (line.action == CommandAction::kSymbols) return true;
-  if (line.action != CommandAction::kConvert && line.action != CommandAction::kThumbnail) {
-    return false;
-  }
-  // PDF and raster pages draw their text with the platform's font database;
-  // SVG pages name the fonts only. The basic drawing has no text, and its
-  // raster pages are drawn without starting the platform, which costs more
-  // than drawing the page.
-  switch (line.format) {
-    case OutputFormat::kPdf: return true;
-    case OutputFormat::kPng: return line.page.drawingMode == DrawingMode::kComplete;
-    default: return false;
-  }
 }
 
 std::string helpText() {

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 // True when -o writes a folder of outputs or a PDF of several pages.
 bool isBatchConversion(const CommandLine& line);

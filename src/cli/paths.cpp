@@ -1,4 +1,4 @@
-#include "shell/paths.h"
+#include "cli/paths.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "score/document.h"
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 // True for the formats drawn from the symbol libraries (not PMX or .mus).
 bool isPageFormat(OutputFormat format);

@@ -1,4 +1,4 @@
-#include "shell/output_names.h"
+#include "cli/output_names.h"
 
 #include <algorithm>
 #include <cctype>

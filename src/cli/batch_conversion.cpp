@@ -1,4 +1,4 @@
-#include "shell/batch_conversion.h"
+#include "cli/batch_conversion.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,11 +11,11 @@
 
 #include "library/library_table.h"
 #include "score/score_input.h"
-#include "shell/output_names.h"
-#include "shell/page_book.h"
-#include "shell/page_conversion.h"
-#include "shell/paths.h"
-#include "shell/progress_bar.h"
+#include "cli/output_names.h"
+#include "cli/page_conversion.h"
+#include "cli/qt_conversions.h"
+#include "cli/paths.h"
+#include "cli/progress_bar.h"
 
 namespace fs = std::filesystem;
 
@@ -137,6 +137,8 @@ int convertToBook(const CommandLine& line, const std::vector<PageInput>& pages, 
   std::vector<std::string> inputs;
   for (const PageInput& page : pages) inputs.push_back(page.path);
   BatchProgress progress(err, progressStyleFor(err, line.quiet), static_cast<int>(inputs.size()));
+  auto writePdfBook = qtConversions().writePdfBook;
+  if (writePdfBook == nullptr) return fail(err, kNeedsQtProgram);
   std::string error;
   bool written = writePdfBook(
       inputs, line.output, line.page, progress, [] { return stopRequested.load(); }, &error);

@@ -1,4 +1,4 @@
-#include "shell/window_launch.h"
+#include "cli/window_launch.h"
 
 #include <unistd.h>
 

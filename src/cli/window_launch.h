@@ -1,5 +1,5 @@
-// Starting the window program, a separate executable so that conversions
-// never load Qt Widgets.
+// Starting the window program, a separate executable so that melibron
+// never loads Qt: it opens the window and draws what only Qt draws.
 #pragma once
 
 #include <ostream>

@@ -3,15 +3,11 @@
 // offsets.
 #pragma once
 
-#include <QSize>
 #include <string>
 
+#include "raster/grey_page.h"
 #include "score/document.h"
 #include "view/view.h"
-
-class QImage;
-class QPainter;
-class QPdfWriter;
 
 struct PageOptions {
   int pixelsPerInch = 96;
@@ -34,32 +30,32 @@ PageOptions drawingOptions(PageFormat format, const PageOptions& options);
 // the document out in it.
 void layoutPage(const Document& document, View& view, const PageOptions& options);
 
+struct PagePixels {
+  int width = 0;
+  int height = 0;
+};
+
 // Device pixels of the 8.5 x 11 inch page at the options' resolution and
 // zoom, each side rounded up.
-QSize pageSize(const PageOptions& options);
+PagePixels pageSize(const PageOptions& options);
 
-// Paints the page laid out in view onto an active painter the way the window
-// does: a white fill of size with the black stock pen and white brush
-// selected, then paintScore, the pens at SCORE's weights for the view's
+// The page laid out in view, painted on a white grey page of the size the
+// way the window paints it, the pens at SCORE's weights for the view's
 // resolution and zoom.
-void paintPage(QPainter& painter, const Document& document, View& view, const QSize& size,
-               bool antialias);
+GreyPage paintGreyPage(const Document& document, View& view, PagePixels size, bool antialias);
 
-// Writes an RGB32 image of a page to path as a PNG file, in the smallest
-// pixel format that holds it exactly. Returns false with *error set when it
-// cannot be written; then nothing is left at path.
-bool savePngImage(const std::string& path, const QImage& image, std::string* error);
-
-// Sets writer up for pages of the options: their resolution, and the
-// 8.5 x 11 inch sheet times the zoom, without margins.
-void setUpPdfWriter(QPdfWriter& writer, const PageOptions& options);
+// Writes a grey page to path as a PNG file, in the smallest pixel format
+// that holds it exactly. Returns false with *error set when it cannot be
+// written; then nothing is left at path.
+bool savePngPage(const std::string& path, const GreyPage& page, std::string* error);
 
 // The drawing calls of paintScore for the page laid out in view, one line
 // each; the listing of the complete drawing brackets each item's calls.
 std::string pageOperations(const Document& document, View& view);
 
 // Lays the document out in a view of its own for the options and writes the
-// page to path in the given format. Returns false with *error set when it
-// cannot be written; then nothing is left at path.
+// page to path in the given format (PDF by the Qt conversions, when given).
+// Returns false with *error set when it cannot be written; then nothing is
+// left at path.
 bool exportPage(const std::string& path, PageFormat format, const Document& document,
                 const PageOptions& options, std::string* error);

@@ -1,11 +1,9 @@
-#include "shell/page_conversion.h"
-
-#include <QByteArray>
+#include "cli/page_conversion.h"
 
 #include "score/mus_file.h"
 #include "score/pmx_export.h"
-#include "shell/page_export.h"
-#include "shell/save_file.h"
+#include "cli/page_export.h"
+#include "score/file_replace.h"
 
 namespace {
 
@@ -28,7 +26,11 @@ bool writeConversion(const std::string& path, const Document& document, OutputFo
                      const PageOptions& page, std::string* error) {
   switch (format) {
     case OutputFormat::kPmx:
-      return saveBytes(path, QByteArray::fromStdString(pmxListing(document)), error);
+    {
+      std::string listing = pmxListing(document);
+      std::string message;
+      return replaceFileContents(path, listing.data(), listing.size(), &message, error);
+    }
     case OutputFormat::kMus: return writeMusFile(path, document, error);
     default: return exportPage(path, pageFormat(format), document, page, error);
   }

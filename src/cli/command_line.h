@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/page_export.h"
+#include "cli/page_export.h"
 
 enum class CommandAction { kWindow, kInfo, kText, kConvert, kThumbnail, kSymbols, kHelp, kVersion };
 
@@ -33,11 +33,6 @@ struct CommandLine {
 // to a one-line message (without the "melibron: " prefix) for an unknown
 // option, a missing or extra argument, a bad number or an unknown extension.
 bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error);
-
-// True when the action needs a QGuiApplication: PDF output and raster
-// pages of the complete drawing, whose text Qt draws. SVG pages and raster
-// pages of the basic drawing are drawn without one.
-bool needsGuiApplication(const CommandLine& line);
 
 // Carries out every action but the window, writing results to out and a
 // one-line "melibron: ..." message to err on failure. Returns the exit

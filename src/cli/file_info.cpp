@@ -1,4 +1,4 @@
-#include "shell/file_info.h"
+#include "cli/file_info.h"
 
 #include <array>
 #include <cstdint>

@@ -1,0 +1,24 @@
+// Entry point of melibron: the commands it draws without Qt, else the
+// window program, which also draws what only Qt draws (PDF, the symbol
+// chart), in its place.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/qt_conversions.h"
+#include "cli/window_launch.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  CommandLine line;
+  std::string error;
+  if (!parseCommandLine(args, &line, &error)) {
+    std::cerr << "melibron: " << error << "\n";
+    return 1;
+  }
+  if (line.action == CommandAction::kWindow || needsQtProgram(line)) {
+    return startWindowProgram(argv, std::cerr);
+  }
+  return runCommand(line, std::cout, std::cerr);
+}

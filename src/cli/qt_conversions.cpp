@@ -1,0 +1,18 @@
+#include "cli/qt_conversions.h"
+
+#include "cli/batch_conversion.h"
+
+namespace {
+
+QtConversions provided;
+
+}  // namespace
+
+void provideQtConversions(const QtConversions& conversions) { provided = conversions; }
+
+const QtConversions& qtConversions() { return provided; }
+
+bool needsQtProgram(const CommandLine& line) {
+  return line.action == CommandAction::kSymbols ||
+         (line.action == CommandAction::kConvert && line.format == OutputFormat::kPdf);
+}

@@ -1,0 +1,156 @@
+#include "raster/edge_fill.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kSubRows = 16;
+
+struct Crossing {
+  double x;
+  int winding;
+};
+
+bool inside(int winding, FillRule rule) {
+  return rule == FillRule::kNonZero ? winding != 0 : (winding & 1) != 0;
+}
+
+// The edges' crossings of the horizontal line at y, sorted along it. The
+// edges are sorted by their tops; `active` keeps those begun above y.
+class ScanLines {
+ public:
+  explicit ScanLines(const EdgeList& edges) : edges_(edges.edges()) {
+    std::sort(edges_.begin(), edges_.end(),
+              [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+  }
+
+  // For rising y only.
+  const std::vector<Crossing>& crossingsAt(double y, double left, double right) {
+    while (next_ < edges_.size() && edges_[next_].y0 <= y) active_.push_back(&edges_[next_++]);
+    std::erase_if(active_, [y](const Edge* e) { return e->y1 <= y; });
+    crossings_.clear();
+    for (const Edge* e : active_) {
+      double x = e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0);
+      crossings_.push_back({std::clamp(x, left, right), e->winding});
+    }
+    std::sort(crossings_.begin(), crossings_.end(),
+              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    return crossings_;
+  }
+
+  double top() const { return edges_.empty() ? 0 : edges_.front().y0; }
+  double bottom() const {
+    double y = top();
+    for (const Edge& e : edges_) y = std::max(y, e.y1);
+    return y;
+  }
+
+ private:
+  std::vector<Edge> edges_;
+  size_t next_ = 0;
+  std::vector<const Edge*> active_;
+  std::vector<Crossing> crossings_;
+};
+
+// Calls span(from, to) for each run of the line inside by the rule.
+template <typename Span>
+void insideRuns(const std::vector<Crossing>& crossings, FillRule rule, Span span) {
+  int winding = 0;
+  for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+    winding += crossings[i].winding;
+    if (inside(winding, rule) && crossings[i + 1].x > crossings[i].x) {
+      span(crossings[i].x, crossings[i + 1].x);
+    }
+  }
+}
+
+// Rows whose samples can fall within [top, bottom), clipped to the page.
+void rowRange(const ScanLines& lines, const GreyPage& page, int* first, int* last) {
+  *first = static_cast<int>(std::clamp(std::floor(lines.top()), 0.0, double(page.height)));
+  *last = static_cast<int>(std::clamp(std::ceil(lines.bottom()), 0.0, double(page.height)));
+}
+
+void fillAliased(GreyPage& page, ScanLines& lines, FillRule rule, uint8_t level) {
+  int first = 0, last = 0;
+  rowRange(lines, page, &first, &last);
+  for (int y = first; y < last; ++y) {
+    uint8_t* row = page.row(y);
+    insideRuns(lines.crossingsAt(y + 0.5, -1.0, page.width + 1.0), rule,
+               [&](double from, double to) {
+                 // Pixels whose centres x + 0.5 lie in [from, to).
+                 int a = std::max(0, static_cast<int>(std::ceil(from - 0.5)));
+                 int b = std::min(page.width, static_cast<int>(std::ceil(to - 0.5)));
+                 if (a < b) std::fill(row + a, row + b, level);
+               });
+  }
+}
+
+void fillCoverage(GreyPage& page, ScanLines& lines, FillRule rule, uint8_t level) {
+  int first = 0, last = 0;
+  rowRange(lines, page, &first, &last);
+  const int width = page.width;
+  // Partial pixels add their share to `area`; whole runs go into `runs` as
+  // a start and an end, summed along the row afterwards.
+  std::vector<float> area(static_cast<size_t>(width) + 2, 0.0f);
+  std::vector<float> runs(static_cast<size_t>(width) + 2, 0.0f);
+  for (int y = first; y < last; ++y) {
+    int low = width, high = -1;
+    for (int s = 0; s < kSubRows; ++s) {
+      double sample = y + (s + 0.5) / kSubRows;
+      insideRuns(lines.crossingsAt(sample, 0.0, double(width)), rule, [&](double from, double to) {
+        int a = static_cast<int>(from);
+        int b = static_cast<int>(to);
+        low = std::min(low, a);
+        high = std::max(high, std::min(b, width - 1));
+        if (a == b) {
+          area[a] += static_cast<float>(to - from);
+          return;
+        }
+        area[a] += static_cast<float>(a + 1 - from);
+        runs[a + 1] += 1.0f;
+        runs[b] -= 1.0f;
+        if (b < width) area[b] += static_cast<float>(to - b);
+      });
+    }
+    if (high < low) continue;
+    uint8_t* row = page.row(y);
+    float run = 0;
+    for (int x = low; x <= high + 1 && x < width; ++x) {
+      run += runs[x];
+      float cover = std::min(1.0f, (run + area[x]) / kSubRows);
+      int coverage = static_cast<int>(cover * 255.0f + 0.5f);
+      if (coverage > 0) blendPixel(row[x], level, coverage);
+    }
+    std::fill(area.begin() + low, area.begin() + std::min(high + 3, width + 2), 0.0f);
+    std::fill(runs.begin() + low, runs.begin() + std::min(high + 3, width + 2), 0.0f);
+  }
+}
+
+}  // namespace
+
+void EdgeList::addEdge(PathPoint from, PathPoint to) {
+  if (from.y == to.y) return;  // crosses no scan line
+  if (from.y < to.y) {
+    edges_.push_back({from.x, from.y, to.x, to.y, 1});
+  } else {
+    edges_.push_back({to.x, to.y, from.x, from.y, -1});
+  }
+}
+
+void EdgeList::addContour(std::span<const PathPoint> points) {
+  if (points.size() < 2) return;
+  for (size_t i = 0; i + 1 < points.size(); ++i) addEdge(points[i], points[i + 1]);
+  addEdge(points.back(), points.front());
+}
+
+void fillEdges(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level,
+               bool antialias) {
+  if (edges.empty() || page.width <= 0 || page.height <= 0) return;
+  ScanLines lines(edges);
+  if (antialias) {
+    fillCoverage(page, lines, rule, level);
+  } else {
+    fillAliased(page, lines, rule, level);
+  }
+}

@@ -1,0 +1,10 @@
+#include "raster/grey_page.h"
+
+GreyPage whitePage(int width, int height) {
+  GreyPage page;
+  if (width <= 0 || height <= 0) return page;
+  page.width = width;
+  page.height = height;
+  page.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 255);
+  return page;
+}

@@ -1,0 +1,82 @@
+#include "raster/grey_png.h"
+
+#include <png.h>
+#include <zlib.h>
+
+namespace {
+
+void appendBytes(png_structp png, png_bytep data, size_t size) {
+  auto* bytes = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  bytes->insert(bytes->end(), data, data + size);
+}
+
+void noFlush(png_structp) {}
+
+void noWarning(png_structp, png_const_charp) {}
+
+// Silent: the caller says that the image could not be written.
+[[noreturn]] void jumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
+// Eight pixels a byte, white 1, the row's end padded with 0.
+void packRow(const uint8_t* in, int width, uint8_t* out) {
+  int x = 0;
+  for (; x + 8 <= width; x += 8) {
+    unsigned bits = 0;
+    for (int k = 0; k < 8; ++k) bits = bits << 1 | (in[x + k] & 1);
+    out[x >> 3] = static_cast<uint8_t>(bits);
+  }
+  if (x < width) out[x >> 3] = 0;
+  for (; x < width; ++x) out[x >> 3] |= static_cast<uint8_t>((in[x] & 1) << (7 - (x & 7)));
+}
+
+// libpng reports errors by a long jump back to here, so the rows buffer is
+// the caller's and this function holds nothing that would need destroying.
+bool encodeRows(png_structp png, png_infop info, const GreyPage& page, uint32_t dotsPerMeter,
+                std::vector<uint8_t>* row, std::vector<uint8_t>* bytes) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  bool mono = isBlackAndWhite(page);
+  png_set_write_fn(png, bytes, appendBytes, noFlush);
+  if (mono) {
+    png_set_compression_strategy(png, Z_RLE);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_UP);
+  } else {
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  }
+  png_set_IHDR(png, info, static_cast<png_uint_32>(page.width),
+               static_cast<png_uint_32>(page.height), mono ? 1 : 8, PNG_COLOR_TYPE_GRAY,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+  png_set_pHYs(png, info, dotsPerMeter, dotsPerMeter, PNG_RESOLUTION_METER);
+  png_write_info(png, info);
+  for (int y = 0; y < page.height; ++y) {
+    if (mono) {
+      packRow(page.row(y), page.width, row->data());
+      png_write_row(png, row->data());
+    } else {
+      png_write_row(png, page.row(y));
+    }
+  }
+  png_write_end(png, info);
+  return true;
+}
+
+}  // namespace
+
+bool isBlackAndWhite(const GreyPage& page) {
+  // One pass of plain tests that the compiler turns into vector code.
+  unsigned other = 0;
+  for (uint8_t v : page.pixels) other |= static_cast<uint8_t>(v + 1) > 1;
+  return other == 0;
+}
+
+std::vector<uint8_t> encodeGreyPng(const GreyPage& page, uint32_t dotsPerMeter) {
+  if (page.width <= 0 || page.height <= 0) return {};
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, noWarning);
+  if (png == nullptr) return {};
+  png_infop info = png_create_info_struct(png);
+  std::vector<uint8_t> row(static_cast<size_t>(page.width + 7) / 8);
+  std::vector<uint8_t> bytes;
+  bool encoded = info != nullptr && encodeRows(png, info, page, dotsPerMeter, &row, &bytes);
+  png_destroy_write_struct(&png, &info);
+  if (!encoded) bytes.clear();
+  return bytes;
+}
