@@ -8,7 +8,7 @@
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/words.h"
-#include "shell/paths.h"
+#include "cli/paths.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "layout/layout.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
-#include "shell/page_export.h"
-#include "shell/thumbnail.h"
+#include "cli/page_export.h"
+#include "cli/thumbnail.h"
 
 namespace {
 

@@ -29,7 +29,7 @@ int inkedPixels(const QImage& image) {
 QImage renderPage(const Document& document, const PageOptions& options) {
   View view;
   layoutPage(document, view, options);
-  QImage image(pageSize(options), QImage::Format_RGB32);
+  QImage image(qtPageSize(options), QImage::Format_RGB32);
   image.fill(Qt::red);  // the page must cover every pixel with white
   QPainter painter(&image);
   paintPage(painter, document, view, image.size(), options.antialias);
@@ -60,7 +60,7 @@ TEST(PageExport, PageSizeIsRoundedUp) {
                         {{10, 0.05}, {5, 6}},  // 4.25 x 5.5
                         {{100, 0.33}, {281, 363}}};
   for (const Case& c : cases) {
-    EXPECT_EQ(pageSize(c.options), c.size)
+    EXPECT_EQ(qtPageSize(c.options), c.size)
         << c.options.pixelsPerInch << " ppi, zoom " << c.options.zoom;
   }
 }

@@ -22,7 +22,7 @@ namespace {
 QImage renderPage(const Document& document, const PageOptions& options) {
   View view;
   layoutPage(document, view, options);
-  QImage image(pageSize(options), QImage::Format_RGB32);
+  QImage image(qtPageSize(options), QImage::Format_RGB32);
   QPainter painter(&image);
   paintPage(painter, document, view, image.size(), options.antialias);
   return image;
