@@ -1,7 +1,6 @@
 #include "raster/cosmetic_line.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -10,15 +9,21 @@ void setPixel(GreyPage& page, int64_t x, int64_t y, uint8_t level) {
   if (x >= 0 && y >= 0 && x < page.width && y < page.height) page.row(int(y))[x] = level;
 }
 
-// Steps along the major axis a (the other is b); `plot` takes (a, b).
+// Steps along the major axis a (the other is b) over [min, max), clipped to
+// [0, limit); across, the pixel under the line at each whole a, found
+// exactly: floor(b0 + (a - a0) (b1 - b0) / (a1 - a0)). `plot` takes (a, b).
 template <typename Plot>
 void walk(int64_t a0, int64_t b0, int64_t a1, int64_t b1, int64_t limit, Plot plot) {
-  double slope = static_cast<double>(b1 - b0) / static_cast<double>(a1 - a0);
-  int64_t from = std::max<int64_t>(std::min(a0, a1), 0);
-  int64_t to = std::min<int64_t>(std::max(a0, a1), limit);
-  for (int64_t a = from; a < to; ++a) {
-    double b = b0 + 0.5 + static_cast<double>(a - a0) * slope;
-    plot(a, static_cast<int64_t>(std::floor(b)));
+  if (a1 < a0) {
+    std::swap(a0, a1);
+    std::swap(b0, b1);
+  }
+  const __int128 run = a1 - a0, rise = b1 - b0;
+  for (int64_t a = std::max<int64_t>(a0, 0); a < std::min(a1, limit); ++a) {
+    __int128 numerator = static_cast<__int128>(b0) * run + (a - a0) * rise;
+    __int128 b = numerator / run;
+    if (numerator % run != 0 && numerator < 0) --b;  // floor, not towards zero
+    plot(a, static_cast<int64_t>(b));
   }
 }
 

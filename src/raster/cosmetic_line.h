@@ -6,10 +6,10 @@
 
 #include "raster/grey_page.h"
 
-// The line from (x0, y0) to (x1, y1) runs through the centres of those
-// pixels; along its longer axis it covers the pixels whose centres lie
-// between the ends, the last one left out ([min, max) in either direction),
-// and across, the pixel the line passes at each of those centres. A line of
-// no length is one pixel. Only what lies on the page is drawn.
+// The line from (x0, y0) to (x1, y1): along its longer axis (x when both
+// are as long) the pixels from the lesser end to the greater, that one left
+// out, in either direction; across, the pixel the line is in at each of
+// them. A line of no length is one pixel. Only what lies on the page is
+// drawn.
 void drawCosmeticLine(GreyPage& page, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
                       uint8_t level);

