@@ -1,7 +1,5 @@
 #include "cli/qt_conversions.h"
 
-#include "cli/batch_conversion.h"
-
 namespace {
 
 QtConversions provided;

@@ -81,12 +81,21 @@ struct FixedEdge {
   }
 };
 
-std::vector<FixedEdge> fixedEdges(const EdgeList& edges) {
-  std::vector<FixedEdge> fixed;
+// To 1/64 pixel, halves away from 0; coordinates are far below 2^47 pixels.
+double sixtyFourths(double v) {
+  double scaled = std::clamp(v * 64, -1e15, 1e15);
+  return scaled >= 0 ? static_cast<double>(static_cast<int64_t>(scaled + 0.5))
+                     : -static_cast<double>(static_cast<int64_t>(0.5 - scaled));
+}
+
+// Into a buffer kept by the thread: pages are thousands of small shapes.
+const std::vector<FixedEdge>& fixedEdges(const EdgeList& edges) {
+  thread_local std::vector<FixedEdge> fixed;
+  fixed.clear();
   for (const Edge& e : edges.edges()) {
-    double top = std::round(e.y0 * 64), bottom = std::round(e.y1 * 64);
+    double top = sixtyFourths(e.y0), bottom = sixtyFourths(e.y1);
     if (top == bottom) continue;
-    double left = std::round(e.x0 * 64), right = std::round(e.x1 * 64);
+    double left = sixtyFourths(e.x0), right = sixtyFourths(e.x1);
     fixed.push_back({static_cast<int64_t>(std::floor((top + 32) / 64)),
                      static_cast<int64_t>(std::floor((bottom - 32) / 64)), 32768 + left * 1024,
                      std::round((right - left) / (bottom - top) * 65536), top * 1024, e.winding});
@@ -97,12 +106,13 @@ std::vector<FixedEdge> fixedEdges(const EdgeList& edges) {
 }
 
 void fillAliased(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level) {
-  std::vector<FixedEdge> fixed = fixedEdges(edges);
+  const std::vector<FixedEdge>& fixed = fixedEdges(edges);
   if (fixed.empty()) return;
   int64_t last = fixed.front().lastRow;
   for (const FixedEdge& e : fixed) last = std::max(last, e.lastRow);
-  std::vector<const FixedEdge*> active;
-  std::vector<Crossing> crossings;
+  thread_local std::vector<const FixedEdge*> active;
+  thread_local std::vector<Crossing> crossings;
+  active.clear();
   size_t next = 0;
   for (int64_t y = std::max<int64_t>(fixed.front().firstRow, 0);
        y <= std::min<int64_t>(last, page.height - 1); ++y) {

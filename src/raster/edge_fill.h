@@ -24,6 +24,7 @@ class EdgeList {
   void addContour(std::span<const PathPoint> points);
   void addEdge(PathPoint from, PathPoint to);
   bool empty() const { return edges_.empty(); }
+  void clear() { edges_.clear(); }
   const std::vector<Edge>& edges() const { return edges_; }
 
  private:

@@ -43,6 +43,10 @@ bool usableRun(const TextRun& run) {
          run.verticalScale <= kMaxTextScale;
 }
 
+// Nearest whole pixel; the one-pixel pen's points are whole pixels but for
+// flattened curves.
+int64_t wholePixel(double v) { return static_cast<int64_t>(v + (v >= 0 ? 0.5 : -0.5)); }
+
 std::vector<Contour> shifted(std::vector<Contour> contours, double by) {
   for (Contour& contour : contours) {
     for (PathPoint& p : contour.points) p = {p.x + by, p.y + by};
@@ -68,10 +72,19 @@ void RasterSurface::fill(const EdgeList& edges, FillRule rule, uint8_t level) {
   fillEdges(page_, edges, rule, level, antialiased_);
 }
 
+std::vector<Contour>& RasterSurface::pointContour(const Vector* points, int count, bool closed) {
+  scratch_.resize(1);
+  Contour& contour = scratch_.front();
+  contour.closed = closed;
+  contour.points.clear();
+  for (int i = 0; i < count; ++i) contour.points.push_back(device(points[i].x, points[i].y));
+  return scratch_;
+}
+
 void RasterSurface::strokeWide(const std::vector<Contour>& contours, double width) {
-  EdgeList edges;
-  addStroke(edges, contours, width);
-  fill(edges, FillRule::kNonZero, 0);
+  edges_.clear();
+  addStroke(edges_, contours, width);
+  fill(edges_, FillRule::kNonZero, 0);
 }
 
 void RasterSurface::strokeCosmetic(const std::vector<Contour>& contours) {
@@ -83,8 +96,8 @@ void RasterSurface::strokeCosmetic(const std::vector<Contour>& contours) {
   for (const Contour& contour : contours) {
     const auto& p = contour.points;
     auto line = [&](const PathPoint& a, const PathPoint& b) {
-      drawCosmeticLine(page_, std::llround(a.x), std::llround(a.y), std::llround(b.x),
-                       std::llround(b.y), 0);
+      drawCosmeticLine(page_, wholePixel(a.x), wholePixel(a.y), wholePixel(b.x), wholePixel(b.y),
+                       0);
     };
     for (size_t i = 0; i + 1 < p.size(); ++i) line(p[i], p[i + 1]);
     if (contour.closed && p.size() > 1) line(p.back(), p.front());
@@ -155,20 +168,17 @@ void RasterSurface::lineTo(int x, int y) {
 
 void RasterSurface::polyline(const Vector* points, int count) {
   if (points == nullptr || count < 2 || placing_) return;
-  Contour line;
-  for (int i = 0; i < count; ++i) line.points.push_back(device(points[i].x, points[i].y));
-  strokeWithPen({line}, true);
+  strokeWithPen(pointContour(points, count, false), true);
 }
 
 void RasterSurface::polygon(const Vector* points, int count) {
   if (points == nullptr || count < 2 || placing_) return;
-  Contour shape{{}, true};
-  for (int i = 0; i < count; ++i) shape.points.push_back(device(points[i].x, points[i].y));
-  EdgeList edges;
-  edges.addContour(shape.points);
-  fill(edges, FillRule::kEvenOdd, brushLevel());
+  const std::vector<Contour>& shape = pointContour(points, count, true);
+  edges_.clear();
+  edges_.addContour(shape.front().points);
+  fill(edges_, FillRule::kEvenOdd, brushLevel());
   // The outline is the pen's own: the printed line widths are not for it.
-  strokeWithPen({shape}, false);
+  strokeWithPen(shape, false);
 }
 
 void RasterSurface::polyBezier(const Vector* points, int count) {

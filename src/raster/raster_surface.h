@@ -54,6 +54,9 @@ class RasterSurface : public DrawingSurface {
 
  private:
   PathPoint device(int x, int y) const;
+  // The points in device pixels as the one contour of a buffer kept across
+  // calls.
+  std::vector<Contour>& pointContour(const Vector* points, int count, bool closed);
   uint8_t brushLevel() const { return brush_ == StockBrush::kBlack ? 0 : 255; }
   // The width the one-pixel pen's lines are drawn with now; 0 for one pixel
   // and while the wide pen is selected.
@@ -78,6 +81,8 @@ class RasterSurface : public DrawingSurface {
   PathPoint position_{0, 0};  // device pixels
   bool pathOpen_ = false;
   std::vector<Contour> path_;
+  std::vector<Contour> scratch_;  // pointContour's
+  EdgeList edges_;                // the shape being filled
   bool placing_ = false;  // a symbol drawn from its curves: its calls are not
   std::vector<std::pair<bool, const OutlineGlyph*>> outlines_;  // looked up, curves
 };
