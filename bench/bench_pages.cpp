@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/paths.h"
 #include "library/library_table.h"
 #include "score/image_builder.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
 #include "score/words.h"
-#include "cli/paths.h"
 
 namespace {
 

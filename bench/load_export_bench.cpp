@@ -8,11 +8,11 @@
 #include <fstream>
 
 #include "bench/bench_pages.h"
+#include "cli/page_export.h"
+#include "cli/thumbnail.h"
 #include "layout/layout.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
-#include "cli/page_export.h"
-#include "cli/thumbnail.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <thread>
 #include <vector>
 
-#include "library/library_table.h"
-#include "score/score_input.h"
 #include "cli/output_names.h"
 #include "cli/page_conversion.h"
-#include "cli/qt_conversions.h"
 #include "cli/paths.h"
 #include "cli/progress_bar.h"
+#include "cli/qt_conversions.h"
+#include "library/library_table.h"
+#include "score/score_input.h"
 
 namespace fs = std::filesystem;
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <utility>
 
-#include "score/score_input.h"
 #include "cli/output_names.h"
 #include "cli/thumbnail.h"
+#include "score/score_input.h"
 
 namespace {
 

@@ -1,7 +1,4 @@
 // Carrying out the commands that run without the window.
-#include "library/library_table.h"
-#include "score/score_input.h"
-#include "score/text_items.h"
 #include "cli/batch_conversion.h"
 #include "cli/command_line.h"
 #include "cli/file_info.h"
@@ -9,6 +6,9 @@
 #include "cli/paths.h"
 #include "cli/qt_conversions.h"
 #include "cli/thumbnail.h"
+#include "library/library_table.h"
+#include "score/score_input.h"
+#include "score/text_items.h"
 
 namespace {
 

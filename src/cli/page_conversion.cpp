@@ -1,9 +1,9 @@
 #include "cli/page_conversion.h"
 
-#include "score/mus_file.h"
-#include "score/pmx_export.h"
 #include "cli/page_export.h"
 #include "score/file_replace.h"
+#include "score/mus_file.h"
+#include "score/pmx_export.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ bool isPageFormat(OutputFormat format) {
 bool writeConversion(const std::string& path, const Document& document, OutputFormat format,
                      const PageOptions& page, std::string* error) {
   switch (format) {
-    case OutputFormat::kPmx:
-    {
+    case OutputFormat::kPmx: {
       std::string listing = pmxListing(document);
       std::string message;
       return replaceFileContents(path, listing.data(), listing.size(), &message, error);

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "score/document.h"
 #include "cli/command_line.h"
+#include "score/document.h"
 
 // True for the formats drawn from the symbol libraries (not PMX or .mus).
 bool isPageFormat(OutputFormat format);

@@ -32,8 +32,8 @@ bool writePng(const std::string& path, const Document& document, View& view,
               const PageOptions& options, std::string* error) {
   PagePixels size = pageSize(options);
   if (int64_t(size.width) * size.height > kMaxImagePixels) {
-    *error = "a page image of " + std::to_string(size.width) + " x " +
-             std::to_string(size.height) + " pixels is too large";
+    *error = "a page image of " + std::to_string(size.width) + " x " + std::to_string(size.height) +
+             " pixels is too large";
     return false;
   }
   GreyPage page = paintGreyPage(document, view, size, options.antialias);

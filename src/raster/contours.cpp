@@ -17,14 +17,14 @@ void appendCubic(std::vector<PathPoint>& out, PathPoint p0, PathPoint p1, PathPo
   double bx = p1.x - 2 * p2.x + p3.x, by = p1.y - 2 * p2.y + p3.y;
   double bend = std::sqrt(std::max(ax * ax + ay * ay, bx * bx + by * by));
   double wanted = std::ceil(std::sqrt(0.75 * bend / kTolerance));
-  int lines = std::isfinite(wanted) ? std::clamp(static_cast<int>(std::min(wanted, 1e6)), 1,
-                                                 kMaxCurveLines)
-                                    : kMaxCurveLines;
+  int lines = std::isfinite(wanted)
+                  ? std::clamp(static_cast<int>(std::min(wanted, 1e6)), 1, kMaxCurveLines)
+                  : kMaxCurveLines;
   for (int i = 1; i <= lines; ++i) {
     double t = static_cast<double>(i) / lines, u = 1 - t;
     double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-    out.push_back({a * p0.x + b * p1.x + c * p2.x + d * p3.x,
-                   a * p0.y + b * p1.y + c * p2.y + d * p3.y});
+    out.push_back(
+        {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y});
   }
 }
 

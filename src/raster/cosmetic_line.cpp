@@ -60,12 +60,14 @@ void drawCosmeticLine(GreyPage& page, int64_t x0, int64_t y0, int64_t x1, int64_
     pixel(x0, y0);
   } else if (std::llabs(dx) >= std::llabs(dy)) {
     walk(x0, y0, x1, y1, page.width, pixel, [&](int64_t from, int64_t to, int64_t y) {
-      if (y >= 0 && y < page.height) std::fill(page.row(int(y)) + from, page.row(int(y)) + to, level);
+      if (y >= 0 && y < page.height)
+        std::fill(page.row(int(y)) + from, page.row(int(y)) + to, level);
     });
   } else {
-    walk(y0, x0, y1, x1, page.height, [&](int64_t y, int64_t x) { pixel(x, y); },
-         [&](int64_t from, int64_t to, int64_t x) {
-           for (int64_t y = from; y < to; ++y) pixel(x, y);
-         });
+    walk(
+        y0, x0, y1, x1, page.height, [&](int64_t y, int64_t x) { pixel(x, y); },
+        [&](int64_t from, int64_t to, int64_t x) {
+          for (int64_t y = from; y < to; ++y) pixel(x, y);
+        });
   }
 }

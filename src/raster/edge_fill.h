@@ -36,5 +36,4 @@ class EdgeList {
 // scan converter decides (the shape's top and left edges leave the pixel
 // out, its bottom and right ones take it in); antialiased, a pixel is
 // blended by the share of it inside (sixteen sub-rows, exact across each).
-void fillEdges(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level,
-               bool antialias);
+void fillEdges(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t level, bool antialias);

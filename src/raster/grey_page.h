@@ -23,5 +23,6 @@ GreyPage whitePage(int width, int height);
 // (0 leaves it, 255 replaces it), as a painter draws a solid colour with
 // that alpha.
 inline void blendPixel(uint8_t& pixel, uint8_t level, int coverage) {
-  pixel = static_cast<uint8_t>(pixel + ((level - pixel) * coverage + (level > pixel ? 127 : -127)) / 255);
+  pixel = static_cast<uint8_t>(pixel +
+                               ((level - pixel) * coverage + (level > pixel ? 127 : -127)) / 255);
 }

@@ -39,7 +39,8 @@ bool encodeRows(png_structp png, png_infop info, const GreyPage& page, uint32_t 
   // Runs of white and black are what a page is made of, its antialiased
   // text too; black-and-white rows are often like the ones above them.
   png_set_compression_strategy(png, Z_RLE);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, mono ? PNG_FILTER_NONE | PNG_FILTER_UP : PNG_FILTER_NONE);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE,
+                 mono ? PNG_FILTER_NONE | PNG_FILTER_UP : PNG_FILTER_NONE);
   png_set_IHDR(png, info, static_cast<png_uint_32>(page.width),
                static_cast<png_uint_32>(page.height), mono ? 1 : 8, PNG_COLOR_TYPE_GRAY,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);

@@ -83,6 +83,6 @@ class RasterSurface : public DrawingSurface {
   std::vector<Contour> path_;
   std::vector<Contour> scratch_;  // pointContour's
   EdgeList edges_;                // the shape being filled
-  bool placing_ = false;  // a symbol drawn from its curves: its calls are not
+  bool placing_ = false;          // a symbol drawn from its curves: its calls are not
   std::vector<std::pair<bool, const OutlineGlyph*>> outlines_;  // looked up, curves
 };

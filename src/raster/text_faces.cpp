@@ -13,8 +13,8 @@ constexpr const char* kPackageFolder = "opentype/urw-base35";
 constexpr std::array<const char*, 4> kNimbusFiles = {
     "NimbusRoman-Regular.otf", "NimbusRoman-Bold.otf", "NimbusRoman-Italic.otf",
     "NimbusRoman-BoldItalic.otf"};
-constexpr std::array<const char*, 3> kSerifFiles = {"DejaVuSerif.ttf", "LiberationSerif-Regular.ttf",
-                                                    "FreeSerif.ttf"};
+constexpr std::array<const char*, 3> kSerifFiles = {"DejaVuSerif.ttf",
+                                                    "LiberationSerif-Regular.ttf", "FreeSerif.ttf"};
 
 std::string findBelow(const std::string& folder, const std::string& name) {
   std::error_code error;

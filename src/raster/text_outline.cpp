@@ -15,8 +15,15 @@ std::vector<char32_t> codePoints(const std::string& text) {
   std::vector<char32_t> out;
   for (size_t i = 0; i < text.size();) {
     auto byte = static_cast<unsigned char>(text[i]);
-    int extra = byte < 0x80 ? 0 : (byte >> 5) == 6 ? 1 : (byte >> 4) == 14 ? 2 : (byte >> 3) == 30 ? 3 : -1;
-    char32_t code = extra == 0 ? byte : extra == 1 ? byte & 0x1f : extra == 2 ? byte & 0x0f : byte & 0x07;
+    int extra = byte < 0x80         ? 0
+                : (byte >> 5) == 6  ? 1
+                : (byte >> 4) == 14 ? 2
+                : (byte >> 3) == 30 ? 3
+                                    : -1;
+    char32_t code = extra == 0   ? byte
+                    : extra == 1 ? byte & 0x1f
+                    : extra == 2 ? byte & 0x0f
+                                 : byte & 0x07;
     bool good = extra >= 0 && i + extra < text.size();
     for (int k = 1; good && k <= extra; ++k) {
       auto next = static_cast<unsigned char>(text[i + k]);
@@ -123,11 +130,12 @@ bool TextOutliner::addRun(const TextRun& run, std::vector<Contour>* contours) {
   if (face == nullptr || face->units_per_EM == 0) return false;
   double perUnit = run.size / face->units_per_EM;
   double angle = run.rotation * std::numbers::pi / 180;
-  GlyphFrame frame{perUnit, -perUnit * run.verticalScale, 0, run.x, run.y, std::cos(angle),
+  GlyphFrame frame{perUnit,        -perUnit * run.verticalScale, 0, run.x, run.y, std::cos(angle),
                    std::sin(angle)};
   for (char32_t code : codePoints(run.text)) {
     FT_UInt glyph = FT_Get_Char_Index(face, code);
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
+    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) !=
+        0) {
       continue;
     }
     if (face->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {

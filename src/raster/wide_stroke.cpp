@@ -81,7 +81,8 @@ void addContourStroke(EdgeList& edges, const Contour& contour, double half) {
     Vec n{-directions[i].y * half, directions[i].x * half};
     addTurned(edges, {a + n, b + n, b + n * -1, a + n * -1});
   }
-  for (size_t i = 1; i < segments; ++i) addJoin(edges, points[i], directions[i - 1], directions[i], half);
+  for (size_t i = 1; i < segments; ++i)
+    addJoin(edges, points[i], directions[i - 1], directions[i], half);
   if (contour.closed && segments > 2) {
     addJoin(edges, points[0], directions[segments - 1], directions[0], half);
   }

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "shell/main_window.h"
 #include "cli/paths.h"
+#include "shell/main_window.h"
 #include "shell/window_geometry.h"
 
 int runDesktopProgram(QApplication& application, const std::string& libraryDirectory,

@@ -4,13 +4,13 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "cli/paths.h"
 #include "layout/layout.h"
 #include "score/mus_file.h"
 #include "score/score_input.h"
 #include "shell/dialog_controls.h"
 #include "shell/external_utils_dialog.h"
 #include "shell/interaction.h"
-#include "cli/paths.h"
 #include "shell/settings.h"
 #include "shell/shell_words.h"
 #include "shell/utility_progress.h"

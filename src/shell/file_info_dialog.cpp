@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "cli/file_info.h"
 #include "score/item_table.h"
 #include "shell/dialog_controls.h"
-#include "cli/file_info.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "cli/command_line.h"
+#include "cli/paths.h"
 #include "shell/commands.h"
 #include "shell/messages.h"
-#include "cli/paths.h"
 
 namespace {
 

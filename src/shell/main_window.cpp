@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "cli/paths.h"
 #include "layout/component_store.h"
 #include "layout/layout.h"
 #include "library/library_table.h"
@@ -20,7 +21,6 @@
 #include "shell/commands.h"
 #include "shell/device_view.h"
 #include "shell/drawing_mode_file.h"
-#include "cli/paths.h"
 #include "shell/program_icon.h"
 #include "shell/qt_surface.h"
 #include "shell/score_area.h"

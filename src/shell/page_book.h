@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/page_painting.h"
 #include "cli/progress_bar.h"
+#include "shell/page_painting.h"
 
 // Reads each input in turn and draws it on the next page of a PDF at path,
 // reporting each page to progress. The PDF is written only when every page

@@ -22,5 +22,6 @@ QByteArray encodePagePng(const QImage& page) {
   GreyPage grey = greyPageOf(page);
   if (grey.pixels.empty()) return {};
   std::vector<uint8_t> bytes = encodeGreyPng(grey, static_cast<uint32_t>(page.dotsPerMeterX()));
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
 }

@@ -1,6 +1,7 @@
 // The menu and accelerator commands of the main window.
 #include <QFileInfo>
 
+#include "cli/paths.h"
 #include "score/item_table.h"
 #include "shell/commands.h"
 #include "shell/drawing_mode_file.h"
@@ -10,7 +11,6 @@
 #include "shell/item_edit_dialog.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
-#include "cli/paths.h"
 #include "shell/settings.h"
 
 void MainWindow::command(int id) {

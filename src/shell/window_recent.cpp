@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "cli/paths.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
-#include "cli/paths.h"
 #include "shell/recent_files.h"
 
 void MainWindow::buildRecentMenu() {

@@ -1,9 +1,10 @@
 // The filler: which pixels each rule fills, at the page's borders too.
+#include "raster/edge_fill.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "raster/edge_fill.h"
 #include "raster_test_page.h"
 
 namespace {
@@ -33,27 +34,49 @@ TEST(EdgeFill, RulesAndPixelCentres) {
     const char* expected;
   };
   const Row rows[] = {
-      {"the centres inside", {square(0.4, 0.4, 2.6, 2.6)}, FillRule::kNonZero,
+      {"the centres inside",
+       {square(0.4, 0.4, 2.6, 2.6)},
+       FillRule::kNonZero,
        "###.\n###.\n###.\n....\n"},
       {"centres on the top and left edges are outside, on the bottom and right inside",
-       {square(1.5, 1.5, 3.5, 3.5)}, FillRule::kEvenOdd, "....\n....\n..##\n..##\n"},
-      {"no centre inside", {square(0.6, 0.6, 1.4, 1.4)}, FillRule::kNonZero,
+       {square(1.5, 1.5, 3.5, 3.5)},
+       FillRule::kEvenOdd,
+       "....\n....\n..##\n..##\n"},
+      {"no centre inside",
+       {square(0.6, 0.6, 1.4, 1.4)},
+       FillRule::kNonZero,
        "....\n....\n....\n....\n"},
-      {"overlap, non-zero", {square(0, 0, 3, 3), square(1, 1, 4, 4)}, FillRule::kNonZero,
+      {"overlap, non-zero",
+       {square(0, 0, 3, 3), square(1, 1, 4, 4)},
+       FillRule::kNonZero,
        "###.\n####\n####\n.###\n"},
-      {"overlap, even-odd", {square(0, 0, 3, 3), square(1, 1, 4, 4)}, FillRule::kEvenOdd,
+      {"overlap, even-odd",
+       {square(0, 0, 3, 3), square(1, 1, 4, 4)},
+       FillRule::kEvenOdd,
        "###.\n#..#\n#..#\n.###\n"},
-      {"hole turned the other way, non-zero", {square(0, 0, 4, 4), reversed(square(1, 1, 3, 3))},
-       FillRule::kNonZero, "####\n#..#\n#..#\n####\n"},
-      {"hole turned the same way, non-zero", {square(0, 0, 4, 4), square(1, 1, 3, 3)},
-       FillRule::kNonZero, "####\n####\n####\n####\n"},
-      {"beyond every border", {square(-1e6, -1e6, 1e6, 1e6)}, FillRule::kNonZero,
+      {"hole turned the other way, non-zero",
+       {square(0, 0, 4, 4), reversed(square(1, 1, 3, 3))},
+       FillRule::kNonZero,
+       "####\n#..#\n#..#\n####\n"},
+      {"hole turned the same way, non-zero",
+       {square(0, 0, 4, 4), square(1, 1, 3, 3)},
+       FillRule::kNonZero,
        "####\n####\n####\n####\n"},
-      {"across the left and top borders", {square(-5, -5, 2, 2)}, FillRule::kNonZero,
+      {"beyond every border",
+       {square(-1e6, -1e6, 1e6, 1e6)},
+       FillRule::kNonZero,
+       "####\n####\n####\n####\n"},
+      {"across the left and top borders",
+       {square(-5, -5, 2, 2)},
+       FillRule::kNonZero,
        "##..\n##..\n....\n....\n"},
-      {"across the right and bottom borders", {square(3, 3, 9, 9)}, FillRule::kEvenOdd,
+      {"across the right and bottom borders",
+       {square(3, 3, 9, 9)},
+       FillRule::kEvenOdd,
        "....\n....\n....\n...#\n"},
-      {"wholly outside", {square(5, 0, 9, 4), square(0, -9, 4, -1)}, FillRule::kNonZero,
+      {"wholly outside",
+       {square(5, 0, 9, 4), square(0, -9, 4, -1)},
+       FillRule::kNonZero,
        "....\n....\n....\n....\n"},
   };
   for (const Row& row : rows) {

@@ -1,10 +1,11 @@
 // PNG files of grey pages read back with exactly their pixels.
+#include "raster/grey_png.h"
+
 #include <gtest/gtest.h>
 #include <png.h>
 
 #include <cstring>
 
-#include "raster/grey_png.h"
 #include "raster_test_page.h"
 
 namespace {

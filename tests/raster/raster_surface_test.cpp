@@ -1,4 +1,6 @@
 // The surface's calls, and what hostile values make of them.
+#include "raster/raster_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -7,7 +9,6 @@
 
 #include "layout/layout.h"
 #include "paint/painter.h"
-#include "raster/raster_surface.h"
 #include "raster_test_page.h"
 #include "support/mus_bytes.h"
 
@@ -93,15 +94,23 @@ TEST(RasterSurface, HostileValuesDrawNothingOrStayOnThePage) {
   };
   const Row rows[] = {
       {"path through NaN",
-       [](RasterSurface& s) { s.drawPath(rectanglePath(0, 0, std::nan(""), 5), PathFill::kNonZero, {}); },
+       [](RasterSurface& s) {
+         s.drawPath(rectanglePath(0, 0, std::nan(""), 5), PathFill::kNonZero, {});
+       },
        false},
       {"path to infinity",
-       [](RasterSurface& s) { s.drawPath(rectanglePath(0, 0, std::numeric_limits<double>::infinity(), 5), PathFill::kEvenOdd, {1, {}}); },
+       [](RasterSurface& s) {
+         s.drawPath(rectanglePath(0, 0, std::numeric_limits<double>::infinity(), 5),
+                    PathFill::kEvenOdd, {1, {}});
+       },
        false},
-      {"path of 1e300", [](RasterSurface& s) { s.drawPath(rectanglePath(0, 0, 1e300, 5), PathFill::kNonZero, {}); },
+      {"path of 1e300",
+       [](RasterSurface& s) { s.drawPath(rectanglePath(0, 0, 1e300, 5), PathFill::kNonZero, {}); },
        false},
       {"stroke of NaN width",
-       [](RasterSurface& s) { s.drawPath(rectanglePath(1, 1, 5, 5), PathFill::kNone, {std::nan(""), {}}); },
+       [](RasterSurface& s) {
+         s.drawPath(rectanglePath(1, 1, 5, 5), PathFill::kNone, {std::nan(""), {}});
+       },
        false},
       {"text of NaN size",
        [](RasterSurface& s) {
@@ -121,7 +130,8 @@ TEST(RasterSurface, HostileValuesDrawNothingOrStayOnThePage) {
        false},
       {"polygon to the integer limits",
        [](RasterSurface& s) {
-         const Vector far[] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
+         const Vector far[] = {
+             {INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}};
          s.selectStockBrush(StockBrush::kBlack);
          s.polygon(far, 4);
        },

@@ -1,5 +1,3 @@
-#include "shell/page_painting.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -9,6 +7,7 @@
 
 #include "library/library_table.h"
 #include "score/mus_file.h"
+#include "shell/page_painting.h"
 #include "shell/support/cli_run.h"
 #include "shell/support/fake_libraries.h"
 #include "support/mus_bytes.h"

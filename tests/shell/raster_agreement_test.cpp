@@ -76,8 +76,10 @@ TEST(RasterAgreement, PagesHaveQtsInkWithinAPixel) {
       std::string row = page + " at " + std::to_string(option.pixelsPerInch) +
                         (option.antialias ? " dpi, antialiased" : " dpi") +
                         (option.drawingMode == DrawingMode::kBasic ? ", basic" : "");
-      EXPECT_GE(covered(qtInk, rasterInk, size.width, size.height), 0.99) << row << ": Qt's ink missed";
-      EXPECT_GE(covered(rasterInk, qtInk, size.width, size.height), 0.99) << row << ": ink Qt has not";
+      EXPECT_GE(covered(qtInk, rasterInk, size.width, size.height), 0.99)
+          << row << ": Qt's ink missed";
+      EXPECT_GE(covered(rasterInk, qtInk, size.width, size.height), 0.99)
+          << row << ": ink Qt has not";
     }
   }
 }

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/paths.h"
 #include "shell/commands.h"
 #include "shell/drawing_mode_file.h"
-#include "cli/paths.h"
 #include "window_fixture.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <fstream>
 
+#include "cli/paths.h"
 #include "shell/commands.h"
 #include "shell/file_info_dialog.h"
 #include "shell/item_edit_dialog.h"
 #include "shell/library_items_dialog.h"
-#include "cli/paths.h"
 #include "shell/settings.h"
 #include "shell/window_geometry.h"
 #include "support/mus_bytes.h"

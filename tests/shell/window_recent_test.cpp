@@ -3,8 +3,8 @@
 #include <QMenu>
 #include <fstream>
 
-#include "score/item_table.h"
 #include "cli/paths.h"
+#include "score/item_table.h"
 #include "shell/recent_files.h"
 #include "support/mus_bytes.h"
 #include "window_fixture.h"
