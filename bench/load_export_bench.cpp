@@ -13,6 +13,7 @@
 #include "layout/layout.h"
 #include "score/item_table.h"
 #include "score/mus_file.h"
+#include "shell/qt_commands.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ void registerPage(const std::string& name, const std::string& path, const QTempo
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
+  provideQtDrawnConversions();  // PDF pages, as melibron-window draws them
   benchmark::Initialize(&argc, argv);
   if (!loadBenchLibraries()) return 1;
   QTemporaryDir dir;
