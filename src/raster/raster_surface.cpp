@@ -5,6 +5,7 @@
 
 #include "paint/page_path.h"
 #include "raster/cosmetic_line.h"
+#include "raster/polygon_stamps.h"
 #include "raster/text_outline.h"
 #include "raster/wide_stroke.h"
 
@@ -173,6 +174,10 @@ void RasterSurface::polyline(const Vector* points, int count) {
 
 void RasterSurface::polygon(const Vector* points, int count) {
   if (points == nullptr || count < 2 || placing_) return;
+  if (!antialiased_ && penWidth_ == 0 &&
+      threadPolygonStamps().draw(page_, points, count, originX_, originY_, brushLevel())) {
+    return;
+  }
   const std::vector<Contour>& shape = pointContour(points, count, true);
   edges_.clear();
   edges_.addContour(shape.front().points);
