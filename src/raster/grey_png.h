@@ -1,7 +1,7 @@
 // PNG files of grey pages, in the smallest pixel format that holds them
-// exactly: a bit a pixel for black and white, a byte for grey. Line art
-// compresses as well with run-length matching as with the default, at a
-// fraction of the cost.
+// exactly: a bit a pixel for black and white, a byte for grey. Pages are
+// compressed by run-length matching only, which suits line art and costs a
+// fraction of the default.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include "raster/grey_page.h"
 
 // The PNG file of the page, at dotsPerMeter in both directions. Empty when
-// libpng fails.
+// libpng fails on a black-and-white page.
 std::vector<uint8_t> encodeGreyPng(const GreyPage& page, uint32_t dotsPerMeter);
 
 // True when every pixel is 0 or 255.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "raster_test_page.h"
@@ -81,6 +82,25 @@ TEST(GreyPng, ReadsBackExactly) {
     EXPECT_EQ(decoded.page.pixels, page.pixels) << row.name;
   }
   EXPECT_TRUE(encodeGreyPng(GreyPage(), 3780).empty()) << "an empty page";
+}
+
+TEST(GreyPng, LongRunsAndManyBlocksReadBackExactly) {
+  // Runs of every length from 1 to past what one back-reference copies,
+  // in every grey, and enough short ones for several compressed blocks.
+  GreyPage page = whitePage(700, 400);
+  uint32_t seed = 1;
+  for (int y = 0; y < page.height; ++y) {
+    for (int x = 0; x < page.width;) {
+      seed = seed * 1103515245u + 12345u;
+      int length = y % 4 == 0 ? 1 + static_cast<int>(seed >> 16) % 600 : 1 + (seed >> 16) % 3;
+      auto level = static_cast<uint8_t>(seed >> 8);
+      for (int end = std::min(page.width, x + length); x < end; ++x) page.row(y)[x] = level;
+    }
+  }
+  Decoded decoded;
+  ASSERT_TRUE(decode(encodeGreyPng(page, 3780), &decoded));
+  EXPECT_EQ(decoded.bitDepth, 8);
+  EXPECT_EQ(decoded.page.pixels, page.pixels);
 }
 
 }  // namespace
