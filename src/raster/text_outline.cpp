@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -88,7 +89,52 @@ int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void*
   return 0;
 }
 
-constexpr FT_Outline_Funcs kOutlineFuncs = {moveTo, lineTo, conicTo, cubicTo, 0, 0};
+constexpr size_t kMaxGlyphs = 4096;
+
+// A glyph's outline in font units as FreeType decomposes it, kept so that
+// later runs replay it instead of loading the glyph again.
+struct GlyphRecord {
+  enum Verb : uint8_t { kMove, kLine, kConic, kCubic };
+  std::vector<Verb> verbs;
+  std::vector<FT_Vector> points;
+  FT_Pos advance = 0;
+
+  static int record(GlyphRecord* glyph, Verb verb, std::initializer_list<const FT_Vector*> at) {
+    glyph->verbs.push_back(verb);
+    for (const FT_Vector* p : at) glyph->points.push_back(*p);
+    return 0;
+  }
+
+  void replay(Outlining& o) const {
+    const FT_Vector* p = points.data();
+    for (Verb verb : verbs) {
+      switch (verb) {
+        case kMove: moveTo(p, &o), p += 1; break;
+        case kLine: lineTo(p, &o), p += 1; break;
+        case kConic: conicTo(p, p + 1, &o), p += 2; break;
+        case kCubic: cubicTo(p, p + 1, p + 2, &o), p += 3; break;
+      }
+    }
+  }
+};
+
+constexpr FT_Outline_Funcs kRecordFuncs = {
+    [](const FT_Vector* to, void* user) {
+      return GlyphRecord::record(static_cast<GlyphRecord*>(user), GlyphRecord::kMove, {to});
+    },
+    [](const FT_Vector* to, void* user) {
+      return GlyphRecord::record(static_cast<GlyphRecord*>(user), GlyphRecord::kLine, {to});
+    },
+    [](const FT_Vector* control, const FT_Vector* to, void* user) {
+      return GlyphRecord::record(static_cast<GlyphRecord*>(user), GlyphRecord::kConic,
+                                 {control, to});
+    },
+    [](const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
+      return GlyphRecord::record(static_cast<GlyphRecord*>(user), GlyphRecord::kCubic,
+                                 {c1, c2, to});
+    },
+    0,
+    0};
 
 }  // namespace
 
@@ -97,6 +143,30 @@ struct TextOutliner::Faces {
   FT_Library library = nullptr;
   std::array<FT_Face, 4> faces{};
   std::array<bool, 4> opened{};
+  // By style and character; null for a glyph that does not load.
+  std::array<std::unordered_map<char32_t, std::unique_ptr<GlyphRecord>>, 4> glyphs;
+
+  const GlyphRecord* glyph(FontStyle style, char32_t code) {
+    auto& known = glyphs[static_cast<size_t>(style)];
+    auto found = known.find(code);
+    if (found != known.end()) return found->second.get();
+    if (known.size() >= kMaxGlyphs) known.clear();  // text of every script, or hostile
+    return known.emplace(code, load(faces[static_cast<size_t>(style)], code)).first->second.get();
+  }
+
+  static std::unique_ptr<GlyphRecord> load(FT_Face face, char32_t code) {
+    FT_UInt index = FT_Get_Char_Index(face, code);
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) !=
+        0) {
+      return nullptr;
+    }
+    auto glyph = std::make_unique<GlyphRecord>();
+    if (face->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
+      FT_Outline_Decompose(&face->glyph->outline, &kRecordFuncs, glyph.get());
+    }
+    glyph->advance = face->glyph->metrics.horiAdvance;
+    return glyph;
+  }
 
   FT_Face face(FontStyle style) {
     size_t index = static_cast<size_t>(style);
@@ -133,16 +203,11 @@ bool TextOutliner::addRun(const TextRun& run, std::vector<Contour>* contours) {
   GlyphFrame frame{perUnit,        -perUnit * run.verticalScale, 0, run.x, run.y, std::cos(angle),
                    std::sin(angle)};
   for (char32_t code : codePoints(run.text)) {
-    FT_UInt glyph = FT_Get_Char_Index(face, code);
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) !=
-        0) {
-      continue;
-    }
-    if (face->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
-      Outlining outlining{&frame, contours, {}};
-      FT_Outline_Decompose(&face->glyph->outline, &kOutlineFuncs, &outlining);
-    }
-    frame.penX += face->glyph->metrics.horiAdvance * perUnit * run.spacing;
+    const GlyphRecord* glyph = faces_->glyph(run.style, code);
+    if (glyph == nullptr) continue;
+    Outlining outlining{&frame, contours, {}};
+    glyph->replay(outlining);
+    frame.penX += glyph->advance * perUnit * run.spacing;
   }
   return true;
 }
