@@ -11,8 +11,10 @@ namespace {
 constexpr uint64_t kAdler = 65521;
 constexpr int kLiteralsAndLengths = 286;
 constexpr int kEndOfBlock = 256;
-// Tokens a block: its codes fit its part of the page, the buffer stays small.
-constexpr size_t kBlockTokens = 1 << 16;
+// Tokens a block: its codes fit its part of the page, and the buffers stay
+// small, which spares a short process the faults of fresh memory.
+constexpr size_t kBlockTokens = 1 << 14;
+constexpr size_t kFirstOutput = 1 << 16;
 
 // Deflate's lengths 3 to 258 as (base, extra bits) of codes 257 to 285.
 constexpr std::array<uint16_t, 29> kLengthBase = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
@@ -85,6 +87,8 @@ int extraBits(uint8_t lengthSymbol) {
 }  // namespace
 
 RunDeflate::RunDeflate() {
+  tokens_.reserve(kBlockTokens);
+  out_.reserve(kFirstOutput);
   out_ = {0x78, 0x01};  // deflate, 32 kB window, no dictionary
 }
 
