@@ -1,17 +1,15 @@
-// "Show library items": the ten symbols of one library shown in the window,
-// each fitted into a cell of a grid with its number and name, and the first
-// of them dumped to the file "vectorlist".
+#include "shell/library_display.h"
+
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 
 #include "library/library_table.h"
-#include "paint/painter.h"
+#include "shell/interaction.h"
 #include "shell/library_items_dialog.h"
-#include "shell/main_window.h"
 #include "shell/messages.h"
 #include "shell/qt_surface.h"
-#include "shell/score_area.h"
 #include "shell/symbol_chart.h"
 
 namespace {
@@ -33,38 +31,38 @@ std::vector<QRect> libraryDisplayCells(QSize client) {
   return cells;
 }
 
-void MainWindow::showLibraryItems() {
-  LibraryItemsDialog dialog(this, shownLibrary_);
-  interaction_->runModal(dialog);
+void LibraryDisplay::showChosen(QWidget* parent, QWidget* viewport, Interaction& ui,
+                                bool smoothEdges) {
+  LibraryItemsDialog dialog(parent, library_);
+  ui.runModal(dialog);
   if (dialog.result() != QDialog::Accepted) return;  // Cancel shows and writes nothing
-  renderLibraryDisplay();
-  // The display stands until the next change of the window's content.
-  libraryDisplayShown_ = true;
-  area_->viewport()->repaint();
-  message(kVectorListText, "Help", MessageIcon::kNone);
-  writeVectorList();
+  render(viewport->size(), smoothEdges);
+  shown_ = true;
+  viewport->repaint();
+  ui.showMessage(Message{kVectorListText, "Help", MessageIcon::kNone});
+  writeVectorList(ui);
 }
 
-void MainWindow::renderLibraryDisplay() {
-  QPainter painter(&libraryDisplay_);
-  painter.fillRect(QRect(QPoint(0, 0), screenSize_), Qt::white);
+void LibraryDisplay::render(QSize client, bool smoothEdges) {
+  image_.fill(Qt::white);
+  QPainter painter(&image_);
   QtSurface surface(painter);
-  painter.setRenderHint(QPainter::Antialiasing, smoothEdges_);
-  std::string heading = "Library " + std::to_string(shownLibrary_);
+  painter.setRenderHint(QPainter::Antialiasing, smoothEdges);
+  std::string heading = "Library " + std::to_string(library_);
   surface.textOut(kDisplayMargin, kDisplayMargin, heading.data(), static_cast<int>(heading.size()));
-  std::vector<QRect> cells = libraryDisplayCells(clientSize());
+  std::vector<QRect> cells = libraryDisplayCells(client);
   for (int i = 0; i < kSymbolsPerLibrary; ++i) {
-    drawSymbolCell(painter, surface, shownLibrary_ * kSymbolsPerLibrary + i, cells[i]);
+    drawSymbolCell(painter, surface, library_ * kSymbolsPerLibrary + i, cells[i]);
   }
 }
 
-void MainWindow::writeVectorList() {
-  const LibrarySymbol* first = findLibrarySymbol(shownLibrary_ * kSymbolsPerLibrary);
+void LibraryDisplay::writeVectorList(MessageSink& messages) const {
+  const LibrarySymbol* first = findLibrarySymbol(library_ * kSymbolsPerLibrary);
   if (first == nullptr) return;  // nothing to dump from an empty slot
   FILE* file = std::fopen(kVectorListFileName, "wb");
   if (file == nullptr) {
-    message(std::string("Unable to create file ") + kVectorListFileName, "MELIBRON",
-            MessageIcon::kExclamation);
+    messages.showMessage(Message{std::string("Unable to create file ") + kVectorListFileName,
+                                 "MELIBRON", MessageIcon::kExclamation});
     return;
   }
   dumpLibrarySymbol(file, *first);

@@ -6,8 +6,6 @@
 #include <QWheelEvent>
 #include <cstdlib>
 
-#include "shell/main_window.h"
-
 namespace {
 
 // One notch of an ordinary mouse wheel.
@@ -15,7 +13,7 @@ constexpr int kWheelNotch = 120;
 
 }  // namespace
 
-ScoreArea::ScoreArea(MainWindow* window) : QAbstractScrollArea(window), window_(window) {
+ScoreArea::ScoreArea(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::NoFocus);  // keys belong to the window's key table
   setFrameShape(QFrame::NoFrame);
   // The bars stay visible, disabled when not needed.
@@ -30,7 +28,7 @@ ScoreArea::ScoreArea(MainWindow* window) : QAbstractScrollArea(window), window_(
 
 void ScoreArea::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
-  window_->paintClientArea(painter);
+  emit painting(painter);
 }
 
 void ScoreArea::wheelEvent(QWheelEvent* event) {
@@ -42,32 +40,30 @@ void ScoreArea::wheelEvent(QWheelEvent* event) {
     bool towardStart = wheelRemainder_ > 0;
     wheelRemainder_ += towardStart ? -kWheelNotch : kWheelNotch;
     if (zoom) {
-      window_->wheelZoom(towardStart, event->position());
+      emit wheelZoomed(towardStart, event->position());
     } else {
-      window_->wheelStep(towardStart, horizontal);
+      emit wheelStepped(towardStart, horizontal);
     }
   }
   event->accept();
 }
 
-void ScoreArea::mouseMoveEvent(QMouseEvent* event) {
-  window_->pointAt(event->position().toPoint());
-}
+void ScoreArea::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event->position().toPoint()); }
 
 void ScoreArea::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) window_->clickAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) emit clicked(event->position().toPoint());
 }
 
 void ScoreArea::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) window_->doubleClickAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
 }
 
 bool ScoreArea::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Leave) window_->pointerLeft();
+  if (event->type() == QEvent::Leave) emit mouseLeft();
   return QAbstractScrollArea::viewportEvent(event);
 }
 
-void ScoreArea::resizeEvent(QResizeEvent*) { window_->clientResized(); }
+void ScoreArea::resizeEvent(QResizeEvent*) { emit resized(); }
 
 void ScoreArea::scrollContentsBy(int, int) {}
 
@@ -86,8 +82,8 @@ void ScoreArea::forwardBarAction(bool vertical, int action) {
   }
   // The window sets the bar's position itself, before the slider applies it.
   if (vertical) {
-    window_->verticalScroll(request, bar->sliderPosition());
+    emit verticalRequest(request, bar->sliderPosition());
   } else {
-    window_->horizontalScroll(request, bar->sliderPosition());
+    emit horizontalRequest(request, bar->sliderPosition());
   }
 }
