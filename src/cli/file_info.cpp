@@ -7,28 +7,6 @@
 
 namespace {
 
-// Labels of the count fields 200..217, one per item code 1..18.
-constexpr std::array<const char*, kItemCodeCount> kCountLabels = {
-    "1. Notes",
-    "2. Rests",
-    "3. Clefs",
-    "4. Lines",
-    "5. Slurs",
-    "6. Beams",
-    "7. Trills",
-    "8. Staves",
-    "9. Misc. symbols",
-    "10. Numbers",
-    "11. Library symbols",
-    "12. Special shapes",
-    "13. Dummies",
-    "14. Barlines",
-    "15. PostScript",
-    "16. Text",
-    "17. Key sigs.",
-    "18. Time sigs.",
-};
-
 // The dialog shows every integer unsigned, the raw serial number included.
 std::string unsignedText(int32_t value) { return std::to_string(static_cast<uint32_t>(value)); }
 
@@ -40,7 +18,7 @@ std::vector<std::pair<std::string, std::string>> fileInfoValues(const Document& 
   values.emplace_back("Number of items:", unsignedText(document.itemTable.itemCount));
   std::array<uint32_t, kItemCodeCount> counts = countItemsByCode(document.itemTable);
   for (int c = 0; c < kItemCodeCount; ++c) {
-    values.emplace_back(kCountLabels[c], std::to_string(counts[c]));
+    values.emplace_back(itemKind(c + 1).fileInfoLabel, std::to_string(counts[c]));
   }
   values.emplace_back("File size in bytes:", unsignedText(loadStatistics.fileSize));
   values.emplace_back("SCORE version:", unsignedText(loadStatistics.scoreVersion));

@@ -59,6 +59,13 @@ void paintNumber(DrawingSurface& surface, const Document& document, const View& 
 void paintLineShape(DrawingSurface& surface, const View& view, const LineItem& line,
                     const StaffFrame& frame);
 
+// The routine that draws items of the code in the drawing mode, or null for
+// the kinds drawn nothing of (and for unknown codes). The complete drawing
+// has routines of its own for some kinds and the basic ones for the rest.
+using PaintRoutine = void (*)(DrawingSurface& surface, const Document& document, const View& view,
+                              int item);
+PaintRoutine paintRoutine(DrawingMode mode, int code);
+
 // Helpers shared by the per-code routines.
 
 // Highest staff a barline of span p4 reaches from staff s (1..32), or 0 when

@@ -7,34 +7,6 @@
 
 namespace {
 
-struct CodeNames {
-  const char* itemName;
-  const char* typeName;
-};
-
-constexpr CodeNames kCodeNames[kItemCodeCount] = {
-    {"NOTE", "note    "},
-    {"REST", "rest    "},
-    {"CLEF", "clef    "},
-    {"LINE", "line    "},
-    {"SLUR", "slur    "},
-    {"BEAM", "beam    "},
-    {"TRILL", "trill   "},
-    {"STAFF", "staff   "},
-    {"SYMBOL LIB", "misc.   "},
-    {"NUMBER", "number  "},
-    {"USER LIB SYMBOL", "library "},
-    {"SPECIAL SHAPES", "circle  "},
-    {"-", "dummy   "},
-    {"BARLINE", "bars    "},
-    {"EPS", "postscpt"},
-    {"TEXT", "word    "},
-    {"KEY SIG", "key sig "},
-    {"TIME SIG", "time sig"},
-};
-
-bool isKnownCode(int code) { return code >= 1 && code <= kItemCodeCount; }
-
 bool present(const ItemRecord& item, int k) {
   // paramWords guards edited or hand-built records whose 8-bit count would
   // otherwise reach past the item's words.
@@ -60,7 +32,7 @@ void setParam(ItemRecord& item, int k, float value) {
 
 int itemCode(const ItemRecord& item) { return truncToInt(param(item, 1)); }
 
-bool isTextItem(const ItemRecord& item) { return param(item, 1) == 16.0f; }
+bool isTextItem(const ItemRecord& item) { return param(item, 1) == static_cast<float>(kTextCode); }
 
 std::string textOfItem(const ItemRecord& item) {
   // The length is read from the item's own words rather than under the 8-bit
@@ -73,10 +45,10 @@ std::string textOfItem(const ItemRecord& item) {
   return std::string(reinterpret_cast<const char*>(first), static_cast<size_t>(length));
 }
 
-const char* itemName(int code) { return isKnownCode(code) ? kCodeNames[code - 1].itemName : "-"; }
+const char* itemName(int code) { return isKnownCode(code) ? itemKind(code).traceName : "-"; }
 
 const char* itemTypeName(int code) {
-  return isKnownCode(code) ? kCodeNames[code - 1].typeName : "unknown ";
+  return isKnownCode(code) ? itemKind(code).typeName : "unknown ";
 }
 
 void releaseItemTable(ItemTable& table) { table = ItemTable{}; }

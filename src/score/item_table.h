@@ -7,28 +7,7 @@
 #include <string>
 #include <vector>
 
-// Item codes (P1 truncated).
-enum ItemCode {
-  kNoteCode = 1,
-  kRestCode = 2,
-  kClefCode = 3,
-  kLineCode = 4,
-  kSlurCode = 5,
-  kBeamCode = 6,
-  kTrillCode = 7,
-  kStaffCode = 8,
-  kMiscSymbolCode = 9,
-  kNumberCode = 10,
-  kUserSymbolCode = 11,
-  kSpecialShapeCode = 12,
-  kDummyCode = 13,
-  kBarlineCode = 14,
-  kPostScriptCode = 15,
-  kTextCode = 16,
-  kKeySignatureCode = 17,
-  kTimeSignatureCode = 18,
-};
-constexpr int kItemCodeCount = 18;
+#include "score/item_kinds.h"
 
 // Text items hold their character count in P12 and the characters from P14 on.
 constexpr int kTextLengthParam = 12;

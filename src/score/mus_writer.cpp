@@ -29,7 +29,8 @@ void appendTextItem(std::vector<uint8_t>& bytes, const ItemRecord& item) {
 // Every other item is written with all of its words. An item of more than
 // 255 parameters thus keeps them all, though its 8-bit count does not show them.
 void appendItem(std::vector<uint8_t>& bytes, const ItemRecord& item) {
-  bool text = item.paramWords >= kTextFirstParam - 1 && readFloatAt(item.params) == 16.0f;
+  bool text = item.paramWords >= kTextFirstParam - 1 &&
+              readFloatAt(item.params) == static_cast<float>(kTextCode);
   if (text) {
     appendTextItem(bytes, item);
     return;

@@ -84,7 +84,7 @@ bool parseNumbers(const std::vector<std::string>& tokens, size_t first, int line
 void appendTextItem(std::vector<uint8_t>& image, const std::vector<float>& listed,
                     const std::string& characters) {
   std::vector<float> params(kTextFirstParam - 1, 0.0f);
-  params[0] = 16.0f;
+  params[0] = static_cast<float>(kTextCode);
   for (size_t k = 0; k < listed.size(); ++k) params[k + 1] = listed[k];
   params[kTextLengthParam - 1] = static_cast<float>(characters.size());
   const size_t textWords = (characters.size() + 3) / 4;

@@ -86,6 +86,20 @@ TEST_F(ItemTableTest, NamesOfCodes) {
   }
 }
 
+// The File Info fields count the codes in order, each label numbered by its
+// code; a row out of place would count one kind under another's name.
+TEST_F(ItemTableTest, FileInfoLabelsNumberTheirCodes) {
+  EXPECT_STREQ(itemKind(kMiscSymbolCode).fileInfoLabel, "9. Misc. symbols");
+  EXPECT_STREQ(itemKind(kTimeSignatureCode).fileInfoLabel, "18. Time sigs.");
+  for (int code = 1; code <= kItemCodeCount; ++code) {
+    std::string label = itemKind(code).fileInfoLabel;
+    EXPECT_EQ(label.substr(0, label.find(' ')), std::to_string(code) + ".") << label;
+    EXPECT_EQ(itemKind(code).code, code);
+  }
+  EXPECT_FALSE(isKnownCode(0));
+  EXPECT_FALSE(isKnownCode(kItemCodeCount + 1));
+}
+
 TEST_F(ItemTableTest, CountsByCodeIncludeDummiesOnly) {
   loadItems(document, {{1}, {13}, {13.9f}, {0}, {19}, {18.5f}, {-1}, {}});
   std::array<uint32_t, kItemCodeCount> expected{};
