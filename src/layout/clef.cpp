@@ -33,7 +33,6 @@ void layoutClef(const Document& document, View& view, int item) {
   }
   int x = toWindowX(view, param(record, 3) * view.viewState.hUnit);
   int y = toWindowY(view, staffY(view, s, v));
-  float factor = static_cast<float>(double{sizeFactor} * view.staffTables.staffSize[s] *
-                                    view.viewState.symbolUnit * view.viewState.zoom * 0.25);
+  float factor = scaledSymbolFactor(view, double{sizeFactor} * view.staffTables.staffSize[s]);
   placeSymbol(view, item, symbol, factor, x, y);
 }

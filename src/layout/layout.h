@@ -29,9 +29,23 @@ void layoutTimeSignature(const Document& document, View& view, int item);
 // The sign of a trill, ottava or pedal item, in the complete drawing only.
 void layoutTrill(const Document& document, View& view, int item);
 
+// The routine that lays out items of the code, or null for the kinds the
+// painter draws directly (and for unknown codes).
+using LayoutRoutine = void (*)(const Document& document, View& view, int item);
+LayoutRoutine layoutRoutine(int code);
+
 // Page height of a point d steps above the bottom line of staff s (1..32;
 // any other staff gives 0).
 double staffY(const View& view, int s, double d);
+
+// Library symbols are laid out at a quarter of the view's symbol unit, times
+// their own scale.
+constexpr double kSymbolScale = 0.25;
+
+// The factor of a symbol of the given scale (staff size times the symbol's
+// own size): scale x symbolUnit x zoom x kSymbolScale, in that order, rounded
+// to single precision.
+float scaledSymbolFactor(const View& view, double scale);
 
 // Standard scale of a laid-out symbol on staff s (1..32; any other staff
 // gives 0), single precision.

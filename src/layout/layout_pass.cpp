@@ -2,23 +2,6 @@
 #include "score/debug_trace.h"
 #include "score/item_table.h"
 
-namespace {
-
-void layoutItem(const Document& document, View& view, int item, int code) {
-  switch (code) {
-    case kNoteCode: layoutNote(document, view, item); break;
-    case kRestCode: layoutRest(document, view, item); break;
-    case kClefCode: layoutClef(document, view, item); break;
-    case kMiscSymbolCode: layoutMiscSymbol(document, view, item); break;
-    case kKeySignatureCode: layoutKeySignature(document, view, item); break;
-    case kTimeSignatureCode: layoutTimeSignature(document, view, item); break;
-    case kTrillCode: layoutTrill(document, view, item); break;
-    default: break;  // drawn directly by the painter, or not drawn at all
-  }
-}
-
-}  // namespace
-
 void layoutScore(const Document& document, View& view) {
   const ItemTable& table = document.itemTable;
   prepareStaffTables(document, view);
@@ -26,7 +9,7 @@ void layoutScore(const Document& document, View& view) {
   const bool tracing = debugTraceEnabled();
   for (int i = 1; i <= table.itemCount; ++i) {
     int code = itemCode(itemAt(table, i));
-    layoutItem(document, view, i, code);
+    if (LayoutRoutine routine = layoutRoutine(code)) routine(document, view, i);
     int count = view.components.items[static_cast<size_t>(i)].count;
     if (tracing && count > 0)
       traceDebug("Layout item %d (%s): %d components", i, itemName(code), count);
@@ -41,8 +24,12 @@ double staffY(const View& view, int s, double d) {
 
 float symbolFactor(const View& view, int s) {
   if (!isStaffNumber(s)) return 0.0f;
+  return scaledSymbolFactor(view, view.staffTables.staffSize[s]);
+}
+
+float scaledSymbolFactor(const View& view, double scale) {
   const ViewState& v = view.viewState;
-  return static_cast<float>(view.staffTables.staffSize[s] * v.symbolUnit * v.zoom * 0.25);
+  return static_cast<float>(scale * v.symbolUnit * v.zoom * kSymbolScale);
 }
 
 Component* placeSymbol(View& view, int item, int symbol, float factor, int x, int y,

@@ -60,10 +60,9 @@ void layoutMiscSymbol(const Document& document, View& view, int item) {
     if (m == kReleaseStar) symbol = kPrintedReleaseStar;
   }
   int x = toWindowX(view, p3 * view.viewState.hUnit);
-  int y = toWindowY(view, staffY(view, s, param(record, 4) - 3.0));
-  float factor =
-      static_cast<float>(double{miscSymbolFactor(m)} * view.staffTables.staffSize[s] * multiplier *
-                         view.viewState.symbolUnit * view.viewState.zoom * 0.25);
+  int y = toWindowY(view, staffY(view, s, param(record, 4) - kBottomLineStep));
+  float factor = scaledSymbolFactor(
+      view, double{miscSymbolFactor(m)} * view.staffTables.staffSize[s] * multiplier);
   placeSymbol(view, item, symbol, factor, x, y);
 }
 
@@ -73,6 +72,6 @@ void layoutTrill(const Document& document, View& view, int item) {
   int m = trillSymbol(trillKind(param(record, 5)));
   if (view.drawingMode != DrawingMode::kComplete || !isStaffNumber(s) || m < 0) return;
   int x = toWindowX(view, param(record, 3) * view.viewState.hUnit);
-  int y = toWindowY(view, staffY(view, s, param(record, 4) - 3.0));
+  int y = toWindowY(view, staffY(view, s, param(record, 4) - kBottomLineStep));
   placeSymbol(view, item, m, symbolFactor(view, s) * miscSymbolFactor(m), x, y);
 }

@@ -1,28 +1,24 @@
 #include <cmath>
+#include <optional>
 
 #include "layout/layout.h"
 #include "layout/note_variants.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
+#include "view/note_geometry.h"
 
 namespace {
 
 constexpr int kFlagSymbol = 20;
 constexpr int kDotSymbol = 24;
 constexpr int kAccidentalBase = 5;  // accidental digit 1..9 gives symbol 6..14
-constexpr double kNoteHeadWidth = 2.8;
 constexpr double kFirstDotOffset = 3.0;
 constexpr double kDotSpacing = 2.15;
 constexpr float kTenth = 0.1f;  // single precision on purpose: 0.100000001...
 
-// What one note asks for, from local copies of its parameters.
+// What one note asks for: its shared geometry and, from P9, its flags and dots.
 struct NoteShape {
-  int s;
-  float x;           // horizontal position after the note head shift
-  float p;           // vertical position after folding
-  float l;           // stem length adjustment after folding
-  int stem;          // tens digit of P5
-  int accidental;    // units digit of P5
+  NoteGeometry g;
   int flags;         // units digit of P9
   int dotGate;       // tens digit of P9
   float dotMeasure;  // P9 x 0.1, counts the dots after the first
@@ -31,70 +27,43 @@ struct NoteShape {
   DotPlace dots;      // where the dots go (basic: a step up on a line)
 };
 
-float shiftedX(float x, float shift, float size) {
-  if (shift == 0.0f) return x;
-  if (shift == 10.0f) return static_cast<float>(x + kNoteHeadWidth * size);
-  if (shift == 20.0f) return static_cast<float>(x - kNoteHeadWidth * size);
-  return static_cast<float>(x + static_cast<double>(size) * shift * kNoteHeadWidth);
-}
-
-float foldedStem(float l) {
-  if (l >= 100.0f) return l - 100.0f;
-  if (l <= -100.0f) return l + 100.0f;
-  return l;
-}
-
 // Hundreds in P9 count nothing: they are stripped (fmod is exact, so 100
 // becomes 0 and 123.5 becomes 23.5), which keeps the tens digit as the dot
 // count and the units digit as the flag count for every value. The complete
 // drawing reads them, and the thousands, for the place of the dots.
-NoteShape readNote(const View& view, const ItemRecord& record) {
-  const DrawingMode mode = view.drawingMode;
+NoteShape readNote(const View& view, const ItemRecord& record, const NoteGeometry& g) {
   NoteShape n{};
-  n.s = truncToInt(param(record, 2));
-  if (mode == DrawingMode::kComplete) n.s = drawnStaff(n.s, param(record, 12));
-  float size = view.staffTables.staffSize[n.s];
-  n.p = param(record, 4);
-  if (n.p > 100.0f) n.p -= 100.0f;
-  if (mode == DrawingMode::kComplete) {
-    n.x = static_cast<float>(param(record, 3) + printedHeadShift(param(record, 10), size));
-  } else {
-    n.x = shiftedX(param(record, 3), param(record, 10), size);
-  }
-  n.l = foldedStem(param(record, 8));
-  int digits = truncToInt(param(record, 5));
-  n.stem = digits / 10;
-  n.accidental = digits % 10;
+  n.g = g;
   float rhythm = static_cast<float>(std::fmod(param(record, 9), 100.0));
   int rhythmDigits = truncToInt(rhythm);
   n.flags = rhythmDigits % 10;
   n.dotGate = rhythmDigits / 10;
   n.dotMeasure = static_cast<float>(static_cast<double>(rhythm) * kTenth);
-  float d = n.p - 3.0f;
-  n.yNote = staffY(view, n.s, d);
-  n.stepPixels = size * view.viewState.stepUnit;
-  n.dots.raise = truncToInt(n.p) % 2 != 0 ? 1 : 0;
-  if (mode == DrawingMode::kComplete) n.dots = printedDots(n.p, param(record, 9));
+  float d = g.p4 - static_cast<float>(kBottomLineStep);
+  n.yNote = staffY(view, g.staff, d);
+  n.stepPixels = g.size * view.viewState.stepUnit;
+  n.dots.raise = truncToInt(g.p4) % 2 != 0 ? 1 : 0;
+  if (view.drawingMode == DrawingMode::kComplete) n.dots = printedDots(g.p4, param(record, 9));
   return n;
 }
 
 void placeFlags(View& view, int item, const NoteShape& n, int anchorX, float factor) {
-  if (n.flags < 1 || (n.stem != 1 && n.stem != 2)) return;
-  bool up = n.stem == 1;
+  if (n.flags < 1 || (n.g.stem != kStemUp && n.g.stem != kStemDown)) return;
+  bool up = n.g.stem == kStemUp;
   double sign = up ? 1.0 : -1.0;
   int x = anchorX;
   if (up) {
-    x = toWindowX(view, view.staffTables.staffSize[n.s] * view.viewState.hUnit * kNoteHeadWidth +
-                            n.x * view.viewState.hUnit);
+    x = toWindowX(view,
+                  n.g.size * view.viewState.hUnit * kNoteHeadWidth + n.g.x * view.viewState.hUnit);
   }
   if (n.flags == 1) {
-    int y = toWindowY(view, n.yNote + sign * (n.l + 1.0) * n.stepPixels);
+    int y = toWindowY(view, n.yNote + sign * (n.g.stemLength + 1.0) * n.stepPixels);
     placeSymbol(view, item, kFlagSymbol, factor, x, y, up);
     return;
   }
   for (int j = 0; j < n.flags; ++j) {
     int k = 2 + 2 * j;
-    int y = toWindowY(view, n.yNote + sign * (k - 1.5 + n.l) * n.stepPixels);
+    int y = toWindowY(view, n.yNote + sign * (k - 1.5 + n.g.stemLength) * n.stepPixels);
     placeSymbol(view, item, kFlagSymbol, factor, x, y, up);
   }
 }
@@ -104,26 +73,27 @@ void placeFlags(View& view, int item, const NoteShape& n, int anchorX, float fac
 void placeDots(View& view, int item, const NoteShape& n, float factor) {
   if (n.dotGate < 1) return;
   int yDot = toWindowY(view, n.yNote + n.dots.raise * n.stepPixels);
-  double size = view.staffTables.staffSize[n.s];
+  double size = n.g.size;
   double first = kFirstDotOffset + n.dots.shift;
   placeSymbol(view, item, kDotSymbol, factor,
-              toWindowX(view, (n.x + first * size) * view.viewState.hUnit), yDot);
+              toWindowX(view, (n.g.x + first * size) * view.viewState.hUnit), yDot);
   for (int k = 2; k <= n.dotMeasure; ++k) {
     double offset = size * (first + kDotSpacing * (k - 1));
     placeSymbol(view, item, kDotSymbol, factor,
-                toWindowX(view, (n.x + offset) * view.viewState.hUnit), yDot);
+                toWindowX(view, (n.g.x + offset) * view.viewState.hUnit), yDot);
   }
 }
 
 void placeArticulations(View& view, int item, const ItemRecord& record, const NoteShape& n,
                         float factor) {
-  double size = view.staffTables.staffSize[n.s];
+  double size = n.g.size;
   std::vector<ArticulationMark> marks =
-      articulationMarks(param(record, 11), param(record, 14), n.p, n.stem, n.l);
+      articulationMarks(param(record, 11), param(record, 14), n.g.p4, n.g.stem, n.g.stemLength);
   for (const ArticulationMark& mark : marks) {
     placeSymbol(view, item, mark.symbol, factor,
-                toWindowX(view, (n.x + mark.x * size) * view.viewState.hUnit),
-                toWindowY(view, staffY(view, n.s, mark.step - 3.0)), mark.mirrored);
+                toWindowX(view, (n.g.x + mark.x * size) * view.viewState.hUnit),
+                toWindowY(view, staffY(view, n.g.staff, mark.step - kBottomLineStep)),
+                mark.mirrored);
   }
 }
 
@@ -132,10 +102,11 @@ void placeArticulations(View& view, int item, const ItemRecord& record, const No
 void layoutNote(const Document& document, View& view, int item) {
   const DrawingMode mode = view.drawingMode;
   const ItemRecord& record = itemAt(document.itemTable, item);
-  if (!isStaffNumber(truncToInt(param(record, 2)))) return;
-  NoteShape n = readNote(view, record);
-  float factor = symbolFactor(view, n.s);
-  int anchorX = toWindowX(view, n.x * view.viewState.hUnit);
+  std::optional<NoteGeometry> geometry = decodeNote(view, record, mode);
+  if (!geometry) return;
+  NoteShape n = readNote(view, record, *geometry);
+  float factor = symbolFactor(view, n.g.staff);
+  int anchorX = toWindowX(view, n.g.x * view.viewState.hUnit);
   int anchorY = toWindowY(view, n.yNote);
   float head = param(record, 6);
   if (head != -1.0f) {
@@ -143,8 +114,8 @@ void layoutNote(const Document& document, View& view, int item) {
   }
   placeFlags(view, item, n, anchorX, factor);
   placeDots(view, item, n, factor);
-  if (n.accidental >= 1) {
-    placeSymbol(view, item, kAccidentalBase + n.accidental, factor, anchorX, anchorY);
+  if (n.g.accidental >= 1) {
+    placeSymbol(view, item, kAccidentalBase + n.g.accidental, factor, anchorX, anchorY);
   }
   if (mode == DrawingMode::kComplete) placeArticulations(view, item, record, n, factor);
 }

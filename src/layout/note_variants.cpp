@@ -4,12 +4,10 @@
 #include <cmath>
 
 #include "score/conversions.h"
-#include "view/view.h"
+#include "view/note_geometry.h"
 
 namespace {
 
-constexpr int kStemUp = 1;
-constexpr int kStemDown = 2;
 constexpr float kFermata = 14.0f;
 constexpr float kStaccato = 7.0f;
 constexpr float kStaccatoTenuto = 10.0f;
@@ -19,7 +17,6 @@ constexpr double kFermataHighest = 13.0;   // step: two above the top line, at l
 constexpr double kFermataLowest = 1.0;     // step: two below the bottom line, at most
 constexpr double kFermataClearance = 2.0;  // steps beyond the stem end or head
 constexpr double kHeadHalf = 1.0;          // steps from a head's centre to its edge
-constexpr double kDefaultStem = 7.0;       // steps
 constexpr double kStaccatoCentre = 1.52;   // units right of the head's P3
 constexpr double kStaccatoDistance = 2.0;  // steps from the head
 constexpr double kTenutoCentre = 1.58;
@@ -29,19 +26,6 @@ constexpr double kTenutoDistance = 3.18;
 int digitOf(float value, int place) { return truncToInt(std::fabs(value) / place) % 10; }
 
 }  // namespace
-
-double printedHeadShift(float p10, double z) {
-  if (p10 == 10.0f) return kPrintedHeadWidth * z;
-  if (p10 == 20.0f) return -kPrintedHeadWidth * z;
-  return p10 * z;
-}
-
-int drawnStaff(int s, float p12) {
-  int target = s;
-  if (p12 >= 1.0f && p12 < 2.0f) target = s + 1;
-  if (p12 >= 2.0f && p12 < 3.0f) target = s - 1;
-  return isStaffNumber(target) ? target : s;
-}
 
 DotPlace printedDots(float p4, float p9) {
   DotPlace place;
@@ -56,10 +40,10 @@ std::vector<ArticulationMark> articulationMarks(float p11, float p14, float p4, 
   bool down = stem == kStemDown;
   std::vector<ArticulationMark> marks;
   if (p11 == kFermata) {
-    double top = up ? p4 + kDefaultStem + stemLength : p4 + kHeadHalf;
+    double top = up ? p4 + kDefaultStemSteps + stemLength : p4 + kHeadHalf;
     marks.push_back({kPrintedFermataSymbol, 0, std::max(kFermataHighest, top + kFermataClearance)});
   } else if (p11 == -kFermata) {
-    double bottom = down ? p4 - kDefaultStem - stemLength : p4 - kHeadHalf;
+    double bottom = down ? p4 - kDefaultStemSteps - stemLength : p4 - kHeadHalf;
     marks.push_back(
         {kPrintedFermataSymbol, 0, std::min(kFermataLowest, bottom - kFermataClearance), true});
   } else if (p11 == kStaccato || p11 == kStaccatoTenuto) {

@@ -1,23 +1,11 @@
-// How the complete drawing places a note where SCORE's printout differs from
-// the basic drawing: the head shift of P10, the staff of P12, the dots of P9's
-// hundreds and thousands and the articulations of P11. Plain functions of the
-// parameters, measured on SCORE 4's EPS output of real pages.
+// How the complete drawing places a note's marks where SCORE's printout
+// differs from the basic drawing: the dots of P9's hundreds and thousands and
+// the articulations of P11 (the head shift of P10 and the staff of P12 are in
+// view/note_geometry.h). Plain functions of the parameters, measured on
+// SCORE 4's EPS output of real pages.
 #pragma once
 
 #include <vector>
-
-// A note head as SCORE prints it, in horizontal units at staff size 1. A
-// head shifted by P10 = 10 or 20 moves by this much, and so do the dots of
-// P9's thousands.
-constexpr double kPrintedHeadWidth = 2.833;
-
-// Units right of P3 at which the head stands: P10 = 10 and 20 one head width
-// right and left, any other P10 that many units scaled by the staff size z.
-double printedHeadShift(float p10, double z);
-
-// The staff a note on staff s is drawn on: P12 = 1 the staff above (s + 1),
-// 2 the staff below (s - 1), when that staff is one of 1..32; otherwise s.
-int drawnStaff(int s, float p12);
 
 // Where the dots of a note stand: steps above the head, and units right of
 // their ordinary place at staff size 1. A note on a line (odd P4) has its

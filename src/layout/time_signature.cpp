@@ -39,10 +39,9 @@ void layoutTimeSignature(const Document& document, View& view, int item) {
     return;
   }
   int symbol = code == kCommonTimeCode ? kCommonTimeSymbol : kCutTimeSymbol;
-  float factor = static_cast<float>(view.staffTables.staffSize[s] * kSignSize *
-                                    view.viewState.symbolUnit * view.viewState.zoom * 0.25);
+  float factor = scaledSymbolFactor(view, view.staffTables.staffSize[s] * kSignSize);
   int x = toWindowX(view, truncToInt(truncToInt(param(record, 3)) * view.viewState.hUnit));
-  int yp = truncToInt(staffY(view, s, truncToInt(param(record, 4)) - 3.0));
+  int yp = truncToInt(staffY(view, s, truncToInt(param(record, 4)) - kBottomLineStep));
   // Wide arithmetic: a saturated yp must not overflow the subtraction.
   double fromTop =
       static_cast<double>(view.viewState.pageHeight) - yp - view.viewState.bottomMargin;

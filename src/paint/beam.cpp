@@ -1,10 +1,10 @@
 #include "paint/painter.h"
 #include "score/conversions.h"
 #include "score/item_table.h"
+#include "view/note_geometry.h"
 
 namespace {
 
-constexpr double kHeadWidth = 2.8;    // up-stems stand this many units right of P3
 constexpr double kBeamSpacing = 1.5;  // steps between the edges of two beams
 
 // Quadrilaterals of one beam group: the edges at the first and last note, in
@@ -56,8 +56,8 @@ void paintBeam(DrawingSurface& surface, const Document& document, const View& vi
   int direction = q / 10;
   BeamGeometry g{};
   if (direction == 1) {
-    g = {toWindowX(view, z * v.hUnit * kHeadWidth + p3 * v.hUnit),
-         toWindowX(view, (z * kHeadWidth + length) * v.hUnit + p3 * v.hUnit),
+    g = {toWindowX(view, z * v.hUnit * kNoteHeadWidth + p3 * v.hUnit),
+         toWindowX(view, (z * kNoteHeadWidth + length) * v.hUnit + p3 * v.hUnit),
          static_cast<float>(p4 + 4.0),
          static_cast<float>(p5 + 4.0),
          z,

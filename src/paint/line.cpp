@@ -26,9 +26,9 @@ void paintHairpin(DrawingSurface& surface, const View& view, const ItemRecord& i
   const ViewState& v = view.viewState;
   float p4 = param(item, 4);
   HairpinShape shape = hairpinShape(item);
-  int y1 = stepToWindowY(view, p4 - 3.0, z, b);
+  int y1 = stepToWindowY(view, p4 - kBottomLineStep, z, b);
   // Sums in this order: the pixels depend on it at half-pixel boundaries.
-  double centre = z * (p4 - 3.0) * v.stepUnit;
+  double centre = z * (p4 - kBottomLineStep) * v.stepUnit;
   double half = z * shape.halfOpening * v.stepUnit;
   int yPlus = toWindowY(view, half + centre + b);
   int yMinus = toWindowY(view, centre + b - half);
@@ -57,6 +57,6 @@ void paintLine(DrawingSurface& surface, const Document& document, const View& vi
     paintHairpin(surface, view, item, x1, x2, z, b);
     return;
   }
-  drawLine(surface, x1, stepToWindowY(view, param(item, 4) - 3.0, z, b), x2,
-           stepToWindowY(view, p5 - 3.0, z, b));
+  drawLine(surface, x1, stepToWindowY(view, param(item, 4) - kBottomLineStep, z, b), x2,
+           stepToWindowY(view, p5 - kBottomLineStep, z, b));
 }

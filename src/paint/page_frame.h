@@ -4,6 +4,8 @@
 // coordinates lie in it.
 #pragma once
 
+#include "view/view.h"
+
 struct PagePoint {
   double x = 0;
   double y = 0;
@@ -20,10 +22,12 @@ struct StaffFrame {
   double unit = 0;    // one horizontal unit (P3, P6)
   double step = 0;    // one step of this staff, its size included (P4, P5)
   double size = 1;    // the staff size
-  double bottom = 0;  // height of the bottom line, which is step 3 of item heights
+  double bottom = 0;  // height of the bottom line (kBottomLineStep of item heights)
 
-  // The point of horizontal position h and height v (steps, 3 = bottom line).
-  PagePoint at(double h, double v) const { return {h * unit, bottom + (v - 3) * step}; }
+  // The point of horizontal position h and height v (steps).
+  PagePoint at(double h, double v) const {
+    return {h * unit, bottom + (v - kBottomLineStep) * step};
+  }
   // A length given in points.
   double points(double pt) const { return pt * unit / kPointsPerUnit; }
   // A length measured in points on a staff of the measured size, at this size.

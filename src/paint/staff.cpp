@@ -15,7 +15,6 @@ constexpr float kDefaultRightEnd = 200.0f;
 constexpr float kDefaultLineCount = 5.0f;
 constexpr float kInvisibleStaff = -1.0f;
 constexpr float kThousand = 1000.0f;
-constexpr float kThousandth = 0.001f;         // single precision on purpose
 constexpr double kStaffSpaceInches = 0.0875;  // two steps
 
 int saturateToInt(int64_t v) {
@@ -53,12 +52,9 @@ bool readStaffRuling(const View& view, const ItemRecord& item, StaffRuling* ruli
   ruling->right = p6 * v.hUnit;
 
   // The thousands of P4 are a line count; the rest is the staff's offset.
-  int64_t g = 0;
-  if (p4 >= kThousand || p4 <= -kThousand) {
-    int32_t t = truncToInt(static_cast<double>(p4) * static_cast<double>(kThousandth));
-    g = std::abs(static_cast<int64_t>(t));
-    p4 = static_cast<float>(p4 - 1000.0 * t);
-  }
+  StaffP4 split = splitStaffP4(p4);
+  int64_t g = std::abs(static_cast<int64_t>(split.thousands));
+  p4 = split.offset;
   ruling->bottom = static_cast<double>(p5) * p4 * v.stepUnit + view.staffTables.staffDefaultY[s];
 
   // P7 as hundreds and two digits: each hundred past the first raises the

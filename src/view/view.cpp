@@ -15,25 +15,13 @@ constexpr int kStepsBetweenStaves = 18;
 constexpr float kThousand = 1000.0f;   // P4 carries the staff's own offset below its thousands
 constexpr float kThousandth = 0.001f;  // deliberately single precision
 
-// The staff's own offset in steps: P4 with its thousands dropped, sign kept.
-float offsetSteps(float p4) {
-  float v = p4;
-  if (v >= kThousand || v <= -kThousand) {
-    // The factor is the single-precision 0.001 (0.0010000000474974513) and the
-    // product is taken in double: this decides values just below a thousand.
-    int32_t t = truncToInt(static_cast<double>(v) * static_cast<double>(kThousandth));
-    v = static_cast<float>(static_cast<double>(v) - 1000.0 * t);
-  }
-  return v;
-}
-
 void readStaffItem(const ItemRecord& item, View& view) {
   int n = truncToInt(param(item, 2));
   if (!isStaffNumber(n)) return;
   // An absent P4 reads as 0.0, which gives the offset 0 the format asks for;
   // an absent P5 reads as 0.0 too, which means size 1.0 either way.
   view.staffTables.staffOffset[n] =
-      static_cast<float>(offsetSteps(param(item, 4)) * view.viewState.stepUnit);
+      static_cast<float>(splitStaffP4(param(item, 4)).offset * view.viewState.stepUnit);
   float size = param(item, 5);
   view.staffTables.staffSize[n] = size == 0.0f ? 1.0f : size;
 }
@@ -88,4 +76,15 @@ void prepareStaffTables(const Document& document, View& view) {
                                                       staffTables.staffOffset[n] +
                                                   staffTables.staffDefaultY[n]);
   }
+}
+
+StaffP4 splitStaffP4(float p4) {
+  StaffP4 split{p4, 0};
+  if (p4 >= kThousand || p4 <= -kThousand) {
+    // The factor is the single-precision 0.001 (0.0010000000474974513) and the
+    // product is taken in double: this decides values just below a thousand.
+    split.thousands = truncToInt(static_cast<double>(p4) * static_cast<double>(kThousandth));
+    split.offset = static_cast<float>(static_cast<double>(p4) - 1000.0 * split.thousands);
+  }
+  return split;
 }

@@ -3,6 +3,8 @@
 // tables, the drawing mode and the components laid out for it.
 #pragma once
 
+#include <cstdint>
+
 #include "score/document.h"
 #include "view/component_lists.h"
 #include "view/drawing_mode.h"
@@ -21,6 +23,10 @@ struct ViewState {
 };
 
 constexpr int kStaffCount = 32;
+
+// Vertical positions (P4, P5) count steps from below the staff: position 3
+// is the staff's bottom line.
+constexpr double kBottomLineStep = 3.0;
 
 // Indexed by staff number 1..32; index 0 is never used.
 struct StaffTables {
@@ -49,6 +55,15 @@ int toWindowY(const View& view, double y);
 
 // True for staff numbers 1..32, the only ones the staff tables hold.
 bool isStaffNumber(int s);
+
+// P4 of a staff item: the staff's own offset in steps below its thousands
+// (sign kept), and the thousands, signed, which the complete drawing reads
+// as a line count.
+struct StaffP4 {
+  float offset = 0;
+  int32_t thousands = 0;
+};
+StaffP4 splitStaffP4(float p4);
 
 // Refills the view's staff tables from the staff items of the document.
 // Staff items whose staff number lies outside 1..32 are passed over.

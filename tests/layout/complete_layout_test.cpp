@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "layout/layout_fixture.h"
-#include "layout/note_variants.h"
 #include "support/mus_bytes.h"
+#include "view/note_geometry.h"
 #include "view/view.h"
 
 namespace {

@@ -14,33 +14,6 @@ namespace {
 constexpr double kZ = 0.75;
 constexpr double kEpsUnit = 150.0;
 
-TEST(NoteVariants, HeadShiftAsPrinted) {
-  struct Row {
-    float p10;
-    double eps;
-  };  // EPS x of the head less P3 x 150
-  // chopin 88 (P10 1), brahms 21 (0.5), chor 131 (3.5), brahms 9 (-0.5),
-  // chopin 58 (4); P10 10 and 20: the mean of 16 heads and of brahms 107, 111.
-  const Row rows[] = {{1, 111.9}, {0.5, 56.25}, {3.5, 393.05}, {-0.5, -57.2},
-                      {4, 449.8}, {10, 318.4},  {20, -318.95}, {0, 0}};
-  for (const Row& row : rows) {
-    EXPECT_NEAR(printedHeadShift(row.p10, kZ) * kEpsUnit, row.eps, 1.5) << row.p10;
-  }
-}
-
-TEST(NoteVariants, DrawnStaff) {
-  struct Row {
-    int s;
-    float p12;
-    int drawn;
-  };
-  const Row rows[] = {{2, 1, 3}, {7, 2, 6}, {2, 0.5f, 2}, {1, 0, 1},  {32, 1, 32},
-                      {1, 2, 1}, {5, 3, 5}, {5, -1, 5},   {5, NAN, 5}};
-  for (const Row& row : rows) {
-    EXPECT_EQ(drawnStaff(row.s, row.p12), row.drawn) << row.s << " " << row.p12;
-  }
-}
-
 TEST(NoteVariants, DotsOfHundredsAndThousands) {
   struct Row {
     float p4;

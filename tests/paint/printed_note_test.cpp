@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "layout/note_variants.h"
 #include "paint_fixture.h"
+#include "view/note_geometry.h"
 
 namespace {
 
