@@ -46,9 +46,10 @@ PageItems densePageItems(int count) {
   int rest = count - kStaves;
   int perStaff = (rest + kStaves - 1) / kStaves;
   for (int k = 0; k < rest; ++k) {
+    int column = k / kStaves;
     float staff = static_cast<float>(1 + k % kStaves);
-    float x = 4.0f + (kPageWidth - 12.0f) * static_cast<float>(k / kStaves) / perStaff;
-    items.push_back(patternItem(k / kStaves + k, staff, x));
+    float x = 4.0f + (kPageWidth - 12.0f) * static_cast<float>(column) / perStaff;
+    items.push_back(patternItem(column + k, staff, x));
   }
   return items;
 }

@@ -42,6 +42,7 @@ DrwSymbol fakeSymbol(int symbol) {
 std::vector<uint8_t> fakeLibraryFile(int library) {
   std::vector<DrwSymbol> symbols;
   int count = library == kLibraryCount - 1 ? kSymbolsPerLibrary - 1 : kSymbolsPerLibrary;
+  symbols.reserve(static_cast<size_t>(count));
   for (int k = 0; k < count; ++k) symbols.push_back(fakeSymbol(kSymbolsPerLibrary * library + k));
   return drwImage(symbols);
 }

@@ -41,8 +41,11 @@ std::string withoutTrailingCr(std::string value) {
   return value;
 }
 
-std::array<std::string, 2 * kUtilityCount> allSettings() {
-  std::array<std::string, 2 * kUtilityCount> all;
+// Every utility's path, then every utility's options.
+using AllSettings = std::array<std::string, size_t{2} * kUtilityCount>;
+
+AllSettings allSettings() {
+  AllSettings all;
   for (int k = 0; k < kUtilityCount; ++k) {
     all[k] = utilityPaths[k];
     all[kUtilityCount + k] = utilityOptions[k];
@@ -71,12 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& value : allSettings()) {
     if (value.size() > static_cast<size_t>(kMaxSettingLength)) std::abort();
   }
-  std::array<std::string, 2 * kUtilityCount> read = allSettings();
+  AllSettings read = allSettings();
   for (std::string& value : read) value = withoutTrailingCr(value);
   writeSettings(path, messages);
   clearSettings();
   readSettings(path, messages);
-  std::array<std::string, 2 * kUtilityCount> reread = allSettings();
+  AllSettings reread = allSettings();
   for (std::string& value : reread) value = withoutTrailingCr(value);
   if (messages.count != 0 || reread != read) std::abort();
   return 0;

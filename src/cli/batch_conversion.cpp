@@ -135,6 +135,7 @@ int convertToFolder(const CommandLine& line, const std::vector<PageInput>& pages
 
 int convertToBook(const CommandLine& line, const std::vector<PageInput>& pages, std::ostream& err) {
   std::vector<std::string> inputs;
+  inputs.reserve(pages.size());
   for (const PageInput& page : pages) inputs.push_back(page.path);
   BatchProgress progress(err, progressStyleFor(err, line.quiet), static_cast<int>(inputs.size()));
   auto writePdfBook = qtConversions().writePdfBook;

@@ -58,4 +58,4 @@ std::string pageOperations(const Document& document, View& view);
 // Returns false with *error set when it cannot be written; then nothing is
 // left at path.
 bool exportPage(const std::string& path, PageFormat format, const Document& document,
-                const PageOptions& options, std::string* error);
+                const PageOptions& requested, std::string* error);

@@ -47,6 +47,7 @@ std::vector<GlyphPlacement> verticalWavyLine(const LineItem& item, const StaffFr
   double high = frame.at(0, bottom + kElementPeriod * (count - 1) + kElementHeight - kChainDrop).y;
   ChainFit fit = fitChain(element.bottom, element.top, period, count, low, high);
   std::vector<GlyphPlacement> chain;
+  chain.reserve(static_cast<size_t>(count));
   for (int k = 0; k < count; ++k) {
     chain.push_back({across.x, fit.offset + k * period * fit.scale, across.scaleX, fit.scale});
   }
@@ -64,6 +65,7 @@ std::vector<GlyphPlacement> horizontalWiggle(const LineItem& item, const StaffFr
   GlyphPlacement across = fitGlyph(element, 0, 0, y - half, y + half);
   ChainFit fit = fitChain(element.left, element.right, period, count, left, right);
   std::vector<GlyphPlacement> chain;
+  chain.reserve(static_cast<size_t>(count));
   for (int k = 0; k < count; ++k) {
     chain.push_back({fit.offset + k * period * fit.scale, across.y, fit.scale, across.scaleY});
   }

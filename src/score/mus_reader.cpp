@@ -75,7 +75,7 @@ void walkItems(ItemTable& table, int64_t dataWords) {
     item.paramCount = static_cast<uint8_t>(n & 0xFF);
     item.params = base + 4 * (consumed + 1);
     item.paramWords = n;
-    table.items.push_back(std::move(item));
+    table.items.push_back(item);
     table.itemCount += 1;
     traceItem(table.itemCount, table.items.back());
     consumed += 1 + n;

@@ -23,6 +23,7 @@ std::vector<QRect> libraryDisplayCells(QSize client) {
   int columns =
       std::clamp((client.width() - 2 * kDisplayMargin) / kSymbolCellWidth, 1, kSymbolsPerLibrary);
   std::vector<QRect> cells;
+  cells.reserve(kSymbolsPerLibrary);
   for (int i = 0; i < kSymbolsPerLibrary; ++i) {
     cells.emplace_back(kDisplayMargin + (i % columns) * kSymbolCellWidth,
                        kDisplayMargin + kHeadingHeight + (i / columns) * kSymbolCellHeight,

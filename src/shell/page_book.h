@@ -15,5 +15,5 @@
 // stops, writing nothing, when stop returns true. Returns false with *error
 // set when the PDF is not written (empty when that is all progress said).
 bool writePdfBook(const std::vector<std::string>& inputs, const std::string& path,
-                  const PageOptions& options, BatchProgress& progress,
+                  const PageOptions& requested, BatchProgress& progress,
                   const std::function<bool()>& stop, std::string* error);
