@@ -10,11 +10,11 @@ struct Contour {
   bool closed = false;
 };
 
-// Appends the cubic from `from` through the controls to `to`, without its
-// first point, as lines within a tenth of a pixel of the curve (at most
+// Appends the cubic from p0 through the controls p1 and p2 to p3, without
+// its first point, as lines within a tenth of a pixel of the curve (at most
 // a thousand of them).
-void appendCubic(std::vector<PathPoint>& out, PathPoint from, PathPoint c1, PathPoint c2,
-                 PathPoint to);
+void appendCubic(std::vector<PathPoint>& out, PathPoint p0, PathPoint p1, PathPoint p2,
+                 PathPoint p3);
 
 // The subpaths of a well-formed path whose points are all finite; false,
 // with nothing added, for any other. A line or curve without a move starts
