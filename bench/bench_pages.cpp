@@ -86,9 +86,9 @@ void loadItemsInMemory(Document& document, const PageItems& items) {
 
 bool loadBenchLibraries() {
   std::string error;
-  if (loadLibraries(libraryDirectory(""), &error)) return true;
-  std::fprintf(stderr, "%s\n", error.c_str());
-  return false;
+  bool loaded = loadLibraries(libraryDirectory(""), &error);
+  if (!loaded) std::fprintf(stderr, "%s\n", error.c_str());
+  return loaded;
 }
 
 std::string demoPagePath() { return MELIBRON_SOURCE_DIR "/examples/demo.mus"; }
