@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/heap_reserve.h"
 #include "cli/qt_conversions.h"
 #include "cli/window_launch.h"
 
@@ -20,5 +21,6 @@ int main(int argc, char** argv) {
   if (line.action == CommandAction::kWindow || needsQtProgram(line)) {
     return startWindowProgram(argv, std::cerr);
   }
+  reserveHeap(expectedHeapBytes(line));
   return runCommand(line, std::cout, std::cerr);
 }
