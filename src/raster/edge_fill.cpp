@@ -7,19 +7,38 @@ namespace {
 
 constexpr int kSubRows = 16;
 
-struct Crossing {
-  double x;
-  int winding;
-};
-
 bool inside(int winding, FillRule rule) {
   return rule == FillRule::kNonZero ? winding != 0 : (winding & 1) != 0;
 }
 
+// Where an edge crosses a scan line, and which way it runs there.
+template <typename EdgeType>
+struct EdgeCrossing {
+  double x;
+  int winding;
+  const EdgeType* edge;
+};
+
+// Sorts crossings along the line by insertion: from one scan line to the
+// next they keep their order but for a few swaps. Ties may end in either
+// order, which changes no run.
+template <typename Crossings>
+void sortAlong(Crossings& crossings) {
+  for (size_t i = 1; i < crossings.size(); ++i) {
+    auto moving = crossings[i];
+    size_t j = i;
+    for (; j > 0 && moving.x < crossings[j - 1].x; --j) crossings[j] = crossings[j - 1];
+    crossings[j] = moving;
+  }
+}
+
 // The edges' crossings of the horizontal line at y, sorted along it. The
-// edges are sorted by their tops; `active` keeps those begun above y.
+// edges are sorted by their tops; the crossings of the last line are kept,
+// with their edges, as the order to start from.
 class ScanLines {
  public:
+  using Crossing = EdgeCrossing<Edge>;
+
   explicit ScanLines(const EdgeList& edges) : edges_(edges.edges()) {
     std::sort(edges_.begin(), edges_.end(),
               [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
@@ -27,15 +46,16 @@ class ScanLines {
 
   // For rising y only.
   const std::vector<Crossing>& crossingsAt(double y, double left, double right) {
-    while (next_ < edges_.size() && edges_[next_].y0 <= y) active_.push_back(&edges_[next_++]);
-    std::erase_if(active_, [y](const Edge* e) { return e->y1 <= y; });
-    crossings_.clear();
-    for (const Edge* e : active_) {
-      double x = e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0);
-      crossings_.push_back({std::clamp(x, left, right), e->winding});
+    std::erase_if(crossings_, [y](const Crossing& c) { return c.edge->y1 <= y; });
+    while (next_ < edges_.size() && edges_[next_].y0 <= y) {
+      const Edge& e = edges_[next_++];
+      if (e.y1 > y) crossings_.push_back({0, e.winding, &e});
     }
-    std::sort(crossings_.begin(), crossings_.end(),
-              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    for (Crossing& c : crossings_) {
+      const Edge* e = c.edge;
+      c.x = std::clamp(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0), left, right);
+    }
+    sortAlong(crossings_);
     return crossings_;
   }
 
@@ -49,13 +69,12 @@ class ScanLines {
  private:
   std::vector<Edge> edges_;
   size_t next_ = 0;
-  std::vector<const Edge*> active_;
   std::vector<Crossing> crossings_;
 };
 
 // Calls span(from, to) for each run of the line inside by the rule.
-template <typename Span>
-void insideRuns(const std::vector<Crossing>& crossings, FillRule rule, Span span) {
+template <typename Crossings, typename Span>
+void insideRuns(const Crossings& crossings, FillRule rule, Span span) {
   int winding = 0;
   for (size_t i = 0; i + 1 < crossings.size(); ++i) {
     winding += crossings[i].winding;
@@ -110,20 +129,18 @@ void fillAliased(GreyPage& page, const EdgeList& edges, FillRule rule, uint8_t l
   if (fixed.empty()) return;
   int64_t last = fixed.front().lastRow;
   for (const FixedEdge& e : fixed) last = std::max(last, e.lastRow);
-  thread_local std::vector<const FixedEdge*> active;
+  using Crossing = EdgeCrossing<FixedEdge>;
   thread_local std::vector<Crossing> crossings;
-  active.clear();
+  crossings.clear();
   size_t next = 0;
   for (int64_t y = std::max<int64_t>(fixed.front().firstRow, 0);
        y <= std::min<int64_t>(last, page.height - 1); ++y) {
-    while (next < fixed.size() && fixed[next].firstRow <= y) active.push_back(&fixed[next++]);
-    std::erase_if(active, [y](const FixedEdge* e) { return e->lastRow < y; });
-    crossings.clear();
-    for (const FixedEdge* e : active) {
-      crossings.push_back({std::clamp(e->boundary(y), -1.0, page.width + 1.0), e->winding});
+    std::erase_if(crossings, [y](const Crossing& c) { return c.edge->lastRow < y; });
+    for (; next < fixed.size() && fixed[next].firstRow <= y; ++next) {
+      if (fixed[next].lastRow >= y) crossings.push_back({0, fixed[next].winding, &fixed[next]});
     }
-    std::sort(crossings.begin(), crossings.end(),
-              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    for (Crossing& c : crossings) c.x = std::clamp(c.edge->boundary(y), -1.0, page.width + 1.0);
+    sortAlong(crossings);
     uint8_t* row = page.row(static_cast<int>(y));
     insideRuns(crossings, rule, [&](double from, double to) {
       int a = std::max(0, static_cast<int>(from));

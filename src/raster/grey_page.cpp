@@ -1,10 +1,10 @@
 #include "raster/grey_page.h"
 
-GreyPage whitePage(int width, int height) {
+GreyPage filledPage(int width, int height, uint8_t level) {
   GreyPage page;
   if (width <= 0 || height <= 0) return page;
   page.width = width;
   page.height = height;
-  page.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 255);
+  page.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), level);
   return page;
 }

@@ -15,9 +15,11 @@ struct GreyPage {
   const uint8_t* row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
 };
 
-// A white page of the given size; an empty one when either side is not
-// positive.
-GreyPage whitePage(int width, int height);
+// A page of the given size with every pixel `level`; an empty one when
+// either side is not positive.
+GreyPage filledPage(int width, int height, uint8_t level);
+
+inline GreyPage whitePage(int width, int height) { return filledPage(width, height, 255); }
 
 // Blends grey level `level` over the pixel with the given coverage
 // (0 leaves it, 255 replaces it), as a painter draws a solid colour with

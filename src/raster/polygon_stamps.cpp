@@ -20,9 +20,8 @@ constexpr uint8_t kUntouched = 128;
 // (kMargin, kMargin) of a page of kUntouched.
 GreyPage rasterised(const Vector* points, int count, int32_t left, int32_t top, int64_t width,
                     int64_t height, uint8_t level) {
-  GreyPage page = whitePage(static_cast<int>(width + 2 * kMargin + 1),
-                            static_cast<int>(height + 2 * kMargin + 1));
-  std::fill(page.pixels.begin(), page.pixels.end(), kUntouched);
+  GreyPage page = filledPage(static_cast<int>(width + 2 * kMargin + 1),
+                             static_cast<int>(height + 2 * kMargin + 1), kUntouched);
   std::vector<PathPoint> moved(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     moved[i] = {static_cast<double>(points[i].x - left + kMargin),

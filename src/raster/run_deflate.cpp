@@ -9,6 +9,8 @@
 namespace {
 
 constexpr uint64_t kAdler = 65521;
+// Below 2^24 bytes a row, a row's sums add less than 2^59.
+constexpr size_t kLongestRow = size_t{1} << 24;
 constexpr int kLiteralsAndLengths = 286;
 constexpr int kEndOfBlock = 256;
 // Tokens a block: its codes fit its part of the page, and the buffers stay
@@ -106,11 +108,11 @@ void RunDeflate::put(uint32_t bits, int count) {
 }
 
 void RunDeflate::addRun(uint8_t byte, size_t length) {
-  // The Adler-32 sums over `length` bytes of one value, in closed form.
-  uint64_t n = length % kAdler;
-  uint64_t triangle = (static_cast<uint64_t>(length) * (length + 1) / 2) % kAdler;
-  sumB_ = static_cast<uint32_t>((sumB_ + n * sumA_ + triangle * byte) % kAdler);
-  sumA_ = static_cast<uint32_t>((sumA_ + n * byte) % kAdler);
+  // The Adler-32 sums over `length` bytes of one value, in closed form;
+  // reduced by reduceSums, since a division each run costs more than the
+  // rest of the run.
+  sumB_ += length * sumA_ + byte * (length * (length + 1) / 2);
+  sumA_ += length * byte;
   tokens_.push_back({byte, 0});
   size_t left = length - 1;
   for (; left >= 3; left -= std::min<size_t>(left, 258)) {
@@ -121,14 +123,24 @@ void RunDeflate::addRun(uint8_t byte, size_t length) {
   for (; left > 0; --left) tokens_.push_back({byte, 0});
 }
 
+void RunDeflate::reduceSums() {
+  sumA_ %= kAdler;
+  sumB_ %= kAdler;
+}
+
 void RunDeflate::addRow(const uint8_t* bytes, size_t size) {
   if (tokens_.size() >= kBlockTokens) writeBlock(false);
+  // Sums reduced once a row stay far below 2^64 for rows of up to
+  // kLongestRow bytes; longer ones are reduced after each run.
+  const bool longRow = size > kLongestRow;
   addRun(0, 1);
   for (size_t x = 0; x < size;) {
     size_t end = runEnd(bytes, x, size);
     addRun(bytes[x], end - x);
+    if (longRow) reduceSums();
     x = end;
   }
+  reduceSums();
 }
 
 void RunDeflate::writeBlock(bool last) {

@@ -27,11 +27,12 @@ class RunDeflate {
 
   void put(uint32_t bits, int count);
   void addRun(uint8_t byte, size_t length);
+  void reduceSums();
   void writeBlock(bool last);
 
   std::vector<Token> tokens_;  // of the block being gathered
   std::vector<uint8_t> out_;
   uint64_t bits_ = 0;
   int pending_ = 0;               // bits in bits_
-  uint32_t sumA_ = 1, sumB_ = 0;  // the Adler-32 of the bytes added
+  uint64_t sumA_ = 1, sumB_ = 0;  // the Adler-32 of the bytes added
 };
