@@ -13,8 +13,8 @@
 // memory page after page.
 size_t expectedHeapBytes(const CommandLine& line);
 
-// Grows the heap by bytes (at most 16 MB) with its pages mapped in one
-// system call, and keeps them when freed, for the allocations that follow.
-// Without the kernel's support the pages are mapped when first used, as
-// usual.
+// Grows the heap by bytes (at most 16 MB, rounded up to whole large pages)
+// mapped in one system call, as large pages where the kernel offers them,
+// and keeps them when freed, for the allocations that follow. Without the
+// kernel's support the pages are mapped when first used, as usual.
 void reserveHeap(size_t bytes);
