@@ -118,17 +118,6 @@ void RasterSurface::strokeWithPen(const std::vector<Contour>& contours, bool use
   }
 }
 
-const OutlineGlyph* RasterSurface::outlineOf(int symbol) {
-  if (outlines_.empty()) outlines_.assign(kSymbolCount, {false, nullptr});
-  auto& [looked, outline] = outlines_[static_cast<size_t>(symbol)];
-  if (!looked) {
-    const LibrarySymbol* loaded = findLibrarySymbol(symbol);
-    outline = loaded != nullptr ? symbolOutline(symbol, *loaded) : nullptr;
-    looked = true;
-  }
-  return outline;
-}
-
 void RasterSurface::beginSymbol(const ComponentPlacement& placement) {
   placing_ = false;
   // The polygons are as fine as the pixels while a library unit is under a
@@ -137,7 +126,7 @@ void RasterSurface::beginSymbol(const ComponentPlacement& placement) {
       placement.symbol >= kSymbolCount || !usable(placement.scale)) {
     return;
   }
-  const OutlineGlyph* outline = outlineOf(placement.symbol);
+  const OutlineGlyph* outline = outlines_.find(placement.symbol);
   if (outline == nullptr) return;
   SurfacePath path;
   addSymbolOutline(path, *outline, placement);

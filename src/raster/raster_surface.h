@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "library/outline_glyphs.h"
+#include "library/symbol_outline_cache.h"
 #include "paint/drawing_surface.h"
 #include "paint/pen_widths.h"
 #include "raster/contours.h"
@@ -67,7 +67,6 @@ class RasterSurface : public DrawingSurface {
   void strokeCosmetic(const std::vector<Contour>& contours);
   void strokeWide(const std::vector<Contour>& contours, double width);
   void fill(const EdgeList& edges, FillRule rule, uint8_t level);
-  const OutlineGlyph* outlineOf(int symbol);
 
   GreyPage& page_;
   PenWidths widths_;
@@ -84,5 +83,5 @@ class RasterSurface : public DrawingSurface {
   std::vector<Contour> scratch_;  // pointContour's
   EdgeList edges_;                // the shape being filled
   bool placing_ = false;          // a symbol drawn from its curves: its calls are not
-  std::vector<std::pair<bool, const OutlineGlyph*>> outlines_;  // looked up, curves
+  SymbolOutlineCache outlines_;
 };

@@ -100,17 +100,6 @@ QtSurface::QtSurface(QPainter& painter, const PenWidths& widths, TextRunCache* t
   vectorDevice_ = painter_.paintEngine()->type() != QPaintEngine::Raster;
 }
 
-const OutlineGlyph* QtSurface::outlineOf(int symbol) {
-  if (outlines_.empty()) outlines_.assign(kSymbolCount, {false, nullptr});
-  auto& [looked, outline] = outlines_[static_cast<size_t>(symbol)];
-  if (!looked) {
-    const LibrarySymbol* loaded = findLibrarySymbol(symbol);
-    outline = loaded != nullptr ? symbolOutline(symbol, *loaded) : nullptr;
-    looked = true;
-  }
-  return outline;
-}
-
 void QtSurface::beginSymbol(const ComponentPlacement& placement) {
   placing_ = false;
   // A raster keeps the polygons while a library unit is under a device
@@ -120,7 +109,7 @@ void QtSurface::beginSymbol(const ComponentPlacement& placement) {
       !usable(placement.scale)) {
     return;
   }
-  const OutlineGlyph* outline = outlineOf(placement.symbol);
+  const OutlineGlyph* outline = outlines_.find(placement.symbol);
   if (outline == nullptr) return;
   SurfacePath path;
   addSymbolOutline(path, *outline, placement);

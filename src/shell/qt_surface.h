@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <vector>
 
-#include "library/outline_glyphs.h"
+#include "library/symbol_outline_cache.h"
 #include "paint/drawing_surface.h"
 #include "paint/pen_widths.h"
 
@@ -75,14 +75,10 @@ class QtSurface : public DrawingSurface {
   // paths; run whenever the surface sets the transform.
   void checkWholePixels();
 
-  // The curves of symbol n, looked up once: null when the loaded symbol is
-  // not the bundled one.
-  const OutlineGlyph* outlineOf(int symbol);
-
   QPainter& painter_;
   bool vectorDevice_ = false;
   bool placing_ = false;  // a symbol drawn from its curves: its calls are not
-  std::vector<std::pair<bool, const OutlineGlyph*>> outlines_;  // looked up, curves
+  SymbolOutlineCache outlines_;
   PenWidths widths_;
   PenWeight weight_ = PenWeight::kLine;
   QPoint position_;
