@@ -6,12 +6,12 @@ void layoutScore(const Document& document, View& view) {
   const ItemTable& table = document.itemTable;
   prepareStaffTables(document, view);
   prepareComponentLists(view.components, table.itemCount);
-  const bool tracing = debugTraceEnabled();
+  view.tracing = debugTraceEnabled();
   for (int i = 1; i <= table.itemCount; ++i) {
     int code = itemCode(itemAt(table, i));
     if (LayoutRoutine routine = layoutRoutine(code)) routine(document, view, i);
     int count = view.components.items[static_cast<size_t>(i)].count;
-    if (tracing && count > 0)
+    if (view.tracing && count > 0)
       traceDebug("Layout item %d (%s): %d components", i, itemName(code), count);
   }
 }
@@ -36,14 +36,14 @@ Component* placeSymbol(View& view, int item, int symbol, float factor, int x, in
                        bool mirrored) {
   Component* component = addComponent(view.components, item, symbol);
   if (component == nullptr) {
-    if (debugTraceEnabled()) traceDebug("  item %d: symbol %d not copied", item, symbol);
+    if (view.tracing) traceDebug("  item %d: symbol %d not copied", item, symbol);
     return nullptr;
   }
   if (mirrored) multiplyComponent(*component, 1, -1);
   scaleComponent(*component, factor);
   translateComponent(*component, x, y);
   component->placement = {symbol, factor, mirrored, x, y};
-  if (debugTraceEnabled()) {
+  if (view.tracing) {
     traceDebug("  item %d: symbol %d scaled %.9g at (%d, %d)%s", item, symbol, factor, x, y,
                mirrored ? " mirrored" : "");
   }

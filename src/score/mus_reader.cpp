@@ -46,7 +46,6 @@ bool hasEndMark(const std::vector<uint8_t>& image) {
 }
 
 void traceItem(int number, const ItemRecord& item) {
-  if (!debugTraceEnabled()) return;
   traceDebug("Item number %d [%s]:", number, itemName(itemCode(item)));
   if (isTextItem(item)) {
     traceDebug("%s", textOfItem(item).c_str());
@@ -68,6 +67,7 @@ void walkItems(ItemTable& table, int64_t dataWords) {
   table.items.assign(1, ItemRecord{});
   int64_t consumed = 0;
   uint8_t* base = table.fileImage.data() + kHeaderBytes;
+  const bool tracing = debugTraceEnabled();  // once: the environment is searched each time
   while (consumed < dataWords) {
     int32_t n = truncToInt(readFloatAt(base + 4 * consumed));
     if (n < 0 || consumed + 1 + n > dataWords) break;
@@ -77,7 +77,7 @@ void walkItems(ItemTable& table, int64_t dataWords) {
     item.paramWords = n;
     table.items.push_back(item);
     table.itemCount += 1;
-    traceItem(table.itemCount, table.items.back());
+    if (tracing) traceItem(table.itemCount, table.items.back());
     consumed += 1 + n;
   }
 }

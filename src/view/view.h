@@ -41,6 +41,7 @@ struct View {
   StaffTables staffTables;
   DrawingMode drawingMode = DrawingMode::kComplete;
   ComponentLists components;
+  bool tracing = false;  // MELIBRON_DEBUG, read once by each layout pass
 };
 
 // Sets every field of the view state to its start value for this resolution.
