@@ -14,8 +14,10 @@
 
 namespace {
 
-// Layout, outlines and the compressed file of a dense page stay below this.
-constexpr size_t kDrawingBytes = size_t{2} << 20;
+// Layout, outlines and the compressed file of the corpus pages stay below
+// this (at most 1.5 MB with the page image of 96 dpi); a denser page grows
+// the heap further as usual.
+constexpr size_t kDrawingBytes = size_t{1} << 20;
 // Blocks up to this size are taken from the heap (the C library's bound on
 // its mapping threshold is twice this); a larger page image is mapped on its
 // own as before.

@@ -37,6 +37,9 @@ bool writePng(const std::string& path, const Document& document, View& view,
     return false;
   }
   GreyPage page = paintGreyPage(document, view, size, options.antialias);
+  // Drawn: the components' memory goes back for the encoder's buffers, so
+  // that a page's peak stays that of the larger of the two.
+  view.components = ComponentLists{};
   return savePngPage(path, page, error);
 }
 
