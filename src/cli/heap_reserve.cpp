@@ -60,14 +60,16 @@ void reserveHeap(size_t bytes) {
   auto end = reinterpret_cast<uintptr_t>(sbrk(0));
   if (end == static_cast<uintptr_t>(-1)) return;
   const uintptr_t start = roundUp(end + kSmallPage, kLargePage);
-  if (sbrk(static_cast<intptr_t>(start - kSmallPage - end)) == reinterpret_cast<void*>(-1)) return;
+  if (reinterpret_cast<intptr_t>(sbrk(static_cast<intptr_t>(start - kSmallPage - end))) == -1) {
+    return;
+  }
   void* block = malloc(largePages + kSmallPage);
   if (block == nullptr) return;
   // Only a block at the boundary is the heap grown there (an allocator of
   // a checking build takes its memory elsewhere).
   const auto at = reinterpret_cast<uintptr_t>(block);
   if (at > start - kSmallPage && at < start) {
-    auto* pages = reinterpret_cast<void*>(start);
+    void* pages = static_cast<char*>(block) + (start - at);
     madvise(pages, largePages, MADV_HUGEPAGE);
     madvise(pages, largePages, MADV_POPULATE_WRITE);
   }
