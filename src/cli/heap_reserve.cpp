@@ -28,7 +28,7 @@ constexpr size_t kLargestReserve = size_t{16} << 20;
 constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
 constexpr uintptr_t kSmallPage = 4096;
 
-uintptr_t roundUp(uintptr_t value, uintptr_t step) { return (value + step - 1) / step * step; }
+uintptr_t alignUp(uintptr_t value, uintptr_t step) { return (value + step - 1) / step * step; }
 
 size_t imageBytes(int width, int height) {
   size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height);
@@ -49,7 +49,7 @@ size_t expectedHeapBytes(const CommandLine& line) {
 }
 
 void reserveHeap(size_t bytes) {
-  const size_t largePages = roundUp(std::min(bytes, kLargestReserve), kLargePage);
+  const size_t largePages = alignUp(std::min(bytes, kLargestReserve), kLargePage);
   if (largePages == 0) return;
   mallopt(M_MMAP_THRESHOLD, static_cast<int>(2 * kLargestReserve));
   mallopt(M_TRIM_THRESHOLD, static_cast<int>(4 * kLargestReserve));
@@ -59,7 +59,7 @@ void reserveHeap(size_t bytes) {
   // map as such. The address space skipped is never touched.
   auto end = reinterpret_cast<uintptr_t>(sbrk(0));
   if (end == static_cast<uintptr_t>(-1)) return;
-  const uintptr_t start = roundUp(end + kSmallPage, kLargePage);
+  const uintptr_t start = alignUp(end + kSmallPage, kLargePage);
   if (reinterpret_cast<intptr_t>(sbrk(static_cast<intptr_t>(start - kSmallPage - end))) == -1) {
     return;
   }

@@ -2,7 +2,7 @@
 
 #include "library/library_table.h"
 
-const OutlineGlyph* SymbolOutlineCache::find(int symbol) {
+const OutlineGlyph* SymbolOutlineCache::outlineOf(int symbol) {
   if (outlines_.empty()) outlines_.assign(kSymbolCount, {false, nullptr});
   auto& [looked, outline] = outlines_[static_cast<size_t>(symbol)];
   if (!looked) {

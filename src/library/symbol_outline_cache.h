@@ -12,7 +12,7 @@ class SymbolOutlineCache {
   // The curves of symbol `symbol` (0 to kSymbolCount - 1) of the loaded
   // libraries; null when it is not loaded or is not the bundled symbol
   // they outline.
-  const OutlineGlyph* find(int symbol);
+  const OutlineGlyph* outlineOf(int symbol);
 
  private:
   std::vector<std::pair<bool, const OutlineGlyph*>> outlines_;  // looked up, curves

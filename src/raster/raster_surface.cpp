@@ -126,7 +126,7 @@ void RasterSurface::beginSymbol(const ComponentPlacement& placement) {
       placement.symbol >= kSymbolCount || !usable(placement.scale)) {
     return;
   }
-  const OutlineGlyph* outline = outlines_.find(placement.symbol);
+  const OutlineGlyph* outline = outlines_.outlineOf(placement.symbol);
   if (outline == nullptr) return;
   SurfacePath path;
   addSymbolOutline(path, *outline, placement);

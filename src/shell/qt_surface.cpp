@@ -109,7 +109,7 @@ void QtSurface::beginSymbol(const ComponentPlacement& placement) {
       !usable(placement.scale)) {
     return;
   }
-  const OutlineGlyph* outline = outlines_.find(placement.symbol);
+  const OutlineGlyph* outline = outlines_.outlineOf(placement.symbol);
   if (outline == nullptr) return;
   SurfacePath path;
   addSymbolOutline(path, *outline, placement);
