@@ -14,9 +14,9 @@
 
 namespace {
 
-// Layout, outlines and the compressed file of the corpus pages stay below
-// this (at most 1.5 MB with the page image of 96 dpi); a denser page grows
-// the heap further as usual.
+// Layout, outlines and the compressed file of the corpus pages take about
+// this beside the page image (their heap peaks under 2 MB at 96 dpi); a
+// denser page grows the heap further as usual.
 constexpr size_t kDrawingBytes = size_t{1} << 20;
 // Blocks up to this size are taken from the heap (the C library's bound on
 // its mapping threshold is twice this); a larger page image is mapped on its
