@@ -344,3 +344,10 @@ std::string helpText() {
          "hand-over file; default $XDG_DATA_HOME/melibron).\n"
          "Every option, the files and the exit status: man melibron\n";
 }
+
+bool parseProgramArguments(int argc, char** argv, CommandLine* line, std::ostream& err) {
+  std::string error;
+  if (parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), line, &error)) return true;
+  err << "melibron: " << error << "\n";
+  return false;
+}

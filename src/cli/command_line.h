@@ -34,6 +34,10 @@ struct CommandLine {
 // option, a missing or extra argument, a bad number or an unknown extension.
 bool parseCommandLine(const std::vector<std::string>& args, CommandLine* line, std::string* error);
 
+// parseCommandLine over a program's argv; an error is written to err as a
+// "melibron: ..." line. What both programs' main does first.
+bool parseProgramArguments(int argc, char** argv, CommandLine* line, std::ostream& err);
+
 // Carries out every action but the window, writing results to out and a
 // one-line "melibron: ..." message to err on failure. Returns the exit
 // status: 0 on success, 1 otherwise.

@@ -2,8 +2,6 @@
 // window program, which also draws what only Qt draws (PDF, the symbol
 // chart), in its place.
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "cli/command_line.h"
 #include "cli/heap_reserve.h"
@@ -11,13 +9,8 @@
 #include "cli/window_launch.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
   CommandLine line;
-  std::string error;
-  if (!parseCommandLine(args, &line, &error)) {
-    std::cerr << "melibron: " << error << "\n";
-    return 1;
-  }
+  if (!parseProgramArguments(argc, argv, &line, std::cerr)) return 1;
   if (line.action == CommandAction::kWindow || needsQtProgram(line)) {
     return startWindowProgram(argv, std::cerr);
   }

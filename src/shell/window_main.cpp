@@ -2,8 +2,6 @@
 // the commands whose output only Qt draws.
 #include <QApplication>
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "cli/command_line.h"
 #include "cli/paths.h"
@@ -11,13 +9,8 @@
 #include "shell/qt_commands.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
   CommandLine line;
-  std::string error;
-  if (!parseCommandLine(args, &line, &error)) {
-    std::cerr << "melibron: " << error << "\n";
-    return 1;
-  }
+  if (!parseProgramArguments(argc, argv, &line, std::cerr)) return 1;
   if (line.action != CommandAction::kWindow) return runQtCommand(argc, argv);
   QApplication application(argc, argv);
   std::string file = line.files.empty() ? std::string() : line.files.front();
